@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace palmora {
+
+// Every message the program shows goes through here, so that tests can answer a
+// box instead of blocking on a modal dialog.
+class MessageBox
+{
+public:
+    enum class Icon { Information, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    struct Request {
+        QString title;
+        QString text;
+        Icon icon = Icon::Information;
+        Buttons buttons = Buttons::Ok;
+        Answer defaultAnswer = Answer::Ok;
+    };
+    using Handler = std::function<Answer(const Request &)>;
+
+    static Answer show(QWidget *parent, const QString &text, Icon icon,
+                       Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok,
+                       const QString &title = QString());
+    static Answer information(QWidget *parent, const QString &text);
+    static Answer critical(QWidget *parent, const QString &text);
+    // Yes/No with Yes as the default answer.
+    static Answer question(QWidget *parent, const QString &text, Icon icon = Icon::Information);
+
+    // Replaces the real dialog; pass an empty handler to restore it.
+    static void setHandler(Handler handler);
+
+    // The title of every box that names none of its own.
+    static QString displayTitle();
+};
+
+} // namespace palmora

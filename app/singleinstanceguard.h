@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace palmora {
+
+// One copy of the program per user: a lock file in the user's runtime folder.
+// A lock left behind by a copy that crashed or was killed is recognised as stale
+// (its process is gone) and taken over.
+class SingleInstanceGuard
+{
+public:
+    enum class Result {
+        Acquired,       // this is the only copy
+        AlreadyRunning, // another live copy holds the lock
+        Unavailable     // the lock could not be made (folder missing, not writable)
+    };
+
+    explicit SingleInstanceGuard(const QString &lockFilePath = defaultLockFilePath());
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
+
+    Result acquire();
+    void release();
+    QString lockFilePath() const { return m_path; }
+
+    static QString defaultLockFilePath();
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace palmora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "content/topiccatalogue.h"
+
+#include <QGroupBox>
+
+#include <memory>
+
+namespace Ui {
+class TopicBrowser;
+}
+
+namespace palmora {
+
+class PictureList;
+
+// The "Memorize Palmistry" section: one topic at a time, stepped through in
+// catalogue order. Its place is kept for the whole run.
+class TopicBrowser : public QGroupBox
+{
+    Q_OBJECT
+public:
+    TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
+    ~TopicBrowser() override;
+
+    void show_topic(int t);
+    void step_forward();
+    void step_back();
+
+    TopicIndex currentTopic() const { return m_currentTopic; }
+    // Number of the picture on view, 0 before any is shown.
+    int shownPicture() const { return m_shownPicture; }
+
+signals:
+    void backToMainRequested();
+
+private:
+    std::unique_ptr<Ui::TopicBrowser> ui;
+    TopicCatalogue &m_catalogue;
+    const PictureList &m_pictures;
+    TopicIndex m_currentTopic = 0;
+    int m_shownPicture = 0;
+};
+
+} // namespace palmora

@@ -1,0 +1,15 @@
+#include "testenvironment.h"
+
+#include "test/randomsource.h"
+
+namespace palmora::testing {
+
+TestEnvironment::TestEnvironment()
+{
+    env.goalFolder = folder.path();
+    env.today = [this] { return today; };
+    env.random = std::make_shared<GeneratorRandomSource>(20261207u);
+    env.lockFilePath = folder.filePath(QStringLiteral("palmora.lock"));
+}
+
+} // namespace palmora::testing
