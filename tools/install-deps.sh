@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever Palmora needs to be built, run and tested and is
+# not installed yet. Runs apt-get through sudo when not root.
+#   tools/install-deps.sh          build and run
+#   tools/install-deps.sh --test   also everything the test suite needs
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  fonts-dejavu-core
+)
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(
+    xvfb xauth xdotool x11-utils imagemagick
+    dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    faketime libfaketime
+    desktop-file-utils appstream
+    clang libclang-rt-14-dev clang-tidy clang-format
+  )
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
