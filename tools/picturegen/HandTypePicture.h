@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+
+enum class HandType { Square, Spatulate, Conical, Psychic, Mixed };
+
+// Whole hand, palm side, with the palm shape and the fingertips picked out.
+class HandTypePicture
+{
+public:
+    static constexpr QSize Size{154, 180};
+
+    explicit HandTypePicture(HandType type);
+
+    QImage render() const;
+
+private:
+    HandType m_type;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QString>
+
+enum class NailShape { ShortWide, BroadSquare, LongNarrow, Almond };
+
+// The four nail shapes side by side, each with its name. Two layouts exist so
+// that the row and the grid can be told apart when both are shown.
+class NailPicture
+{
+public:
+    enum class Layout { FingertipRow, CardGrid };
+
+    static constexpr QSize RowSize{161, 180};
+    static constexpr QSize GridSize{153, 177};
+
+    explicit NailPicture(Layout layout);
+
+    QImage render() const;
+
+    static QString label(NailShape shape);
+
+    // Nail outline for a finger of the given half width whose tip is at the
+    // origin, pointing towards -y.
+    static QPainterPath nailPath(NailShape shape, double fingerHalfWidth);
+
+private:
+    QImage renderRow() const;
+    QImage renderGrid() const;
+
+    Layout m_layout;
+};
