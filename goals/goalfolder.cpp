@@ -1,6 +1,7 @@
 #include "goals/goalfolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -8,10 +9,24 @@ namespace palmora {
 
 QString choose_goal_folder()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
-        return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return choose_goal_folder(QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString choose_goal_folder(const QString &programFolder, const QString &userDataFolder)
+{
+    const QFileInfo program(programFolder);
+    // An installed copy (under /usr) keeps the notes per user even when the
+    // folder happens to be writable, as it is for root.
+    const bool installed = QDir::cleanPath(program.absoluteFilePath()).startsWith(QLatin1String("/usr/"));
+    if (!programFolder.isEmpty() && !installed && program.isDir() && program.isWritable())
+        return QDir::cleanPath(program.absoluteFilePath());
+    if (userDataFolder.isEmpty())
+        return QString();
+    // A failed mkpath is not fatal here: the notes then stay empty and a save
+    // says why it could not write.
+    QDir().mkpath(userDataFolder);
+    return QDir::cleanPath(QFileInfo(userDataFolder).absoluteFilePath());
 }
 
 } // namespace palmora

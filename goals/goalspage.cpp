@@ -2,18 +2,50 @@
 
 #include "ui_goalspage.h"
 
+#include "app/messagebox.h"
 #include "app/theme.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTextDocument>
+
 namespace palmora {
+
+namespace {
+
+bool somethingExistsAt(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && (info.exists() || info.isSymLink());
+}
+
+} // namespace
 
 GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::GoalsPage>())
-    , m_folder(goalFolder)
+    , m_notes{GoalNote{nullptr, nullptr, nullptr, GoalFile(goalFolder, 1), QString()},
+              GoalNote{nullptr, nullptr, nullptr, GoalFile(goalFolder, 2), QString()}}
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
     Theme::setPointSize(ui->cmdBackToMain_1, 9.75);
+
+    note(1).chk = ui->chkGoal1;
+    note(1).txt = ui->txtGoal1;
+    note(1).cmd = ui->cmdGoal1;
+    note(2).chk = ui->chkGoal2;
+    note(2).txt = ui->txtGoal2;
+    note(2).cmd = ui->cmdGoal2;
+    for (int n = 1; n <= kNoteCount; ++n) {
+        const GoalNote &goal = note(n);
+        Theme::setPointSize(goal.chk, 9.75);
+        Theme::setColors(goal.chk, Theme::kNavy);
+        Theme::setPointSize(goal.cmd, 8.25);
+        Theme::setColors(goal.txt, Theme::kPurple, Theme::kLightCyan);
+        connect(goal.chk, &QCheckBox::toggled, this, [this, n] { chkGoal_Click(n); });
+        connect(goal.cmd, &QPushButton::clicked, this, [this, n] { save_goal_note(n); });
+    }
     connect(ui->cmdBackToMain_1, &QPushButton::clicked, this, &GoalsPage::backToMainRequested);
 }
 
@@ -21,6 +53,67 @@ GoalsPage::~GoalsPage() = default;
 
 void GoalsPage::load_goal_notes()
 {
+    // Both files are made before either is read.
+    std::array<QString, kNoteCount> createErrors;
+    for (std::size_t i = 0; i < m_notes.size(); ++i)
+        m_notes[i].file.create_if_missing(&createErrors[i]);
+
+    for (std::size_t i = 0; i < m_notes.size(); ++i) {
+        GoalNote &goal = m_notes[i];
+        const GoalFile::ReadResult result = goal.file.read();
+        goal.txt->setPlainText(result.text);
+        goal.unreadReason.clear();
+        goal.txt->setPlaceholderText(QString());
+        if (result.ok)
+            continue;
+        const bool exists = somethingExistsAt(goal.file.path());
+        if (exists)
+            goal.unreadReason = result.error;
+        // A file that could not be made is explained by why it could not.
+        const QString reason = !exists && !createErrors[i].isEmpty() ? createErrors[i] : result.error;
+        goal.txt->setPlaceholderText(tr("%1 could not be read: %2").arg(goal.file.fileName(), reason));
+    }
+}
+
+bool GoalsPage::save_goal_note(int n)
+{
+    if (n < 1 || n > kNoteCount)
+        return false;
+    GoalNote &goal = note(n);
+    const QString shownPath = QDir::toNativeSeparators(goal.file.path());
+
+    if (!goal.unreadReason.isEmpty() && somethingExistsAt(goal.file.path())) {
+        MessageBox::critical(this, tr("Goal %1 was not saved.\n\n%2 could not be read when Palmora started: %3\n\n"
+                                      "Saving now would replace what that file holds. Your text is still here; "
+                                      "move or rename the file, then save again.")
+                                       .arg(n)
+                                       .arg(shownPath, goal.unreadReason));
+        return false;
+    }
+
+    // The raw text keeps non-breaking spaces, which the plain-text view turns
+    // into ordinary ones; its paragraph separators become CR LF on the way out.
+    QString error;
+    if (!goal.file.write(goal.txt->document()->toRawText(), &error)) {
+        const QString where = shownPath.isEmpty() ? goal.file.fileName() : shownPath;
+        MessageBox::critical(this, tr("Goal %1 could not be saved to %2.\n\n%3\n\n"
+                                      "The file was left as it was and your text is still here, "
+                                      "so you can try again.")
+                                       .arg(n)
+                                       .arg(where, error));
+        return false;
+    }
+    goal.unreadReason.clear();
+    goal.txt->setPlaceholderText(QString());
+    return true;
+}
+
+void GoalsPage::chkGoal_Click(int n)
+{
+    GoalNote &goal = note(n);
+    const bool ticked = goal.chk->isChecked();
+    goal.cmd->setEnabled(ticked);
+    goal.txt->setEnabled(ticked);
 }
 
 } // namespace palmora

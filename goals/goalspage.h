@@ -1,8 +1,15 @@
 #pragma once
 
+#include "goals/goalfile.h"
+
 #include <QGroupBox>
 
+#include <array>
 #include <memory>
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace Ui {
 class GoalsPage;
@@ -10,22 +17,45 @@ class GoalsPage;
 
 namespace palmora {
 
-// The "Goal" section: two goal notes kept in text files.
+// The "Goal" section: two goal notes, each kept in a text file of its own. A note
+// can be edited while its box is ticked and is written back by its "Save" button.
 class GoalsPage : public QGroupBox
 {
     Q_OBJECT
 public:
+    static constexpr int kNoteCount = 2;
+
     explicit GoalsPage(const QString &goalFolder, QWidget *parent = nullptr);
     ~GoalsPage() override;
 
+    // Creates missing goal files with their default sentence and shows what the
+    // files hold. A file that cannot be read leaves its note empty and start-up
+    // goes on; the reason is given when the user tries to save that note.
     void load_goal_notes();
+
+    // Writes note n (1 or 2) to its file. On failure a message names the file and
+    // the reason; the text stays in the box and the old file stays whole.
+    bool save_goal_note(int n);
 
 signals:
     void backToMainRequested();
 
 private:
+    struct GoalNote {
+        QCheckBox *chk = nullptr;
+        QPlainTextEdit *txt = nullptr;
+        QPushButton *cmd = nullptr;
+        GoalFile file;
+        // Why an existing file could not be shown; saving over it would destroy
+        // what it holds, so the note is not saved while this is set.
+        QString unreadReason;
+    };
+
+    void chkGoal_Click(int n);
+    GoalNote &note(int n) { return m_notes[static_cast<std::size_t>(n - 1)]; }
+
     std::unique_ptr<Ui::GoalsPage> ui;
-    QString m_folder;
+    std::array<GoalNote, kNoteCount> m_notes;
 };
 
 } // namespace palmora

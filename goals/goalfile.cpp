@@ -1,0 +1,255 @@
+#include "goals/goalfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace palmora {
+
+namespace {
+
+QString trText(const char *text)
+{
+    return QCoreApplication::translate("palmora::GoalFile", text);
+}
+
+// Windows-1252 differs from Latin-1 only in the bytes 0x80 to 0x9F.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+        || c == QChar::LineSeparator;
+}
+
+QString whatIsWrongWith(const QFileInfo &info)
+{
+    if (info.isDir())
+        return trText("It is a folder, not a file.");
+    if (!info.isFile())
+        return trText("It is not an ordinary file.");
+    return QString();
+}
+
+} // namespace
+
+QString decode_windows_1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = (value >= 0x80 && value <= 0x9F) ? QChar(kWindows1252High[value - 0x80])
+                                                     : QChar(char16_t(value));
+    }
+    return text;
+}
+
+QString goal_text_from_bytes(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = utf8.decode(bytes);
+    if (utf8.hasError())
+        decoded = decode_windows_1252(bytes);
+
+    QString text;
+    text.reserve(decoded.size());
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const QChar c = decoded.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < decoded.size() && decoded.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            text.append(QLatin1Char('\n'));
+        } else {
+            text.append(c.isNull() ? QChar(QChar::ReplacementCharacter) : c);
+        }
+    }
+    // Every line ends in a break in the file; the note keeps no break after its
+    // last line, so that saving adds exactly the one it took away.
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+QString trim_spaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QByteArray goal_bytes_from_text(const QString &noteText)
+{
+    const QString trimmed = trim_spaces(noteText);
+    QString lines;
+    lines.reserve(trimmed.size() + trimmed.size() / 16 + 2);
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (isLineBreak(c)) {
+            if (c == QLatin1Char('\r') && i + 1 < trimmed.size() && trimmed.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            lines.append(QLatin1String("\r\n"));
+        } else {
+            lines.append(c);
+        }
+    }
+    lines.append(QLatin1String("\r\n"));
+    return lines.toUtf8();
+}
+
+GoalFile::GoalFile(const QString &folder, int number)
+    : m_folder(folder)
+    , m_number(number)
+{
+}
+
+QString GoalFile::fileName() const
+{
+    return QStringLiteral("Goal%1.txt").arg(m_number);
+}
+
+QString GoalFile::path() const
+{
+    if (m_folder.isEmpty())
+        return QString();
+    return QDir(m_folder).filePath(fileName());
+}
+
+QString GoalFile::defaultText() const
+{
+    return QStringLiteral("This is Goal %1.").arg(m_number);
+}
+
+bool GoalFile::create_if_missing(QString *error) const
+{
+    const QString target = path();
+    if (target.isEmpty()) {
+        if (error)
+            *error = trText("There is no folder for the goal notes.");
+        return false;
+    }
+    const QFileInfo info(target);
+    // A dangling link counts as something that exists: it is not ours to replace.
+    if (info.exists() || info.isSymLink())
+        return true;
+
+    QFile file(target);
+    // NewOnly fails rather than replace a file that appeared in the meantime.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (error)
+            *error = file.errorString();
+        return QFileInfo::exists(target);
+    }
+    const QByteArray bytes = goal_bytes_from_text(defaultText());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
+        // Half a default sentence is worse than none: the next start tries again.
+        file.remove();
+        return false;
+    }
+    file.close();
+    return true;
+}
+
+GoalFile::ReadResult GoalFile::read() const
+{
+    ReadResult result;
+    const QString source = path();
+    if (source.isEmpty()) {
+        result.error = trText("There is no folder for the goal notes.");
+        return result;
+    }
+    const QFileInfo info(source);
+    if (!info.exists()) {
+        result.error = trText("The file does not exist.");
+        return result;
+    }
+    // Checked before opening: a pipe or a device could block the read for ever.
+    if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
+        result.error = wrong;
+        return result;
+    }
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    if (bytes.size() > kMaxBytes) {
+        result.error = trText("It is larger than %1 MB, too large for a goal note.")
+                           .arg(kMaxBytes / (1024 * 1024));
+        return result;
+    }
+    result.text = goal_text_from_bytes(bytes);
+    result.ok = true;
+    return result;
+}
+
+bool GoalFile::write(const QString &noteText, QString *error) const
+{
+    const QString target = path();
+    if (target.isEmpty()) {
+        if (error)
+            *error = trText("There is no folder for the goal notes.");
+        return false;
+    }
+    if (const QFileInfo info(target); info.exists()) {
+        if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
+            if (error)
+                *error = wrong;
+            return false;
+        }
+    }
+
+    // QSaveFile writes a temporary file beside the target and renames it over the
+    // target only once everything is written, so a full disk or a killed process
+    // never leaves half a note behind. Unbuffered, because a write that fails
+    // while a buffer is flushed at commit time is not reported by commit().
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = goal_bytes_from_text(noteText);
+    // A short write is retried: the retry either goes on or fails with the
+    // system's reason (a full disk, say).
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            if (error)
+                *error = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += step;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace palmora

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace palmora {
+
+// The text of a goal note and the bytes of its file.
+//
+// A goal file is a run of lines, each ending in CR LF, written in UTF-8. The note
+// shows those lines joined by line breaks, without a break after the last one, so
+// a note that is loaded and saved again writes the same bytes back and never
+// gains an empty line.
+
+// Reads goal file bytes as note text. Lines end at CR LF, a lone CR or a lone LF;
+// a last line without an end still counts. Bytes that are not valid UTF-8 come
+// from an older 8-bit file and are read as Windows-1252. NUL bytes, which a text
+// box cannot hold, show as U+FFFD.
+QString goal_text_from_bytes(const QByteArray &bytes);
+
+// Bytes to write for a note: the text with its leading and trailing spaces
+// removed, each line ended by CR LF, in UTF-8.
+QByteArray goal_bytes_from_text(const QString &noteText);
+
+// Removes space characters (U+0020 only) at the start and at the end; tabs, line
+// breaks and other white space stay.
+QString trim_spaces(const QString &text);
+
+// Windows-1252, the code page of older goal files. The five bytes the code page
+// leaves undefined map to the C1 controls of the same value, as Windows does.
+QString decode_windows_1252(const QByteArray &bytes);
+
+// One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
+class GoalFile
+{
+public:
+    // Larger files are not goal notes; reading one would only freeze the window.
+    static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
+    GoalFile(const QString &folder, int number);
+
+    int number() const { return m_number; }
+    QString fileName() const;
+    // Empty when there is no goal folder.
+    QString path() const;
+    // "This is Goal 1." or "This is Goal 2.".
+    QString defaultText() const;
+
+    // Writes the default text when nothing at all exists at the path; never
+    // replaces anything, not even an empty file. False with a reason when the
+    // file was missing and could not be made.
+    bool create_if_missing(QString *error = nullptr) const;
+
+    struct ReadResult {
+        bool ok = false;
+        QString text;
+        QString error;
+    };
+    ReadResult read() const;
+
+    // Replaces the file as a whole: until the new content is complete on disk the
+    // old file stays as it was. False with a reason when nothing was written.
+    bool write(const QString &noteText, QString *error = nullptr) const;
+
+private:
+    QString m_folder;
+    int m_number;
+};
+
+} // namespace palmora

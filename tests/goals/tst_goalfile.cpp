@@ -1,0 +1,333 @@
+#include "goals/goalfile.h"
+#include "goals/goalfolder.h"
+
+#include "filesizelimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using palmora::GoalFile;
+
+namespace {
+
+QByteArray readAllBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAllBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// True when the file system refuses writes to a read-only folder for this
+// process (it does not for root with its usual privileges).
+bool permissionsAreEnforced(const QString &scratchFolder)
+{
+    const QString probeFolder = QDir(scratchFolder).filePath(QStringLiteral("probe"));
+    QDir().mkpath(probeFolder);
+    QFile::setPermissions(probeFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(QDir(probeFolder).filePath(QStringLiteral("x")));
+    const bool refused = !probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    QFile::setPermissions(probeFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDir(probeFolder).removeRecursively();
+    return refused;
+}
+
+} // namespace
+
+class TestGoalFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textFromBytes_data();
+    void textFromBytes();
+    void bytesFromText_data();
+    void bytesFromText();
+    void fileRoundTrip_data();
+    void fileRoundTrip();
+    void noteRoundTrip_data();
+    void noteRoundTrip();
+    void windows1252();
+
+    void neverReplacesWhatExists_data();
+    void neverReplacesWhatExists();
+    void createFailsWithoutFolder();
+
+    void refusesWhatIsNotANote_data();
+    void refusesWhatIsNotANote();
+
+    void writeReplacesWholeFile();
+    void failedWriteLeavesOldFile();
+
+    void goalFolderChoice();
+};
+
+void TestGoalFile::textFromBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("new file") << QByteArray("This is Goal 1.\r\n") << QStringLiteral("This is Goal 1.");
+    QTest::newRow("one empty line") << QByteArray("\r\n") << QString();
+    QTest::newRow("CR LF lines") << QByteArray("one\r\ntwo\r\n") << QStringLiteral("one\ntwo");
+    QTest::newRow("empty last line") << QByteArray("one\r\n\r\n") << QStringLiteral("one\n");
+    QTest::newRow("no end on last line") << QByteArray("one\r\ntwo") << QStringLiteral("one\ntwo");
+    QTest::newRow("lone CR") << QByteArray("one\rtwo\r") << QStringLiteral("one\ntwo");
+    QTest::newRow("lone LF") << QByteArray("one\ntwo\n") << QStringLiteral("one\ntwo");
+    QTest::newRow("mixed ends") << QByteArray("a\r\n\rb\n\nc") << QStringLiteral("a\n\nb\n\nc");
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("tabs and spaces kept") << QByteArray("\t a \t\r\n") << QStringLiteral("\t a \t");
+    QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9 \xe2\x82\xac \xe2\x9c\x8b\r\n")
+                           << QStringLiteral(u"Café € ✋");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfPalm\r\n") << QStringLiteral("Palm");
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xe9 \x80 \x93life line\x94\r\n")
+                                  << QStringLiteral(u"Café € “life line”");
+    QTest::newRow("UTF-8 cut short") << QByteArray("abc\xc3") << QStringLiteral(u"abcÃ");
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0", 6) << QStringLiteral(u"a\uFFFDb\n\uFFFD");
+}
+
+void TestGoalFile::textFromBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(palmora::goal_text_from_bytes(bytes), text);
+}
+
+void TestGoalFile::bytesFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty note") << QString() << QByteArray("\r\n");
+    QTest::newRow("default sentence") << QStringLiteral("This is Goal 2.") << QByteArray("This is Goal 2.\r\n");
+    QTest::newRow("spaces trimmed") << QStringLiteral("   read palms   ") << QByteArray("read palms\r\n");
+    QTest::newRow("only spaces") << QStringLiteral("    ") << QByteArray("\r\n");
+    QTest::newRow("tabs at the ends stay") << QStringLiteral("\t word \t") << QByteArray("\t word \t\r\n");
+    QTest::newRow("breaks at the ends stay") << QStringLiteral(" \n a \n ") << QByteArray("\r\n a \r\n\r\n");
+    QTest::newRow("inner spaces stay") << QStringLiteral("a  b\n  c") << QByteArray("a  b\r\n  c\r\n");
+    QTest::newRow("pasted CR LF and CR") << QStringLiteral("a\r\nb\rc") << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("editor separators") << QStringLiteral(u"a\u2029b\u2028c") << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("no-break space is not a space") << QStringLiteral(u"\u00a0x\u00a0")
+                                                   << QByteArray("\xc2\xa0x\xc2\xa0\r\n");
+    QTest::newRow("any character") << QStringLiteral(u"Ω ✋ 手相") << QByteArray("\xce\xa9 \xe2\x9c\x8b \xe6\x89\x8b\xe7\x9b\xb8\r\n");
+}
+
+void TestGoalFile::bytesFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(palmora::goal_bytes_from_text(text), bytes);
+}
+
+void TestGoalFile::fileRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("default") << QByteArray("This is Goal 1.\r\n");
+    QTest::newRow("one empty line") << QByteArray("\r\n");
+    QTest::newRow("several lines") << QByteArray("Head line\r\n\tHeart line\r\n\r\nFate\r\n");
+    QTest::newRow("empty lines at the end") << QByteArray("x\r\n\r\n\r\n");
+    QTest::newRow("empty lines at the start") << QByteArray("\r\n\r\nx\r\n");
+    QTest::newRow("UTF-8") << QByteArray("\xe6\x89\x8b\xe7\x9b\xb8 \xc2\xa0\r\n");
+}
+
+// A file in the program's own format comes back byte for byte.
+void TestGoalFile::fileRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QByteArray current = bytes;
+    for (int round = 0; round < 3; ++round) {
+        current = palmora::goal_bytes_from_text(palmora::goal_text_from_bytes(current));
+        QCOMPARE(current, bytes);
+    }
+}
+
+void TestGoalFile::noteRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one line") << QStringLiteral("Study the life line");
+    QTest::newRow("trailing break") << QStringLiteral("a\n");
+    QTest::newRow("only breaks") << QStringLiteral("\n\n");
+    QTest::newRow("tabs at the ends") << QStringLiteral("\tx\t");
+    QTest::newRow("spaces next to breaks") << QStringLiteral("a \n b");
+    QTest::newRow("unicode") << QStringLiteral(u"Ω ✋ €");
+}
+
+// Whatever a note holds (without spaces at its ends) is what the next start shows.
+void TestGoalFile::noteRoundTrip()
+{
+    QFETCH(QString, text);
+    QCOMPARE(palmora::goal_text_from_bytes(palmora::goal_bytes_from_text(text)), text);
+}
+
+void TestGoalFile::windows1252()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = palmora::decode_windows_1252(all);
+    QCOMPARE(text.size(), 256);
+    for (int b = 0; b < 256; ++b) {
+        if (b >= 0x80 && b <= 0x9f)
+            continue;
+        QCOMPARE(text.at(b).unicode(), char16_t(b));
+    }
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x8a), QChar(0x0160));
+    QCOMPARE(text.at(0x99), QChar(0x2122));
+    QCOMPARE(text.at(0x9f), QChar(0x0178));
+    // Undefined in the code page: kept as the C1 control of the same value.
+    QCOMPARE(text.at(0x81), QChar(0x0081));
+    QCOMPARE(text.at(0x9d), QChar(0x009D));
+}
+
+void TestGoalFile::neverReplacesWhatExists_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("user's note") << QByteArray("mine\r\n");
+    QTest::newRow("odd bytes") << QByteArray("\0\xff", 2);
+}
+
+void TestGoalFile::neverReplacesWhatExists()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir folder;
+    const GoalFile file(folder.path(), 1);
+    writeAllBytes(file.path(), bytes);
+    QVERIFY(file.create_if_missing());
+    QCOMPARE(readAllBytes(file.path()), bytes);
+
+    // A folder or a dangling link in the file's place is left alone too.
+    const GoalFile second(folder.path(), 2);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal2.txt")));
+    second.create_if_missing();
+    QVERIFY(QFileInfo(second.path()).isDir());
+    QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Goal2.txt")));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), second.path()));
+    second.create_if_missing();
+    QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("nowhere"))));
+}
+
+void TestGoalFile::createFailsWithoutFolder()
+{
+    QTemporaryDir folder;
+    QString error;
+    const GoalFile missingFolder(folder.filePath(QStringLiteral("gone")), 1);
+    QVERIFY(!missingFolder.create_if_missing(&error));
+    QVERIFY(!error.isEmpty());
+
+    error.clear();
+    const GoalFile noFolder(QString(), 1);
+    QVERIFY(noFolder.path().isEmpty());
+    QVERIFY(!noFolder.create_if_missing(&error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!noFolder.read().ok);
+    QVERIFY(!noFolder.write(QStringLiteral("x")));
+}
+
+void TestGoalFile::refusesWhatIsNotANote_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << QStringLiteral("missing");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("pipe") << QStringLiteral("pipe");
+    QTest::newRow("too large") << QStringLiteral("large");
+}
+
+void TestGoalFile::refusesWhatIsNotANote()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const GoalFile file(folder.path(), 1);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(folder.path()).mkdir(file.fileName()));
+    else if (kind == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(file.path()).constData(), 0600), 0);
+    else if (kind == QLatin1String("large"))
+        writeAllBytes(file.path(), QByteArray(GoalFile::kMaxBytes + 1, 'x'));
+
+    // A pipe must not block the read: reaching the next line is the check.
+    const GoalFile::ReadResult result = file.read();
+    QVERIFY(!result.ok);
+    QVERIFY(result.text.isEmpty());
+    QVERIFY(!result.error.isEmpty());
+}
+
+void TestGoalFile::writeReplacesWholeFile()
+{
+    QTemporaryDir folder;
+    const GoalFile file(folder.path(), 2);
+    writeAllBytes(file.path(), QByteArray("a much longer old note\r\nwith two lines\r\n"));
+    QString error;
+    QVERIFY2(file.write(QStringLiteral("  new\tnote  "), &error), qPrintable(error));
+    QCOMPARE(readAllBytes(file.path()), QByteArray("new\tnote\r\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{file.fileName()});
+}
+
+void TestGoalFile::failedWriteLeavesOldFile()
+{
+    QTemporaryDir folder;
+    const GoalFile file(folder.path(), 1);
+    const QByteArray old("old note\r\n");
+    writeAllBytes(file.path(), old);
+
+    QString error;
+    {
+        palmora::testing::FileSizeLimit limit(64);
+        QVERIFY(limit.isActive());
+        QVERIFY(!file.write(QString(1000, QLatin1Char('z')), &error));
+    }
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAllBytes(file.path()), old);
+    // No half-written temporary file is left beside the note.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{file.fileName()});
+}
+
+void TestGoalFile::goalFolderChoice()
+{
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("program"));
+    const QString user = root.filePath(QStringLiteral("user/data/palmora"));
+    QVERIFY(QDir().mkpath(program));
+
+    QCOMPARE(palmora::choose_goal_folder(program, user), QDir::cleanPath(program));
+    QVERIFY(!QFileInfo::exists(user));
+
+    // A program folder that is gone (or cannot be written) gives way to the
+    // per-user folder, made on the spot.
+    QCOMPARE(palmora::choose_goal_folder(root.filePath(QStringLiteral("missing")), user), QDir::cleanPath(user));
+    QVERIFY(QFileInfo(user).isDir());
+
+    QCOMPARE(palmora::choose_goal_folder(QString(), QString()), QString());
+
+    // An installed copy keeps its notes per user, even where root could write
+    // into the program's folder.
+    if (QFileInfo(QStringLiteral("/usr/bin")).isWritable())
+        QCOMPARE(palmora::choose_goal_folder(QStringLiteral("/usr/bin"), user), QDir::cleanPath(user));
+
+    if (permissionsAreEnforced(root.path())) {
+        const QFileDevice::Permissions before = QFile::permissions(program);
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString chosen = palmora::choose_goal_folder(program, user);
+        QFile::setPermissions(program, before);
+        QCOMPARE(chosen, QDir::cleanPath(user));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGoalFile)
+#include "tst_goalfile.moc"

@@ -1,0 +1,384 @@
+#include "goals/goalfile.h"
+#include "goals/goalspage.h"
+
+#include "filesizelimit.h"
+#include "messagerecorder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using palmora::GoalsPage;
+using palmora::MessageBox;
+using palmora::testing::MessageRecorder;
+
+namespace {
+
+QByteArray readAllBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAllBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The controls of one note, found the way a user sees them: by name.
+struct Note {
+    QCheckBox *chk;
+    QPlainTextEdit *txt;
+    QPushButton *cmd;
+};
+
+Note noteOf(const GoalsPage &page, int n)
+{
+    return {page.findChild<QCheckBox *>(QStringLiteral("chkGoal%1").arg(n)),
+            page.findChild<QPlainTextEdit *>(QStringLiteral("txtGoal%1").arg(n)),
+            page.findChild<QPushButton *>(QStringLiteral("cmdGoal%1").arg(n))};
+}
+
+void clickSave(const GoalsPage &page, int n)
+{
+    const Note note = noteOf(page, n);
+    if (!note.chk->isChecked())
+        QTest::mouseClick(note.chk, Qt::LeftButton);
+    QVERIFY(note.cmd->isEnabled());
+    QTest::mouseClick(note.cmd, Qt::LeftButton);
+}
+
+// A freshly started section, as the main window builds it.
+std::unique_ptr<GoalsPage> startPage(const QString &folder)
+{
+    auto page = std::make_unique<GoalsPage>(folder);
+    page->load_goal_notes();
+    page->show();
+    return page;
+}
+
+} // namespace
+
+class TestGoalsPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStart();
+    void existingFilesAreKept();
+    void tickEnablesOnlyItsOwnNote_data();
+    void tickEnablesOnlyItsOwnNote();
+    void savingUneditedNoteKeepsFile_data();
+    void savingUneditedNoteKeepsFile();
+    void typedNoteSurvivesRestart();
+    void failedSaveKeepsTextAndOldFile_data();
+    void failedSaveKeepsTextAndOldFile();
+    void unreadableFileDoesNotStopStartUp_data();
+    void unreadableFileDoesNotStopStartUp();
+    void missingFolder();
+    void badBytesLoad_data();
+    void badBytesLoad();
+    void backToMain();
+};
+
+void TestGoalsPage::firstStart()
+{
+    QTemporaryDir folder;
+    MessageRecorder messages;
+    const auto page = startPage(folder.path());
+
+    for (int n = 1; n <= 2; ++n) {
+        QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal%1.txt").arg(n))),
+                 QStringLiteral("This is Goal %1.\r\n").arg(n).toLatin1());
+        const Note note = noteOf(*page, n);
+        QCOMPARE(note.txt->toPlainText(), QStringLiteral("This is Goal %1.").arg(n));
+        QVERIFY(!note.chk->isChecked());
+        QVERIFY(!note.txt->isEnabled());
+        QVERIFY(!note.cmd->isEnabled());
+    }
+    QCOMPARE(messages.count(), 0);
+}
+
+void TestGoalsPage::existingFilesAreKept()
+{
+    QTemporaryDir folder;
+    writeAllBytes(folder.filePath(QStringLiteral("Goal1.txt")), QByteArray());
+    writeAllBytes(folder.filePath(QStringLiteral("Goal2.txt")), QByteArray("Mine\r\n"));
+    const auto page = startPage(folder.path());
+
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))), QByteArray());
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal2.txt"))), QByteArray("Mine\r\n"));
+    QCOMPARE(noteOf(*page, 1).txt->toPlainText(), QString());
+    QCOMPARE(noteOf(*page, 2).txt->toPlainText(), QStringLiteral("Mine"));
+}
+
+void TestGoalsPage::tickEnablesOnlyItsOwnNote_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("Goal 1") << 1;
+    QTest::newRow("Goal 2") << 2;
+}
+
+void TestGoalsPage::tickEnablesOnlyItsOwnNote()
+{
+    QFETCH(int, n);
+    QTemporaryDir folder;
+    const auto page = startPage(folder.path());
+    const Note own = noteOf(*page, n);
+    const Note other = noteOf(*page, 3 - n);
+
+    QTest::mouseClick(own.chk, Qt::LeftButton);
+    QVERIFY(own.chk->isChecked());
+    QVERIFY(own.txt->isEnabled());
+    QVERIFY(own.cmd->isEnabled());
+    QVERIFY(!other.txt->isEnabled());
+    QVERIFY(!other.cmd->isEnabled());
+
+    own.txt->setFocus();
+    own.txt->moveCursor(QTextCursor::End);
+    QTest::keyClicks(own.txt, QStringLiteral(" edited"));
+
+    // Unticking locks the note again without saving it; the edit stays on screen.
+    QTest::mouseClick(own.chk, Qt::LeftButton);
+    QVERIFY(!own.txt->isEnabled());
+    QVERIFY(!own.cmd->isEnabled());
+    QCOMPARE(own.txt->toPlainText(), QStringLiteral("This is Goal %1. edited").arg(n));
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal%1.txt").arg(n))),
+             QStringLiteral("This is Goal %1.\r\n").arg(n).toLatin1());
+    QVERIFY(!other.chk->isChecked());
+}
+
+void TestGoalsPage::savingUneditedNoteKeepsFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("default") << QByteArray("This is Goal 1.\r\n");
+    QTest::newRow("several lines") << QByteArray("Hand shapes\r\n\tEarth\r\n\r\nNails\r\n");
+    QTest::newRow("empty last line") << QByteArray("x\r\n\r\n");
+    QTest::newRow("no-break spaces and UTF-8") << QByteArray("\xc2\xa0\xe6\x89\x8b \xe2\x82\xac\r\n");
+}
+
+// Loading and saving again, however often, writes the same bytes.
+void TestGoalsPage::savingUneditedNoteKeepsFile()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    writeAllBytes(path, bytes);
+    MessageRecorder messages;
+
+    for (int start = 0; start < 3; ++start) {
+        const auto page = startPage(folder.path());
+        clickSave(*page, 1);
+        clickSave(*page, 1);
+        QCOMPARE(readAllBytes(path), bytes);
+    }
+    QCOMPARE(messages.count(), 0);
+}
+
+void TestGoalsPage::typedNoteSurvivesRestart()
+{
+    QTemporaryDir folder;
+    {
+        const auto page = startPage(folder.path());
+        const Note note = noteOf(*page, 2);
+        QTest::mouseClick(note.chk, Qt::LeftButton);
+        note.txt->setFocus();
+        note.txt->selectAll();
+        QTest::keyClicks(note.txt, QStringLiteral("  Learn\tthe mounts"));
+        QTest::keyClick(note.txt, Qt::Key_Return);
+        QTest::keyClicks(note.txt, QStringLiteral("and the Girdle of Venus "));
+        // Characters beyond Latin-1 arrive from an input method, not as key codes.
+        note.txt->insertPlainText(QStringLiteral(u"✋"));
+        QTest::keyClicks(note.txt, QStringLiteral("  "));
+        QTest::mouseClick(note.cmd, Qt::LeftButton);
+    }
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal2.txt"))),
+             QByteArray("Learn\tthe mounts\r\nand the Girdle of Venus \xe2\x9c\x8b\r\n"));
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))), QByteArray("This is Goal 1.\r\n"));
+
+    const auto restarted = startPage(folder.path());
+    QCOMPARE(noteOf(*restarted, 2).txt->toPlainText(),
+             QStringLiteral(u"Learn\tthe mounts\nand the Girdle of Venus ✋"));
+}
+
+void TestGoalsPage::failedSaveKeepsTextAndOldFile_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("disk full") << QStringLiteral("full");
+    QTest::newRow("read-only folder") << QStringLiteral("folder");
+    QTest::newRow("read-only file") << QStringLiteral("file");
+}
+
+void TestGoalsPage::failedSaveKeepsTextAndOldFile()
+{
+    QFETCH(QString, cause);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    const auto page = startPage(folder.path());
+    const Note note = noteOf(*page, 1);
+    QTest::mouseClick(note.chk, Qt::LeftButton);
+    const QString longNote(4000, QLatin1Char('p'));
+    note.txt->setPlainText(longNote);
+
+    const QString locked = cause == QLatin1String("folder") ? folder.path() : path;
+    const QFileDevice::Permissions before = QFile::permissions(locked);
+    MessageRecorder messages;
+    if (cause == QLatin1String("full")) {
+        palmora::testing::FileSizeLimit limit(100);
+        QVERIFY(limit.isActive());
+        QTest::mouseClick(note.cmd, Qt::LeftButton);
+    } else {
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        // Root, for one, writes through read-only permissions.
+        const bool enforced = !QFileInfo(locked).isWritable();
+        if (enforced)
+            QTest::mouseClick(note.cmd, Qt::LeftButton);
+        QFile::setPermissions(locked, before);
+        if (!enforced)
+            QSKIP("This process writes through read-only permissions");
+    }
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QCOMPARE(messages.last().title, QStringLiteral("Palmora"));
+    QVERIFY2(messages.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(messages.last().text));
+    QCOMPARE(readAllBytes(path), QByteArray("This is Goal 1.\r\n"));
+    QCOMPARE(note.txt->toPlainText(), longNote);
+    QVERIFY(note.cmd->isEnabled());
+
+    // Once the cause is gone the same click saves.
+    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(readAllBytes(path), longNote.toLatin1() + "\r\n");
+}
+
+void TestGoalsPage::unreadableFileDoesNotStopStartUp_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder in its place") << QStringLiteral("folder");
+    QTest::newRow("too large to be a note") << QStringLiteral("large");
+}
+
+// The other note still loads; saving over a file that could not be shown is
+// refused with a message, so what the file holds is not lost.
+void TestGoalsPage::unreadableFileDoesNotStopStartUp()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    const QByteArray large(palmora::GoalFile::kMaxBytes + 10, 'x');
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal1.txt")));
+    else
+        writeAllBytes(path, large);
+
+    MessageRecorder messages;
+    const auto page = startPage(folder.path());
+    QCOMPARE(messages.count(), 0);
+    const Note note = noteOf(*page, 1);
+    QCOMPARE(note.txt->toPlainText(), QString());
+    QVERIFY(note.txt->placeholderText().contains(QStringLiteral("Goal1.txt")));
+    QCOMPARE(noteOf(*page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+
+    QTest::mouseClick(note.chk, Qt::LeftButton);
+    QTest::keyClicks(note.txt, QStringLiteral("new goal"));
+    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QVERIFY(messages.last().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(note.txt->toPlainText(), QStringLiteral("new goal"));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QFileInfo(path).isDir());
+    else
+        QCOMPARE(QFileInfo(path).size(), large.size());
+
+    // With the file moved out of the way the note saves.
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Goal1.txt")));
+    else
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".old")));
+    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(readAllBytes(path), QByteArray("new goal\r\n"));
+}
+
+// A goal folder that cannot be used leaves both notes empty; start-up goes on and
+// a save says what went wrong.
+void TestGoalsPage::missingFolder()
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("gone"));
+    MessageRecorder messages;
+    const auto page = startPage(folder);
+    QCOMPARE(messages.count(), 0);
+    for (int n = 1; n <= 2; ++n) {
+        QCOMPARE(noteOf(*page, n).txt->toPlainText(), QString());
+        QVERIFY(!noteOf(*page, n).txt->placeholderText().isEmpty());
+    }
+    clickSave(*page, 2);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QVERIFY(messages.last().text.contains(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Goal2.txt")))));
+    QVERIFY(!QFileInfo::exists(folder));
+}
+
+void TestGoalsPage::badBytesLoad_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xe9 \x93goal\x94\r\n") << QStringLiteral(u"Café “goal”");
+    QTest::newRow("lone CR") << QByteArray("one\rtwo\r") << QStringLiteral("one\ntwo");
+    QTest::newRow("lone LF") << QByteArray("one\ntwo") << QStringLiteral("one\ntwo");
+    QTest::newRow("NUL bytes") << QByteArray("a\0\0b", 4) << QStringLiteral(u"a\uFFFD\uFFFDb");
+
+    QByteArray binary(3 * 1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator generator(7);
+    for (char &byte : binary)
+        byte = static_cast<char>(generator.bounded(256));
+    QTest::newRow("several MB of binary") << binary << QString();
+}
+
+void TestGoalsPage::badBytesLoad()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    writeAllBytes(path, bytes);
+
+    MessageRecorder messages;
+    const auto page = startPage(folder.path());
+    const Note note = noteOf(*page, 1);
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(readAllBytes(path), bytes);
+    if (shown.isEmpty()) {
+        QVERIFY(note.txt->toPlainText().size() > bytes.size() / 4);
+        return;
+    }
+    QCOMPARE(note.txt->toPlainText(), shown);
+
+    // Saved back in the program's own format: UTF-8, every line ended by CR LF.
+    clickSave(*page, 1);
+    QCOMPARE(readAllBytes(path), palmora::goal_bytes_from_text(shown));
+    QCOMPARE(palmora::goal_text_from_bytes(readAllBytes(path)), shown);
+}
+
+void TestGoalsPage::backToMain()
+{
+    QTemporaryDir folder;
+    const auto page = startPage(folder.path());
+    QSignalSpy back(page.get(), &GoalsPage::backToMainRequested);
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdBackToMain_1")), Qt::LeftButton);
+    QCOMPARE(back.count(), 1);
+}
+
+QTEST_MAIN(TestGoalsPage)
+#include "tst_goalspage.moc"
