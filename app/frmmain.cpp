@@ -12,6 +12,7 @@
 #include "test/testoptionspage.h"
 #include "test/testquestionpage.h"
 #include "test/testresultpage.h"
+#include "web/frmabout.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 
@@ -63,6 +64,11 @@ FrmMain::FrmMain(const Environment &env, QWidget *parent)
     connect(ui->mnuVisit, &QAction::triggered, this, [] { open_site_page(PageKey::HomePage); });
     connect(ui->mnuUpdate, &QAction::triggered, this, [] { open_site_page(PageKey::DownloadWebPage); });
     connect(ui->mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
+    connect(this, &FrmMain::aboutRequested, this, [this] {
+        // A fresh box each time; the main window takes no input until it closes.
+        FrmAbout about(this);
+        about.exec();
+    });
     connect(ui->mnuDonate, &QAction::triggered, this, [] { open_site_page(PageKey::Donate); });
     // Switched off in the design; nothing turns it on.
     connect(ui->mnuMakeMoney, &QAction::triggered, this, [] { open_site_page(PageKey::FullyBranded); });

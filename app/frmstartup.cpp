@@ -3,6 +3,10 @@
 #include "app/frmmain.h"
 #include "app/messagebox.h"
 #include "app/singleinstanceguard.h"
+#include "test/randomsource.h"
+#include "web/frmexitscreen.h"
+#include "web/reminderrecord.h"
+#include "web/updatereminder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,6 +65,11 @@ bool FrmStartup::start_up_sequence()
     }
     // A lock that cannot be made for another reason never keeps the user out.
 
+    if (m_env.today) {
+        ReminderRecord record;
+        update_reminder(record, m_env.today());
+    }
+
     m_main = new FrmMain(m_env);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_main, &FrmMain::unloading, this, &FrmStartup::frmMain_Unload);
@@ -73,7 +82,18 @@ bool FrmStartup::start_up_sequence()
 
 void FrmStartup::frmMain_Unload()
 {
-    quit_application();
+    // quit_application() closes the main window too; the program is ending then.
+    if (m_quitting || m_exitScreen)
+        return;
+    // The exit screen has no owner: it outlives the main window, which finishes
+    // closing after this returns. The program runs on until it is closed.
+    if (!m_env.random)
+        m_env.random = std::make_shared<GeneratorRandomSource>();
+    auto *exitScreen = new FrmExitScreen(*m_env.random);
+    exitScreen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(exitScreen, &FrmExitScreen::unloading, this, &FrmStartup::quit_application);
+    m_exitScreen = exitScreen;
+    exitScreen->show();
 }
 
 void FrmStartup::quit_application()

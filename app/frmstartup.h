@@ -2,6 +2,7 @@
 
 #include "app/environment.h"
 #include "app/frmmain.h"
+#include "web/frmexitscreen.h"
 
 #include <QIcon>
 #include <QObject>
@@ -29,6 +30,8 @@ public:
     void quit_application();
 
     FrmMain *mainWindow() const { return m_main; }
+    // The exit screen, once the main window has been closed.
+    FrmExitScreen *exitScreen() const { return m_exitScreen; }
     bool isQuitting() const { return m_quitting; }
 
     static QString displayTitle();
@@ -41,6 +44,7 @@ private:
     Environment m_env;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     QPointer<FrmMain> m_main;
+    QPointer<FrmExitScreen> m_exitScreen;
     bool m_quitting = false;
 };
 

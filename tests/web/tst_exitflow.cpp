@@ -1,0 +1,185 @@
+#include "app/frmmain.h"
+#include "app/frmstartup.h"
+#include "web/frmexitscreen.h"
+#include "web/reminderrecord.h"
+#include "web/sitepages.h"
+
+#include "messagerecorder.h"
+#include "testenvironment.h"
+#include "urlrecorder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace palmora;
+using palmora::testing::MessageRecorder;
+using palmora::testing::TestEnvironment;
+using palmora::testing::UrlRecorder;
+
+namespace {
+
+QWidgetList visibleWindows()
+{
+    QWidgetList visible;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            visible.append(window);
+    }
+    return visible;
+}
+
+} // namespace
+
+// The program's own start and end, run inside this process: start-up with its
+// reminder, the main window's close, the exit screen and the end of the event loop.
+class TestExitFlow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void reminderAsksBeforeTheMainWindowOpens_data();
+    void reminderAsksBeforeTheMainWindowOpens();
+    void firstStartUpAsksNothing();
+    void closingTheExitScreenEndsTheEventLoop_data();
+    void closingTheExitScreenEndsTheEventLoop();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<TestEnvironment> m_environment;
+    std::unique_ptr<FrmStartup> m_startup;
+};
+
+void TestExitFlow::init()
+{
+    // The reminder's record goes to a folder of this test alone.
+    m_settingsDir = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
+    m_environment = std::make_unique<TestEnvironment>();
+    m_startup = std::make_unique<FrmStartup>(m_environment->env);
+}
+
+void TestExitFlow::cleanup()
+{
+    // Windows left by a test; menus and other owned windows go with their owners.
+    QList<QPointer<QWidget>> left;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget())
+            left.append(window);
+    }
+    for (const QPointer<QWidget> &window : left)
+        delete window.data();
+    m_startup.reset();
+    m_environment.reset();
+}
+
+void TestExitFlow::reminderAsksBeforeTheMainWindowOpens_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void TestExitFlow::reminderAsksBeforeTheMainWindowOpens()
+{
+    QFETCH(bool, yes);
+    const QDate today = m_environment->today;
+    QVERIFY(ReminderRecord().write(today.addDays(-20).toString(Qt::ISODate)));
+
+    UrlRecorder urls;
+    int questions = 0;
+    bool windowShownWhenAsked = true;
+    MessageBox::setHandler([&](const MessageBox::Request &request) {
+        ++questions;
+        windowShownWhenAsked = !visibleWindows().isEmpty();
+        if (request.buttons != MessageBox::Buttons::YesNo)
+            return MessageBox::Answer::Ok;
+        return yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
+    });
+    QVERIFY(m_startup->start_up_sequence());
+    MessageBox::setHandler({});
+
+    QCOMPARE(questions, 1);
+    QVERIFY(!windowShownWhenAsked);
+    QVERIFY(m_startup->mainWindow());
+    QVERIFY(m_startup->mainWindow()->isVisible());
+    QCOMPARE(urls.addresses(), yes ? QStringList{page_address(QStringLiteral("download-web-page"))} : QStringList{});
+    QCOMPARE(ReminderRecord().read(), today.toString(Qt::ISODate));
+}
+
+void TestExitFlow::firstStartUpAsksNothing()
+{
+    MessageRecorder messages;
+    UrlRecorder urls;
+    QVERIFY(m_startup->start_up_sequence());
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(urls.urls().isEmpty());
+    QCOMPARE(ReminderRecord().read(), m_environment->today.toString(Qt::ISODate));
+    QVERIFY(ReminderRecord::defaultSettingsFilePath().startsWith(m_settingsDir->path()));
+}
+
+void TestExitFlow::closingTheExitScreenEndsTheEventLoop_data()
+{
+    QTest::addColumn<bool>("mainByMenu");
+    QTest::addColumn<bool>("exitByButton");
+    QTest::newRow("close box, then E&xit") << false << true;
+    QTest::newRow("File > Exit, then E&xit") << true << true;
+    QTest::newRow("close box, then close box") << false << false;
+    QTest::newRow("File > Exit, then close box") << true << false;
+}
+
+void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
+{
+    QFETCH(bool, mainByMenu);
+    QFETCH(bool, exitByButton);
+    MessageRecorder messages;
+    QVERIFY(m_startup->start_up_sequence());
+    QPointer<FrmMain> main = m_startup->mainWindow();
+    QVERIFY(main);
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QVERIFY(!m_startup->exitScreen());
+
+    if (mainByMenu)
+        main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    else
+        main->close();
+
+    // The main window unloads itself; the exit screen is the only window left.
+    QTRY_VERIFY(!main);
+    QPointer<FrmExitScreen> exitScreen = m_startup->exitScreen();
+    QVERIFY(exitScreen);
+    QCOMPARE(visibleWindows(), QWidgetList{exitScreen.data()});
+    QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
+    QVERIFY(!m_startup->isQuitting());
+    // Nothing ends the program behind the user's back while the exit screen is up.
+    QTest::qWait(50);
+    QVERIFY(exitScreen);
+    QVERIFY(exitScreen->isVisible());
+
+    // The program's own event loop runs until the exit screen ends it.
+    QTimer::singleShot(0, exitScreen, [exitScreen, exitByButton] {
+        if (exitByButton)
+            QTest::mouseClick(exitScreen->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+        else
+            exitScreen->close();
+    });
+    QTimer guard; // only fires if the loop never ends
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    guard.start(30000);
+    const int result = QApplication::exec();
+    guard.stop();
+    QCOMPARE(result, 0);
+    QVERIFY(m_startup->isQuitting());
+    QVERIFY(visibleWindows().isEmpty());
+    QCOMPARE(messages.count(), 0);
+}
+
+QTEST_MAIN(TestExitFlow)
+#include "tst_exitflow.moc"

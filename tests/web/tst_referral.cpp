@@ -1,0 +1,219 @@
+#include "web/referral.h"
+#include "web/sitepages.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+using namespace palmora;
+
+Q_DECLARE_METATYPE(palmora::ReferralFields)
+
+namespace {
+
+ReferralFields validFields()
+{
+    return {QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Have a look"),
+            QStringLiteral("Bob"), QStringLiteral("bob@example.org")};
+}
+
+ReferralFields placeholders()
+{
+    return {QStringLiteral("Your Name"), QStringLiteral("Your Email Address"),
+            QStringLiteral("Your Message\r\n"), QStringLiteral("Friend's Name"),
+            QStringLiteral("Friend's Email Address")};
+}
+
+// Any code point but the surrogate halves, which UTF-8 cannot carry alone.
+QString randomText(QRandomGenerator &random, int maxLength)
+{
+    static const char32_t awkward[] = {U'&', U'=', U'#', U'%', U'+', U'?', U'/', U' ', U'\r', U'\n',
+                                       U'\t', U';', U'[', U']', U'"', U'\'', U'<', U'>', U'\\', 0};
+    QString text;
+    const int length = random.bounded(maxLength + 1);
+    for (int i = 0; i < length; ++i) {
+        char32_t c = 0;
+        switch (random.bounded(4)) {
+        case 0:
+            c = awkward[random.bounded(static_cast<int>(std::size(awkward)))];
+            break;
+        case 1:
+            c = static_cast<char32_t>(random.bounded(0x20, 0x7f));
+            break;
+        default:
+            do {
+                c = static_cast<char32_t>(random.bounded(0x110000));
+            } while (c >= 0xd800 && c <= 0xdfff);
+        }
+        text += QString::fromUcs4(&c, 1);
+    }
+    return text;
+}
+
+// What the receiving page reads out of the address, in parameter order: the
+// query split at its delimiters, each part decoded byte for byte as UTF-8.
+// (QUrlQuery's own decoding keeps non-characters such as U+FFFF encoded.)
+QList<QPair<QString, QString>> decodedParameters(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.hasFragment())
+        return {};
+    QList<QPair<QString, QString>> parameters;
+    const QStringList parts = url.query(QUrl::FullyEncoded).split(QLatin1Char('&'));
+    for (const QString &part : parts) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            return {};
+        parameters.append({QUrl::fromPercentEncoding(part.left(equals).toLatin1()),
+                           QUrl::fromPercentEncoding(part.mid(equals + 1).toLatin1())});
+    }
+    return parameters;
+}
+
+} // namespace
+
+class TestReferral : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstFailingCheckWins_data();
+    void firstFailingCheckWins();
+    void trimmingRemovesSpacesOnly();
+    void addressKeepsParameterNamesAndOrder();
+    void hostileTextSurvivesTheAddress_data();
+    void hostileTextSurvivesTheAddress();
+    void randomTextSurvivesTheAddress();
+};
+
+void TestReferral::firstFailingCheckWins_data()
+{
+    QTest::addColumn<ReferralFields>("typed"); // before trimming
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("all placeholders") << placeholders() << QStringLiteral("Please Enter Proper Email Address");
+    ReferralFields f = validFields();
+    f.friendEmail = QStringLiteral("  ann@example.org ");
+    f.senderEmail = QStringLiteral("ann@example.org  ");
+    QTest::newRow("same address, other spaces") << f << QStringLiteral("Please Enter Distinct Email Addresses");
+    f.friendEmail = QStringLiteral("Ann@Example.org");
+    QTest::newRow("same address, other case") << f << QString();
+    f = validFields();
+    f.senderEmail = QString();
+    f.friendEmail = QString();
+    QTest::newRow("both empty") << f << QStringLiteral("Please Enter Distinct Email Addresses");
+    f = validFields();
+    f.friendEmail = QStringLiteral("bob@example");
+    QTest::newRow("no dot") << f << QStringLiteral("Please Enter Proper Email Address");
+    f = validFields();
+    f.senderEmail = QStringLiteral("ann.example.org");
+    QTest::newRow("no at") << f << QStringLiteral("Please Enter Proper Email Address");
+    f = validFields();
+    f.senderName = QStringLiteral("Your Name");
+    f.message = QString();
+    QTest::newRow("name at placeholder beats message") << f << QStringLiteral("Please Enter Your Name");
+    f.senderName = QStringLiteral("   ");
+    QTest::newRow("name only spaces") << f << QStringLiteral("Please Enter Your Name");
+    f.senderName = QStringLiteral("your name");
+    QTest::newRow("placeholder check is case-sensitive") << f << QStringLiteral("Please Enter Your Message");
+    f = validFields();
+    f.message = QStringLiteral("  Your Message ");
+    QTest::newRow("message at placeholder") << f << QStringLiteral("Please Enter Your Message");
+    f.message = QStringLiteral("Your Message\r\n");
+    QTest::newRow("untouched message passes") << f << QString();
+    f = validFields();
+    f.friendName = QStringLiteral("Friend's Name");
+    QTest::newRow("friend's name at placeholder") << f << QStringLiteral("Please Enter Your Friend's Name");
+    f = validFields();
+    f.friendName = QString();
+    QTest::newRow("friend's name empty") << f << QStringLiteral("Please Enter Your Friend's Name");
+    QTest::newRow("valid") << validFields() << QString();
+}
+
+void TestReferral::firstFailingCheckWins()
+{
+    QFETCH(ReferralFields, typed);
+    QFETCH(QString, message);
+    QCOMPARE(referral_problem_text(referral_problem(trimmed_fields(typed))), message);
+}
+
+void TestReferral::trimmingRemovesSpacesOnly()
+{
+    QCOMPARE(trim_field_spaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    QCOMPARE(trim_field_spaces(QStringLiteral("    ")), QString());
+    QCOMPARE(trim_field_spaces(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(trim_field_spaces(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
+}
+
+void TestReferral::addressKeepsParameterNamesAndOrder()
+{
+    const QString address = referral_address(validFields());
+    QVERIFY(address.startsWith(site_base_address()
+                               + QStringLiteral("/palmora-free/ssd.php?page=pxvs-refer-a-friend&taf1=Ann&taf2=")));
+    const auto parameters = decodedParameters(address);
+    QStringList names;
+    for (const auto &parameter : parameters)
+        names.append(parameter.first);
+    QCOMPARE(names, (QStringList{QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
+                                 QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
+                                 QStringLiteral("taf6")}));
+    QCOMPARE(parameters.last().second, product_folder_address());
+    QVERIFY(address.endsWith(QString::fromLatin1(QUrl::toPercentEncoding(product_folder_address()))));
+}
+
+void TestReferral::hostileTextSurvivesTheAddress_data()
+{
+    QTest::addColumn<ReferralFields>("fields");
+    QTest::newRow("ampersand") << ReferralFields{QStringLiteral("Tom & Jerry"), QStringLiteral("tom@example.org"),
+                                                 QStringLiteral("Hi"), QStringLiteral("Spike"),
+                                                 QStringLiteral("spike@example.org")};
+    QTest::newRow("injected parameter")
+        << ReferralFields{QStringLiteral("Eve&taf6=http://evil.example/"), QStringLiteral("eve+1@example.org"),
+                          QStringLiteral("50% off #1 = great?"), QStringLiteral("a=b;c"),
+                          QStringLiteral("x@y.z#frag")};
+    QTest::newRow("line breaks and plus")
+        << ReferralFields{QStringLiteral("A+B"), QStringLiteral("a@b.c"), QStringLiteral("Your Message\r\nline two\n"),
+                          QStringLiteral("%41%2B"), QStringLiteral("c@d.e")};
+    QTest::newRow("non-ascii")
+        << ReferralFields{QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("\u00e9l\u00e8ve@\u00e9cole.fr"),
+                          QStringLiteral("\u624b\u76f8\u3092\u5b66\u3076 \U0001F590\U0001F44B"),
+                          QStringLiteral("\u0421\u0435\u0440\u0433\u0435\u0439"), QStringLiteral("s@\u043f\u0440.\u0440\u0444")};
+}
+
+void TestReferral::hostileTextSurvivesTheAddress()
+{
+    QFETCH(ReferralFields, fields);
+    const auto parameters = decodedParameters(referral_address(fields));
+    QCOMPARE(parameters.size(), 7);
+    QCOMPARE(parameters.at(1).second, fields.senderName);
+    QCOMPARE(parameters.at(2).second, fields.senderEmail);
+    QCOMPARE(parameters.at(3).second, fields.message);
+    QCOMPARE(parameters.at(4).second, fields.friendName);
+    QCOMPARE(parameters.at(5).second, fields.friendEmail);
+    QCOMPARE(parameters.at(6).second, product_folder_address());
+
+    const QUrlQuery query{QUrl(referral_address(fields))};
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), fields.senderName);
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), fields.message);
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), product_folder_address());
+}
+
+void TestReferral::randomTextSurvivesTheAddress()
+{
+    // Fixed start so a failure can be repeated.
+    QRandomGenerator random(1207u);
+    for (int round = 0; round < 500; ++round) {
+        const ReferralFields fields{randomText(random, 40), randomText(random, 40), randomText(random, 200),
+                                    randomText(random, 40), randomText(random, 40)};
+        const QString address = referral_address(fields);
+        const auto parameters = decodedParameters(address);
+        QVERIFY2(parameters.size() == 7, qPrintable(address));
+        const QStringList expected{fields.senderName, fields.senderEmail, fields.message,
+                                   fields.friendName, fields.friendEmail, product_folder_address()};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(parameters.at(i + 1).second == expected.at(i), qPrintable(address));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestReferral)
+#include "tst_referral.moc"

@@ -1,0 +1,98 @@
+#include "web/reminderrecord.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using palmora::ReminderRecord;
+
+class TestReminderRecord : public QObject
+{
+    Q_OBJECT
+private slots:
+    void encodingRoundTrip_data();
+    void encodingRoundTrip();
+    void storesKeyAndValueEncoded();
+    void absentRecordReadsEmpty();
+    void unwritableStoreReportsFailure();
+    void defaultStoreIsNamedAfterTheExecutable();
+};
+
+void TestReminderRecord::encodingRoundTrip_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("key") << QStringLiteral("Duration");
+    QTest::newRow("date") << QStringLiteral("2026-12-07");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("non-ascii") << QStringLiteral("Dauer \u00e4\u00df \U0001F590");
+    QTest::newRow("slashes") << QStringLiteral("a/b\\c?d");
+}
+
+void TestReminderRecord::encodingRoundTrip()
+{
+    QFETCH(QString, plain);
+    const QString stored = ReminderRecord::encode(plain);
+    // Neither separator QSettings gives a meaning to may appear in the stored form.
+    QVERIFY(!stored.contains(QLatin1Char('/')));
+    QVERIFY(!stored.contains(QLatin1Char('\\')));
+    if (!plain.isEmpty())
+        QVERIFY(stored != plain);
+    const auto decoded = ReminderRecord::decode(stored);
+    QVERIFY(decoded.has_value());
+    QCOMPARE(*decoded, plain);
+}
+
+void TestReminderRecord::storesKeyAndValueEncoded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    ReminderRecord record(path);
+    QVERIFY(record.write(QStringLiteral("2026-11-17")));
+    QCOMPARE(record.read(), QStringLiteral("2026-11-17"));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    QVERIFY(raw.contains("[Settings]"));
+    QVERIFY(!raw.contains("Duration"));
+    QVERIFY(!raw.contains("2026-11-17"));
+
+    QSettings settings(path, QSettings::IniFormat);
+    const QStringList keys = settings.allKeys();
+    QCOMPARE(keys.size(), 1);
+    QCOMPARE(keys.first(), QStringLiteral("Settings/") + ReminderRecord::storedKeyName());
+    QCOMPARE(ReminderRecord::decode(ReminderRecord::storedKeyName()), std::optional<QString>(QStringLiteral("Duration")));
+    QCOMPARE(ReminderRecord::decode(settings.value(keys.first()).toString()),
+             std::optional<QString>(QStringLiteral("2026-11-17")));
+
+    // A second record object on the same file sees the same date.
+    QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-11-17"));
+}
+
+void TestReminderRecord::absentRecordReadsEmpty()
+{
+    QTemporaryDir dir;
+    QVERIFY(ReminderRecord(dir.filePath(QStringLiteral("none.ini"))).read().isEmpty());
+}
+
+void TestReminderRecord::unwritableStoreReportsFailure()
+{
+    // A path below a plain file can never be created, whoever runs the test.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("plainfile")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ReminderRecord record(dir.filePath(QStringLiteral("plainfile/palmora.ini")));
+    QVERIFY(!record.write(QStringLiteral("2026-12-07")));
+    QVERIFY(record.read().isEmpty());
+}
+
+void TestReminderRecord::defaultStoreIsNamedAfterTheExecutable()
+{
+    QCOMPARE(ReminderRecord::applicationName(), QStringLiteral("tst_reminderrecord"));
+    QVERIFY(ReminderRecord::defaultSettingsFilePath().endsWith(QStringLiteral("/tst_reminderrecord.ini")));
+}
+
+QTEST_GUILESS_MAIN(TestReminderRecord)
+#include "tst_reminderrecord.moc"

@@ -1,0 +1,156 @@
+#include "web/reminderrecord.h"
+#include "web/reminderrule.h"
+#include "web/sitepages.h"
+#include "web/updatereminder.h"
+
+#include "messagerecorder.h"
+#include "urlrecorder.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace palmora;
+using palmora::testing::MessageRecorder;
+using palmora::testing::UrlRecorder;
+
+namespace {
+const QDate kToday(2026, 12, 7);
+} // namespace
+
+class TestUpdateReminder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void decisionTable_data();
+    void decisionTable();
+    void questionWording();
+    void unreadableRecordCountsAsFirstRun_data();
+    void unreadableRecordCountsAsFirstRun();
+    void unwritableStoreStillLetsStartUpGoOn();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("palmora.ini")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestUpdateReminder::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestUpdateReminder::decisionTable_data()
+{
+    QTest::addColumn<QString>("stored"); // empty: no record
+    QTest::addColumn<int>("answer");     // 1 Yes, 0 No
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QString>("storedAfter");
+
+    const QString today = kToday.toString(Qt::ISODate);
+    auto daysFromToday = [](int days) { return kToday.addDays(days).toString(Qt::ISODate); };
+    QTest::newRow("no record") << QString() << 1 << false << today;
+    QTest::newRow("today") << today << 1 << false << today;
+    QTest::newRow("14 days back") << daysFromToday(-14) << 1 << false << daysFromToday(-14);
+    QTest::newRow("14 days ahead") << daysFromToday(14) << 1 << false << daysFromToday(14);
+    QTest::newRow("15 days back, yes") << daysFromToday(-15) << 1 << true << today;
+    QTest::newRow("15 days back, no") << daysFromToday(-15) << 0 << true << today;
+    QTest::newRow("15 days ahead, yes") << daysFromToday(15) << 1 << true << today;
+    QTest::newRow("15 days ahead, no") << daysFromToday(15) << 0 << true << today;
+    QTest::newRow("20 days back, yes") << daysFromToday(-20) << 1 << true << today;
+    QTest::newRow("two years back, no") << daysFromToday(-730) << 0 << true << today;
+}
+
+void TestUpdateReminder::decisionTable()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, answer);
+    QFETCH(bool, asks);
+    QFETCH(QString, storedAfter);
+
+    ReminderRecord record(path());
+    if (!stored.isEmpty())
+        QVERIFY(record.write(stored));
+
+    MessageRecorder messages;
+    messages.queueAnswer(answer ? MessageBox::Answer::Yes : MessageBox::Answer::No);
+    UrlRecorder urls;
+    update_reminder(record, kToday);
+
+    QCOMPARE(messages.count(), asks ? 1 : 0);
+    if (asks) {
+        const MessageBox::Request request = messages.last();
+        QCOMPARE(request.buttons, MessageBox::Buttons::YesNo);
+        QCOMPARE(request.defaultAnswer, MessageBox::Answer::Yes);
+        QCOMPARE(request.icon, MessageBox::Icon::Information);
+        QCOMPARE(request.title, QStringLiteral("Palmora"));
+    }
+    const bool opens = asks && answer == 1;
+    QCOMPARE(urls.addresses(), opens ? QStringList{page_address(QStringLiteral("download-web-page"))} : QStringList{});
+    QCOMPARE(ReminderRecord(path()).read(), storedAfter);
+
+    // Whatever happened, the next start-up on the same day stays silent.
+    messages.clear();
+    update_reminder(record, kToday);
+    QCOMPARE(messages.count(), 0);
+}
+
+void TestUpdateReminder::questionWording()
+{
+    QCOMPARE(update_reminder_question(),
+             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+}
+
+void TestUpdateReminder::unreadableRecordCountsAsFirstRun_data()
+{
+    QTest::addColumn<QString>("rawValue"); // written to the store as it is, not encoded
+    QTest::newRow("plain old-style date") << QStringLiteral("07/11/2026");
+    QTest::newRow("encoded text that is no date") << ReminderRecord::encode(QStringLiteral("last Tuesday"));
+    QTest::newRow("encoded locale date") << ReminderRecord::encode(QStringLiteral("11/7/2026"));
+    QTest::newRow("encoded impossible date") << ReminderRecord::encode(QStringLiteral("2026-02-30"));
+    QTest::newRow("garbage") << QStringLiteral("%%%###");
+}
+
+void TestUpdateReminder::unreadableRecordCountsAsFirstRun()
+{
+    QFETCH(QString, rawValue);
+    {
+        QSettings settings(path(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Settings/") + ReminderRecord::storedKeyName(), rawValue);
+    }
+    QCOMPARE(reminder_action(ReminderRecord(path()).read(), kToday), ReminderAction::RecordToday);
+
+    MessageRecorder messages;
+    UrlRecorder urls;
+    ReminderRecord record(path());
+    update_reminder(record, kToday);
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(urls.urls().isEmpty());
+    // Repaired: the record now holds today, so the reminder counts from here.
+    QCOMPARE(ReminderRecord(path()).read(), kToday.toString(Qt::ISODate));
+
+    update_reminder(record, kToday.addDays(15));
+    QCOMPARE(messages.count(), 1);
+}
+
+void TestUpdateReminder::unwritableStoreStillLetsStartUpGoOn()
+{
+    QFile blocker(m_dir->filePath(QStringLiteral("plainfile")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ReminderRecord record(m_dir->filePath(QStringLiteral("plainfile/palmora.ini")));
+
+    MessageRecorder messages;
+    UrlRecorder urls;
+    // Nothing can be stored, so every start-up looks like the first: no question.
+    update_reminder(record, kToday);
+    update_reminder(record, kToday.addDays(30));
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(urls.urls().isEmpty());
+    QVERIFY(record.read().isEmpty());
+}
+
+QTEST_MAIN(TestUpdateReminder)
+#include "tst_updatereminder.moc"

@@ -1,0 +1,106 @@
+#include "web/referral.h"
+
+#include "web/sitepages.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+namespace palmora {
+
+namespace {
+
+bool isMissing(const QString &value, const char *placeholder)
+{
+    return value.isEmpty() || value == QLatin1String(placeholder);
+}
+
+bool isProperEmail(const QString &address)
+{
+    return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+}
+
+QString encoded(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString trim_field_spaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+ReferralFields trimmed_fields(const ReferralFields &fields)
+{
+    return {trim_field_spaces(fields.senderName), trim_field_spaces(fields.senderEmail), trim_field_spaces(fields.message),
+            trim_field_spaces(fields.friendName), trim_field_spaces(fields.friendEmail)};
+}
+
+ReferralProblem referral_problem(const ReferralFields &fields)
+{
+    if (fields.senderEmail == fields.friendEmail)
+        return ReferralProblem::SameEmails;
+    if (!isProperEmail(fields.senderEmail) || !isProperEmail(fields.friendEmail))
+        return ReferralProblem::ImproperEmail;
+    if (isMissing(fields.senderName, ReferralPlaceholder::SenderName))
+        return ReferralProblem::MissingSenderName;
+    if (isMissing(fields.senderEmail, ReferralPlaceholder::SenderEmail))
+        return ReferralProblem::MissingSenderEmail;
+    if (isMissing(fields.message, ReferralPlaceholder::Message))
+        return ReferralProblem::MissingMessage;
+    if (isMissing(fields.friendName, ReferralPlaceholder::FriendName))
+        return ReferralProblem::MissingFriendName;
+    if (isMissing(fields.friendEmail, ReferralPlaceholder::FriendEmail))
+        return ReferralProblem::MissingFriendEmail;
+    return ReferralProblem::None;
+}
+
+QString referral_problem_text(ReferralProblem problem)
+{
+    const char *text = nullptr;
+    switch (problem) {
+    case ReferralProblem::None:
+        return {};
+    case ReferralProblem::SameEmails:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Distinct Email Addresses");
+        break;
+    case ReferralProblem::ImproperEmail:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Proper Email Address");
+        break;
+    case ReferralProblem::MissingSenderName:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Name");
+        break;
+    case ReferralProblem::MissingSenderEmail:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Email");
+        break;
+    case ReferralProblem::MissingMessage:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Message");
+        break;
+    case ReferralProblem::MissingFriendName:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Friend's Name");
+        break;
+    case ReferralProblem::MissingFriendEmail:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Friend's Email");
+        break;
+    }
+    return text ? QCoreApplication::translate("palmora::Referral", text) : QString();
+}
+
+QString referral_address(const ReferralFields &fields)
+{
+    const QString values[] = {fields.senderName, fields.senderEmail, fields.message,
+                              fields.friendName, fields.friendEmail, product_folder_address()};
+    QString address = page_address(QString::fromLatin1(PageKey::ReferAFriend));
+    for (int i = 0; i < 6; ++i)
+        address += QStringLiteral("&taf%1=").arg(i + 1) + encoded(values[i]);
+    return address;
+}
+
+} // namespace palmora

@@ -1,0 +1,30 @@
+#include "web/reminderrule.h"
+
+namespace palmora {
+
+ReminderAction reminder_action(const QString &storedText, const QDate &today)
+{
+    const QDate stored = reminder_date_from_text(storedText);
+    if (!stored.isValid())
+        return ReminderAction::RecordToday;
+    const qint64 days = today.daysTo(stored);
+    if (days < -kReminderQuietDays || days > kReminderQuietDays)
+        return ReminderAction::Ask;
+    return ReminderAction::Silent;
+}
+
+QString reminder_date_text(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+QDate reminder_date_from_text(const QString &text)
+{
+    // Exactly ten characters: QDate would also take stray forms such as "2026-1-7".
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() != 10)
+        return {};
+    return QDate::fromString(trimmed, Qt::ISODate);
+}
+
+} // namespace palmora
