@@ -1,8 +1,14 @@
 #include "test/selftest.h"
 
+#include "app/messagebox.h"
+#include "content/picturelist.h"
+#include "content/topiccatalogue.h"
 #include "test/testoptionspage.h"
 #include "test/testquestionpage.h"
 #include "test/testresultpage.h"
+
+#include <QLabel>
+#include <QPixmap>
 
 namespace palmora {
 
@@ -16,8 +22,86 @@ SelfTest::SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, Rando
     , m_question(new TestQuestionPage)
     , m_result(new TestResultPage)
 {
+    // Until the first test the question frame shows the first picture.
+    const QImage first = m_pictures.picture(1);
+    if (!first.isNull())
+        m_question->picTest()->setPixmap(QPixmap::fromImage(first));
+
+    connect(m_options, &TestOptionsPage::startRequested, this, &SelfTest::cmdTestOptionNext_Click);
+    connect(m_options, &TestOptionsPage::backToMainRequested, this, &SelfTest::backToMainRequested);
+    connect(m_question, &TestQuestionPage::nextQuestionRequested, this, &SelfTest::cmdNextQuestion_Click);
+    connect(m_result, &TestResultPage::startAgainRequested, this, &SelfTest::cmdStartTest_Click);
 }
 
-SelfTest::~SelfTest() = default;
+// The pages belong to the main window's stack once it has taken them; before
+// that (a SelfTest on its own, as in tests) they are ours to delete.
+SelfTest::~SelfTest()
+{
+    const std::initializer_list<QWidget *> pages{m_options.data(), m_question.data(), m_result.data()};
+    for (QWidget *page : pages) {
+        if (page && !page->parent())
+            delete page;
+    }
+}
+
+void SelfTest::cmdTestOptionNext_Click()
+{
+    const std::optional<TestMode> mode = m_options->selectedMode();
+    if (!mode) {
+        MessageBox::critical(m_options, tr("Please select a test option"));
+        return;
+    }
+    m_sheet = compose_test(*mode, m_random);
+    m_running = true;
+    m_current = draw_question(m_sheet.questionTopics[0], m_random);
+    show_question();
+    m_question->setTitle(tr("Test"));
+    emit showSectionRequested(kQuestionSection);
+}
+
+void SelfTest::show_question()
+{
+    // The catalogue is refilled before every question; it reads the same each time.
+    m_catalogue.fill_topic_catalogue();
+    const int topic = m_current.topic;
+    m_question->showQuestion(m_catalogue.topicName(topic), m_sheet.mode != TestMode::ByName,
+                             m_pictures.picture(TopicCatalogue::topicPicture(topic)),
+                             m_current.optionTexts(m_catalogue, m_sheet.mode));
+}
+
+void SelfTest::cmdNextQuestion_Click()
+{
+    // Only a running test takes answers.
+    if (!m_running)
+        return;
+    const int chosen = m_question->selectedOption();
+    if (chosen < 0) {
+        MessageBox::critical(m_question, tr("Please select an answer"));
+        return;
+    }
+    m_sheet.givenAnswers[m_sheet.currentQuestion] = m_question->optionText(chosen);
+    m_question->clearSelection();
+    ++m_sheet.currentQuestion;
+    if (m_sheet.isFinished()) {
+        build_test_report();
+        return;
+    }
+    m_current = draw_question(m_sheet.questionTopics[m_sheet.currentQuestion], m_random);
+    show_question();
+}
+
+void SelfTest::build_test_report()
+{
+    m_result->showReport(compose_test_report(m_sheet, m_catalogue));
+    m_sheet.clear();
+    m_running = false;
+    emit showSectionRequested(kResultSection);
+}
+
+void SelfTest::cmdStartTest_Click()
+{
+    m_options->clearSelection();
+    emit showSectionRequested(kOptionsSection);
+}
 
 } // namespace palmora

@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QObject>
+#include "test/testcomposer.h"
+#include "test/testreport.h"
+#include "test/testsheet.h"
 
-class QGroupBox;
+#include <QObject>
+#include <QPointer>
 
 namespace palmora {
 
@@ -19,6 +22,11 @@ class SelfTest : public QObject
 {
     Q_OBJECT
 public:
+    // Section frames of the main window that the test brings to the front.
+    static constexpr int kOptionsSection = 1;
+    static constexpr int kQuestionSection = 3;
+    static constexpr int kResultSection = 4;
+
     SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
              QObject *parent = nullptr);
     ~SelfTest() override;
@@ -27,18 +35,40 @@ public:
     TestQuestionPage *questionPage() const { return m_question; }
     TestResultPage *resultPage() const { return m_result; }
 
+    const TestSheet &sheet() const { return m_sheet; }
+    // The question on screen (or the last one shown).
+    const Question &question() const { return m_current; }
+
+    // "Click Here To Start The Test": composes a test of the chosen kind and
+    // shows its first question.
+    void cmdTestOptionNext_Click();
+    // "Next Question": records the selected answer and moves on.
+    void cmdNextQuestion_Click();
+    // "Start Test Once More": back to the choice of kind, none selected.
+    void cmdStartTest_Click();
+
 signals:
     // Bring section frame k of the main window to the front.
     void showSectionRequested(int k);
     void backToMainRequested();
 
 private:
+    // Draws fresh distractors and a position for the current question and shows it.
+    void next_question_draw();
+    void show_question();
+    void build_test_report();
+
     TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
     RandomSource &m_random;
-    TestOptionsPage *m_options;
-    TestQuestionPage *m_question;
-    TestResultPage *m_result;
+    // Watched, since the stack they are put into may delete them first.
+    QPointer<TestOptionsPage> m_options;
+    QPointer<TestQuestionPage> m_question;
+    QPointer<TestResultPage> m_result;
+    TestSheet m_sheet;
+    Question m_current;
+    // A test has been composed and its report is not yet written.
+    bool m_running = false;
 };
 
 } // namespace palmora

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "test/testsheet.h"
+
 #include <QGroupBox>
 
+#include <array>
 #include <memory>
+#include <optional>
+
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
 
 namespace Ui {
 class TestOptionsPage;
@@ -10,6 +18,7 @@ class TestOptionsPage;
 
 namespace palmora {
 
+// "Test Options": the choice of test kind before a test starts.
 class TestOptionsPage : public QGroupBox
 {
     Q_OBJECT
@@ -17,8 +26,23 @@ public:
     explicit TestOptionsPage(QWidget *parent = nullptr);
     ~TestOptionsPage() override;
 
+    // The first selected kind, in screen order; none when nothing is selected.
+    std::optional<TestMode> selectedMode() const;
+    // No kind selected, so that one must be chosen again.
+    void clearSelection();
+
+    QRadioButton *optTestOption(int index) const { return m_optTestOption.at(index); }
+    QPushButton *cmdTestOptionNext() const;
+    QPushButton *cmdBackToMain() const;
+
+signals:
+    void startRequested();
+    void backToMainRequested();
+
 private:
     std::unique_ptr<Ui::TestOptionsPage> ui;
+    std::array<QRadioButton *, 3> m_optTestOption{};
+    QButtonGroup *m_group = nullptr;
 };
 
 } // namespace palmora

@@ -1,8 +1,16 @@
 #pragma once
 
-#include <QGroupBox>
+#include "test/testsheet.h"
 
+#include <QGroupBox>
+#include <QImage>
+
+#include <array>
 #include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
 
 namespace Ui {
 class TestQuestionPage;
@@ -10,6 +18,9 @@ class TestQuestionPage;
 
 namespace palmora {
 
+class WrappingRadioButton;
+
+// "Test": one question's picture, the topic's name and the five answer options.
 class TestQuestionPage : public QGroupBox
 {
     Q_OBJECT
@@ -17,8 +28,28 @@ public:
     explicit TestQuestionPage(QWidget *parent = nullptr);
     ~TestQuestionPage() override;
 
+    // Puts a question on screen. The selection of the options is left as it is.
+    void showQuestion(const QString &name, bool nameVisible, const QImage &picture,
+                      const std::array<QString, kOptionCount> &optionTexts);
+
+    // Index of the first selected option, or -1.
+    int selectedOption() const;
+    // The caption of option k, exactly as shown.
+    QString optionText(int k) const;
+    void clearSelection();
+
+    WrappingRadioButton *option(int k) const { return m_option.at(k); }
+    QLabel *lblName() const;
+    QLabel *picTest() const;
+    QPushButton *cmdNextQuestion() const;
+
+signals:
+    void nextQuestionRequested();
+
 private:
     std::unique_ptr<Ui::TestQuestionPage> ui;
+    std::array<WrappingRadioButton *, kOptionCount> m_option{};
+    QButtonGroup *m_group = nullptr;
 };
 
 } // namespace palmora

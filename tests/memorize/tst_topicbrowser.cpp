@@ -1,0 +1,186 @@
+#include "memorize/topicbrowser.h"
+
+#include "content/picturelist.h"
+#include "messagerecorder.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace palmora;
+
+class TstTopicBrowser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstTopicAndItsEnd();
+    void walkToTheLastTopicAndBack();
+    void crossingTheNailsIntoTheLines_data();
+    void crossingTheNailsIntoTheLines();
+    void nailTopicsShareAPictureAndPlaceholder();
+    void conicalHandShowsTwoParagraphs();
+    void longestSignificanceCanBeReadInFull();
+    void accessKeysStep();
+
+private:
+    void click(const char *button) { QTest::mouseClick(m_browser->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton); }
+    QString labelText(const char *name) const { return m_browser->findChild<QLabel *>(QLatin1String(name))->text(); }
+    void goTo(int t);
+
+    TopicCatalogue m_catalogue;
+    PictureList m_pictures;
+    std::unique_ptr<TopicBrowser> m_browser;
+    std::unique_ptr<testing::MessageRecorder> m_messages;
+};
+
+void TstTopicBrowser::init()
+{
+    m_catalogue.fill_topic_catalogue();
+    m_messages = std::make_unique<testing::MessageRecorder>();
+    m_browser = std::make_unique<TopicBrowser>(m_catalogue, m_pictures);
+    m_browser->show_topic(0);
+    m_browser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_browser.get()));
+}
+
+void TstTopicBrowser::cleanup()
+{
+    m_browser.reset();
+    m_messages.reset();
+}
+
+void TstTopicBrowser::goTo(int t)
+{
+    while (m_browser->currentTopic() < t)
+        click("cmdNext");
+    while (m_browser->currentTopic() > t)
+        click("cmdBack");
+}
+
+void TstTopicBrowser::firstTopicAndItsEnd()
+{
+    QCOMPARE(m_browser->currentTopic(), 0);
+    QCOMPARE(m_browser->shownPicture(), 1);
+    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
+    click("cmdBack");
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("You are at the first record")});
+    QCOMPARE(m_messages->last().icon, MessageBox::Icon::Information);
+    QCOMPARE(m_browser->currentTopic(), 0);
+    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
+}
+
+void TstTopicBrowser::walkToTheLastTopicAndBack()
+{
+    for (int step = 1; step <= 22; ++step) {
+        click("cmdNext");
+        QCOMPARE(m_browser->currentTopic(), step);
+        QCOMPARE(labelText("lblDesc_0"), m_catalogue.topicName(step));
+        QCOMPARE(labelText("lblDesc_2"), m_catalogue.shapeLocation(step));
+        QVERIFY(m_browser->shownPicture() != 15);
+    }
+    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Girdle of Venus"));
+    QCOMPARE(m_browser->shownPicture(), 24);
+    QCOMPARE(m_messages->count(), 0);
+
+    click("cmdNext");
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("You are at the last record")});
+    QCOMPARE(m_browser->currentTopic(), 22);
+    QCOMPARE(m_browser->shownPicture(), 24);
+
+    for (int step = 21; step >= 0; --step) {
+        click("cmdBack");
+        QCOMPARE(m_browser->currentTopic(), step);
+        QCOMPARE(m_browser->shownPicture(), TopicCatalogue::topicPicture(step));
+    }
+    QCOMPARE(m_messages->count(), 1);
+}
+
+void TstTopicBrowser::crossingTheNailsIntoTheLines_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("picture");
+    QTest::newRow("13 from 12") << 12 << 13 << 14;
+    QTest::newRow("14 from 13") << 13 << 14 << 16;
+    QTest::newRow("14 from 15") << 15 << 14 << 16;
+    QTest::newRow("15 from 14") << 14 << 15 << 17;
+    QTest::newRow("15 from 16") << 16 << 15 << 17;
+}
+
+void TstTopicBrowser::crossingTheNailsIntoTheLines()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, picture);
+    goTo(from);
+    goTo(to);
+    QCOMPARE(m_browser->shownPicture(), picture);
+    const QPixmap shown = m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap();
+    QCOMPARE(shown.toImage(), m_pictures.picture(picture).convertToFormat(shown.toImage().format()));
+}
+
+void TstTopicBrowser::nailTopicsShareAPictureAndPlaceholder()
+{
+    goTo(10);
+    const QImage first = m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap().toImage();
+    for (int t = 10; t <= 13; ++t) {
+        goTo(t);
+        QCOMPARE(labelText("lblDesc_2"), QStringLiteral("Shape / Location is not available."));
+        QCOMPARE(m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap().toImage(), first);
+    }
+}
+
+void TstTopicBrowser::conicalHandShowsTwoParagraphs()
+{
+    goTo(2);
+    const QStringList paragraphs = labelText("lblDesc_1").split(QLatin1Char('\n'));
+    QCOMPARE(paragraphs.size(), 2);
+    QCOMPARE(paragraphs[1], QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
+}
+
+void TstTopicBrowser::longestSignificanceCanBeReadInFull()
+{
+    int longest = 0;
+    for (int t = 0; t < TopicCatalogue::kTopicCount; ++t) {
+        if (m_catalogue.significance(t).size() > m_catalogue.significance(longest).size())
+            longest = t;
+    }
+    goTo(longest);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    auto *text = m_browser->findChild<QLabel *>(QStringLiteral("lblDesc_1"));
+    auto *shape = m_browser->findChild<QLabel *>(QStringLiteral("lblDesc_2"));
+    QCOMPARE(text->text(), m_catalogue.significance(longest));
+    // The labels are as tall as their wrapped text needs: nothing is cut off,
+    // and what does not fit the frame can be scrolled to.
+    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+    QVERIFY(shape->height() >= shape->heightForWidth(shape->width()));
+    auto *area = m_browser->findChild<QScrollArea *>();
+    QVERIFY(area);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const QPoint shapeBottom = shape->mapTo(area->viewport(), QPoint(0, shape->height() - 1));
+    QVERIFY(area->viewport()->rect().contains(shapeBottom));
+}
+
+void TstTopicBrowser::accessKeysStep()
+{
+    m_browser->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_browser.get()));
+    QTest::keyClick(m_browser->windowHandle(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(m_browser->currentTopic(), 1); // an access key clicks after a short animation
+    QTest::keyClick(m_browser->windowHandle(), Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(m_browser->currentTopic(), 0); // an access key clicks after a short animation
+    QSignalSpy back(m_browser.get(), &TopicBrowser::backToMainRequested);
+    QTest::keyClick(m_browser->windowHandle(), Qt::Key_M, Qt::AltModifier);
+    QTRY_COMPARE(back.count(), 1);
+}
+
+QTEST_MAIN(TstTopicBrowser)
+#include "tst_topicbrowser.moc"
