@@ -43,6 +43,9 @@ GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
         Theme::setColors(goal.chk, Theme::kNavy);
         Theme::setPointSize(goal.cmd, 8.25);
         Theme::setColors(goal.txt, Theme::kPurple, Theme::kLightCyan);
+        // Screen readers tell the two notes and their buttons apart by these.
+        goal.txt->setAccessibleName(tr("Goal %1 note").arg(n));
+        goal.cmd->setAccessibleName(tr("Save Goal %1").arg(n));
         connect(goal.chk, &QCheckBox::toggled, this, [this, n] { chkGoal_Click(n); });
         connect(goal.cmd, &QPushButton::clicked, this, [this, n] { save_goal_note(n); });
     }

@@ -33,6 +33,7 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
     Theme::setPointSize(ui->lblDesc_2, 11.25);
     for (QLabel *label : {ui->lblDesc_0, ui->lblDesc_1, ui->lblDesc_2})
         label->setTextFormat(Qt::PlainText);
+    ui->picMemorize->setAccessibleName(tr("Topic picture"));
     ui->scrTopicText->viewport()->setAutoFillBackground(false);
     ui->pnlTopicText->setAutoFillBackground(false);
 

@@ -15,6 +15,8 @@ TestQuestionPage::TestQuestionPage(QWidget *parent)
     , ui(std::make_unique<Ui::TestQuestionPage>())
 {
     ui->setupUi(this);
+    // A neutral name: the picture must not read out the answer.
+    ui->picTest->setAccessibleName(tr("Question picture"));
     Theme::styleSectionFrame(this);
     Theme::setColors(ui->lblName, Theme::kPurple);
 

@@ -40,6 +40,8 @@ TestResultPage::TestResultPage(QWidget *parent)
     ui->RTB1->setFont(report_font());
     Theme::setColors(ui->RTB1, Qt::black, Qt::white);
     ui->RTB1->setVisible(false);
+    ui->RTB->setAccessibleName(tr("Test report"));
+    ui->RTB1->setAccessibleName(tr("Print buffer"));
 
     // Whatever the user copied elsewhere does not survive a look at the report.
     ui->RTB->viewport()->setMouseTracking(true);

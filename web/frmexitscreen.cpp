@@ -104,6 +104,13 @@ void FrmExitScreen::applyLook()
         frame->setAutoFillBackground(true);
     }
     // The frame's white caption colour must not reach the boxes inside it.
+    // The fields are named for screen readers by what they ask for, not by the
+    // text they happen to hold.
+    ui->txtName->setAccessibleName(tr("Your name"));
+    ui->txtEmail->setAccessibleName(tr("Your email address"));
+    ui->txtMessage->setAccessibleName(tr("Your message"));
+    ui->txtFriendName->setAccessibleName(tr("Friend's name"));
+    ui->txtFriendEmail->setAccessibleName(tr("Friend's email address"));
     for (QWidget *box : std::initializer_list<QWidget *>{ui->txtName, ui->txtEmail, ui->txtFriendName,
                                                           ui->txtFriendEmail, ui->txtMessage, ui->cmdSubmit})
         Theme::setColors(box, Qt::black);
