@@ -7,4 +7,4 @@ tools/install-deps.sh --test
 tools/start-cups.sh
 cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON >/dev/null
 cmake --build build
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j2

@@ -1,0 +1,313 @@
+"""A private X desktop for end-to-end tests: Xvfb, a D-Bus session bus and the
+accessibility bus, and Palmora started from a fresh folder inside it.
+
+The tests drive the real program from outside, the way a screen reader does:
+through AT-SPI (pyatspi), with xdotool for the few things that have no
+accessible action (closing a window by its close box)."""
+
+import ctypes
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+BINARY = os.environ.get("PALMORA_BINARY", "")
+FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
+SITE = os.environ.get("PALMORA_SITE", "https://www.vespersoftwares.example")
+SKIP = 77  # CTest's skip code, when the machine lacks the tools
+
+
+def require_tools():
+    missing = [tool for tool in ("Xvfb", "xdotool", "dbus-daemon") if not shutil.which(tool)]
+    if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
+        missing.append("at-spi-bus-launcher")
+    try:
+        import gi  # noqa: F401
+    except ImportError:
+        missing.append("python3-gi")
+    if missing or not BINARY:
+        print("skipped: missing " + ", ".join(missing or ["PALMORA_BINARY"]))
+        sys.exit(SKIP)
+
+
+def wait_for(predicate, timeout=15.0, interval=0.05, what="condition"):
+    """Polls predicate until it returns something true; fails after timeout."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while time.monotonic() < deadline:
+        try:
+            value = predicate()
+            if value:
+                return value
+        except Exception as error:  # an accessible object can vanish under us
+            last_error = error
+        time.sleep(interval)
+    raise AssertionError(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
+
+
+class Desktop:
+    """Xvfb + session bus + accessibility bus, shared by the tests of one module."""
+
+    def __init__(self):
+        self.processes = []
+        self.root = tempfile.mkdtemp(prefix="palmora-e2e-")
+        runtime = os.path.join(self.root, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        os.environ["XDG_RUNTIME_DIR"] = runtime
+
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x900x24",
+                                 "-nolisten", "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
+        self.processes.append(xvfb)
+        os.close(write_fd)
+        number = os.read(read_fd, 16).decode().strip()
+        os.close(read_fd)
+        os.environ["DISPLAY"] = ":" + number
+
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.processes.append(bus)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                    stderr=subprocess.DEVNULL)
+        self.processes.append(launcher)
+        time.sleep(0.5)
+
+        import pyatspi  # only now: it connects to the buses named above
+        self.atspi = pyatspi
+
+    def close(self):
+        for process in reversed(self.processes):
+            process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    # --- accessible objects -------------------------------------------------
+    def application(self, pid):
+        desktop = self.atspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.get_process_id() == pid:
+                return app
+        return None
+
+    def windows(self, pid):
+        app = self.application(pid)
+        if app is None:
+            return []
+        return [app.getChildAtIndex(i) for i in range(app.childCount)]
+
+    def window_names(self, pid):
+        return [w.name for w in self.windows(pid)]
+
+    def window(self, pid, name, timeout=15.0):
+        return wait_for(lambda: next((w for w in self.windows(pid) if w.name == name), None),
+                        timeout, what=f"window '{name}'")
+
+    def find_all(self, root, role=None, name=None, showing_only=False):
+        found = []
+
+        def walk(node, depth):
+            if node is None or depth > 40:
+                return
+            try:
+                role_name = node.getRoleName()
+                node_name = node.name
+            except Exception:
+                return
+            if (role is None or role_name == role) and (name is None or node_name == name):
+                if not showing_only or node.getState().contains(self.atspi.STATE_SHOWING):
+                    found.append(node)
+            for i in range(node.childCount):
+                walk(node.getChildAtIndex(i), depth + 1)
+
+        walk(root, 0)
+        return found
+
+    def find(self, root, role=None, name=None, showing_only=True, timeout=10.0):
+        return wait_for(lambda: next(iter(self.find_all(root, role, name, showing_only)), None),
+                        timeout, what=f"{role or 'control'} '{name}'")
+
+    def press(self, node):
+        action = node.queryAction()
+        names = [action.getName(i).lower() for i in range(action.nActions)]
+        for wanted in ("press", "click", "toggle", "activate"):
+            if wanted in names:
+                action.doAction(names.index(wanted))
+                return
+        action.doAction(0)
+
+    def text(self, node):
+        text = node.queryText()
+        return text.getText(0, text.characterCount)
+
+    def set_text(self, node, value):
+        node.queryEditableText().setTextContents(value)
+
+    def is_checked(self, node):
+        return node.getState().contains(self.atspi.STATE_CHECKED)
+
+    def is_showing(self, node):
+        return node.getState().contains(self.atspi.STATE_SHOWING)
+
+    # --- X windows ----------------------------------------------------------
+    def x_window_ids(self, pid, name):
+        result = subprocess.run(["xdotool", "search", "--all", "--pid", str(pid), "--name", f"^{name}$"],
+                                capture_output=True, text=True)
+        return [line for line in result.stdout.split() if line]
+
+    def close_x_window(self, pid, name):
+        """Asks the window to close as its close box does: WM_DELETE_WINDOW."""
+        ids = wait_for(lambda: self.x_window_ids(pid, name), what=f"X window '{name}'")
+        for window_id in ids:
+            send_delete_window(int(window_id))
+        return ids
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def send_delete_window(window_id):
+    """What a window manager sends when the user presses a window's close box."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(_XEvent)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise AssertionError("cannot open the X display")
+    event = _XEvent()
+    event.xclient.type = 33  # ClientMessage
+    event.xclient.send_event = 1
+    event.xclient.display = display
+    event.xclient.window = window_id
+    event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.xclient.format = 32
+    event.xclient.l[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    event.xclient.l[1] = 0  # CurrentTime
+    x11.XSendEvent(display, window_id, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+class DesktopTest:
+    """Mixin for test cases: one desktop per module, copies ended after each test."""
+
+    desktop = None
+
+    def tearDown(self):
+        for app in getattr(self, "apps", []):
+            app.kill()
+
+    def start(self, **kwargs):
+        app = Palmora(self.desktop, **kwargs)
+        self.apps = getattr(self, "apps", []) + [app]
+        return app
+
+    def press(self, root, role, name):
+        self.desktop.press(self.desktop.find(root, role, name))
+
+    def open_section(self, main, option):
+        self.press(main, "radio button", option)
+        self.press(main, "push button", "Click Here To Proceed")
+
+
+class Palmora:
+    """One run of the program from its own folder, with its own private home."""
+
+    def __init__(self, desktop, folder=None, home=None, faketime=None, extra_env=None):
+        self.desktop = desktop
+        self.folder = folder or tempfile.mkdtemp(prefix="app-", dir=desktop.root)
+        self.home = home or tempfile.mkdtemp(prefix="home-", dir=desktop.root)
+        self.runtime = os.path.join(self.home, "runtime")
+        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
+        self.binary = os.path.join(self.folder, "palmora")
+        if not os.path.exists(self.binary):
+            shutil.copy2(BINARY, self.binary)
+        self.browser_log = os.path.join(self.home, "browser.log")
+        browser = os.path.join(self.home, "browser.sh")
+        with open(browser, "w") as script:
+            script.write('#!/bin/sh\nprintf "%s\\n" "$1" >> "' + self.browser_log + '"\n')
+        os.chmod(browser, 0o755)
+
+        env = dict(os.environ)
+        env.update({
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
+            "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
+            "XDG_RUNTIME_DIR": self.runtime,
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_ACCESSIBILITY": "1",
+            "BROWSER": browser,
+            "DEFAULT_BROWSER": browser,
+        })
+        env.pop("QT_QPA_PLATFORMTHEME", None)
+        env.update(extra_env or {})
+        command = [self.binary]
+        if faketime:
+            # libfaketime preloaded directly (the faketime command would fork, and
+            # the process we talk to would not be the one we started). Only the
+            # calendar moves; timers and the buses keep real time.
+            env["LD_PRELOAD"] = FAKETIME_LIBRARY
+            env["FAKETIME"] = faketime
+            env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
+        self.process = subprocess.Popen(command, cwd=self.folder, env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.pid = self.process.pid
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=15.0):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("Palmora did not end")
+
+    def kill(self):
+        if self.alive():
+            self.process.send_signal(signal.SIGKILL)
+            self.process.wait(timeout=10)
+
+    def browser_addresses(self):
+        if not os.path.exists(self.browser_log):
+            return []
+        with open(self.browser_log) as log:
+            return [line.rstrip("\n") for line in log if line.strip()]
+
+    def goal_bytes(self, n):
+        with open(os.path.join(self.folder, f"Goal{n}.txt"), "rb") as goal:
+            return goal.read()
+
+    # Shortcuts into the accessible tree of this process.
+    def window(self, name="Palmora v1.20", timeout=15.0):
+        return self.desktop.window(self.pid, name, timeout)
+
+    def message(self, timeout=15.0):
+        """The message box on screen: (its text, the box)."""
+        box = self.desktop.window(self.pid, "Palmora", timeout)
+        labels = [node.name for node in self.desktop.find_all(box, "label") if node.name]
+        return " ".join(labels), box
+
+    def answer(self, box, button="OK"):
+        self.desktop.press(self.desktop.find(box, "push button", button))
