@@ -29,9 +29,8 @@ FrmMain::FrmMain(const Environment &env, QWidget *parent)
     setWindowTitle(FrmStartup::windowCaption());
     setWindowIcon(FrmStartup::applicationIcon());
     // Fixed single border: a minimise button, no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     ui->Label14->setText(tr("The Most Popular Online Vesper Discussion Forum. Click Here To Visit %1 Now.")
                              .arg(site_host_name()));
@@ -46,8 +45,12 @@ FrmMain::FrmMain(const Environment &env, QWidget *parent)
     m_browser = new TopicBrowser(m_catalogue, m_pictures);
     m_goals = new GoalsPage(env.goalFolder);
     m_selfTest = new SelfTest(m_catalogue, m_pictures, *env.random, this);
-    m_fraOption = {m_browser, m_selfTest->optionsPage(), m_goals, m_selfTest->questionPage(),
-                   m_selfTest->resultPage(), ui->fraOption_5};
+    m_fraOption = {m_browser,
+                   m_selfTest->optionsPage(),
+                   m_goals,
+                   m_selfTest->questionPage(),
+                   m_selfTest->resultPage(),
+                   ui->fraOption_5};
     for (int k = 0; k < kStartPage; ++k)
         ui->stkSections->addWidget(m_fraOption[k]);
 

@@ -25,8 +25,7 @@ class TopicBrowser;
 
 // The program's one working window: a start page and five section frames stacked
 // in one place, two link labels and the menu bar.
-class FrmMain : public QMainWindow
-{
+class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Section frames, by their index in fraOption.
@@ -70,8 +69,8 @@ private:
     TopicBrowser *m_browser = nullptr;
     GoalsPage *m_goals = nullptr;
     SelfTest *m_selfTest = nullptr;
-    std::array<QGroupBox *, 6> m_fraOption{};
-    std::array<QRadioButton *, 3> m_optOption{};
+    std::array<QGroupBox *, 6> m_fraOption {};
+    std::array<QRadioButton *, 3> m_optOption {};
     bool m_unloaded = false;
 };
 

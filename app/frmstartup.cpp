@@ -74,8 +74,9 @@ bool FrmStartup::start_up_sequence()
     m_main->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_main, &FrmMain::unloading, this, &FrmStartup::frmMain_Unload);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        m_main->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_main->size(),
-                                         screen->availableGeometry()).topLeft());
+        m_main->move(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_main->size(), screen->availableGeometry())
+                .topLeft());
     m_main->show();
     return true;
 }

@@ -16,8 +16,7 @@ class SingleInstanceGuard;
 
 // Owns start-up, the application icon and the one-copy lock, and is the one
 // place the program ends. Never shown.
-class FrmStartup : public QObject
-{
+class FrmStartup : public QObject {
     Q_OBJECT
 public:
     explicit FrmStartup(Environment env, QObject *parent = nullptr);

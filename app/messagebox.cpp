@@ -17,18 +17,18 @@ QString MessageBox::displayTitle()
     return QStringLiteral("Palmora");
 }
 
-MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon icon,
-                                    Buttons buttons, Answer defaultAnswer, const QString &title)
+MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
+                                    Answer defaultAnswer, const QString &title)
 {
-    Request request{title.isEmpty() ? displayTitle() : title, text, icon, buttons, defaultAnswer};
+    Request request {title.isEmpty() ? displayTitle() : title, text, icon, buttons, defaultAnswer};
     if (handler())
         return handler()(request);
 
     // A lone carriage return separates sentences in some messages; show it as a line break.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    request.title, shown, QMessageBox::NoButton, parent);
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, request.title,
+                    shown, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -10,8 +10,7 @@ namespace palmora {
 
 // Every message the program shows goes through here, so that tests can answer a
 // box instead of blocking on a modal dialog.
-class MessageBox
-{
+class MessageBox {
 public:
     enum class Icon { Information, Critical };
     enum class Buttons { Ok, YesNo };
@@ -26,9 +25,8 @@ public:
     };
     using Handler = std::function<Answer(const Request &)>;
 
-    static Answer show(QWidget *parent, const QString &text, Icon icon,
-                       Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok,
-                       const QString &title = QString());
+    static Answer show(QWidget *parent, const QString &text, Icon icon, Buttons buttons = Buttons::Ok,
+                       Answer defaultAnswer = Answer::Ok, const QString &title = QString());
     static Answer information(QWidget *parent, const QString &text);
     static Answer critical(QWidget *parent, const QString &text);
     // Yes/No with Yes as the default answer.

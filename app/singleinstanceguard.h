@@ -11,13 +11,12 @@ namespace palmora {
 // One copy of the program per user: a lock file in the user's runtime folder.
 // A lock left behind by a copy that crashed or was killed is recognised as stale
 // (its process is gone) and taken over.
-class SingleInstanceGuard
-{
+class SingleInstanceGuard {
 public:
     enum class Result {
-        Acquired,       // this is the only copy
+        Acquired, // this is the only copy
         AlreadyRunning, // another live copy holds the lock
-        Unavailable     // the lock could not be made (folder missing, not writable)
+        Unavailable // the lock could not be made (folder missing, not writable)
     };
 
     explicit SingleInstanceGuard(const QString &lockFilePath = defaultLockFilePath());

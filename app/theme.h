@@ -11,14 +11,14 @@ namespace palmora {
 // desktop theme never puts light system text on the program's light backgrounds.
 namespace Theme {
 
-inline constexpr QColor kWindowBlue{108, 177, 253};
-inline constexpr QColor kMaroon{128, 0, 0};
-inline constexpr QColor kNavy{0, 0, 128};
-inline constexpr QColor kPurple{128, 0, 128};
-inline constexpr QColor kYellow{255, 255, 0};
-inline constexpr QColor kLinkBlue{0, 0, 255};
-inline constexpr QColor kPlum{64, 0, 64};
-inline constexpr QColor kLightCyan{192, 255, 255};
+inline constexpr QColor kWindowBlue {108, 177, 253};
+inline constexpr QColor kMaroon {128, 0, 0};
+inline constexpr QColor kNavy {0, 0, 128};
+inline constexpr QColor kPurple {128, 0, 128};
+inline constexpr QColor kYellow {255, 255, 0};
+inline constexpr QColor kLinkBlue {0, 0, 255};
+inline constexpr QColor kPlum {64, 0, 64};
+inline constexpr QColor kLightCyan {192, 255, 255};
 
 // Fusion style, a fixed light palette, Verdana (or DejaVu Sans where Verdana is
 // missing) at 8.25 pt as the default font.

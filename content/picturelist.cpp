@@ -26,8 +26,8 @@ QImage PictureList::picture(int number) const
 
 int PictureList::decodedCount() const
 {
-    return static_cast<int>(std::count_if(m_cache.begin(), m_cache.end(),
-                                          [](const QImage &image) { return !image.isNull(); }));
+    return static_cast<int>(
+        std::count_if(m_cache.begin(), m_cache.end(), [](const QImage &image) { return !image.isNull(); }));
 }
 
 } // namespace palmora

@@ -10,8 +10,7 @@ namespace palmora {
 // The 24 built-in topic pictures, "01.jpg" to "24.jpg", numbered from 1.
 // A picture is decoded the first time it is asked for and kept afterwards, so
 // start-up decodes none of them.
-class PictureList
-{
+class PictureList {
 public:
     static constexpr int kPictureCount = 24;
 

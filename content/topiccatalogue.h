@@ -11,8 +11,7 @@ using TopicIndex = std::int16_t;
 
 // The built-in body of palmistry knowledge: 23 topics, each with a name, what it
 // signifies, what it looks like or where it lies, and the number of its picture.
-class TopicCatalogue
-{
+class TopicCatalogue {
 public:
     static constexpr int kTopicCount = 23;
     // Room for 24 rows; the last one is never filled and reads as empty text.

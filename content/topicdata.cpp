@@ -176,8 +176,7 @@ const std::array<TopicText, kTopicCount> kTopicTexts = {{
      "This line starts below the ring finger and runs diagonally to the "
      "thumb."},
     // 21
-    {"Travel Line",
-     "This line indicates major travels that influence your life.",
+    {"Travel Line", "This line indicates major travels that influence your life.",
      "These lines are horizontal lines at the base of the palm on the "
      "outer edge."},
     // 22

@@ -20,10 +20,9 @@ QString trText(const char *text)
 
 // Windows-1252 differs from Latin-1 only in the bytes 0x80 to 0x9F.
 constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 bool isLineBreak(QChar c)
@@ -49,8 +48,8 @@ QString decode_windows_1252(const QByteArray &bytes)
     QChar *out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value <= 0x9F) ? QChar(kWindows1252High[value - 0x80])
-                                                     : QChar(char16_t(value));
+        *out++ =
+            (value >= 0x80 && value <= 0x9F) ? QChar(kWindows1252High[value - 0x80]) : QChar(char16_t(value));
     }
     return text;
 }
@@ -195,8 +194,8 @@ GoalFile::ReadResult GoalFile::read() const
         return result;
     }
     if (bytes.size() > kMaxBytes) {
-        result.error = trText("It is larger than %1 MB, too large for a goal note.")
-                           .arg(kMaxBytes / (1024 * 1024));
+        result.error =
+            trText("It is larger than %1 MB, too large for a goal note.").arg(kMaxBytes / (1024 * 1024));
         return result;
     }
     result.text = goal_text_from_bytes(bytes);

@@ -31,8 +31,7 @@ QString trim_spaces(const QString &text);
 QString decode_windows_1252(const QByteArray &bytes);
 
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
-class GoalFile
-{
+class GoalFile {
 public:
     // Larger files are not goal notes; reading one would only freeze the window.
     static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;

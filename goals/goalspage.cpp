@@ -24,8 +24,8 @@ bool somethingExistsAt(const QString &path)
 GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::GoalsPage>())
-    , m_notes{GoalNote{nullptr, nullptr, nullptr, GoalFile(goalFolder, 1), QString()},
-              GoalNote{nullptr, nullptr, nullptr, GoalFile(goalFolder, 2), QString()}}
+    , m_notes {GoalNote {nullptr, nullptr, nullptr, GoalFile(goalFolder, 1), QString()},
+               GoalNote {nullptr, nullptr, nullptr, GoalFile(goalFolder, 2), QString()}}
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
@@ -86,11 +86,12 @@ bool GoalsPage::save_goal_note(int n)
     const QString shownPath = QDir::toNativeSeparators(goal.file.path());
 
     if (!goal.unreadReason.isEmpty() && somethingExistsAt(goal.file.path())) {
-        MessageBox::critical(this, tr("Goal %1 was not saved.\n\n%2 could not be read when Palmora started: %3\n\n"
-                                      "Saving now would replace what that file holds. Your text is still here; "
-                                      "move or rename the file, then save again.")
-                                       .arg(n)
-                                       .arg(shownPath, goal.unreadReason));
+        MessageBox::critical(this,
+                             tr("Goal %1 was not saved.\n\n%2 could not be read when Palmora started: %3\n\n"
+                                "Saving now would replace what that file holds. Your text is still here; "
+                                "move or rename the file, then save again.")
+                                 .arg(n)
+                                 .arg(shownPath, goal.unreadReason));
         return false;
     }
 
@@ -99,11 +100,12 @@ bool GoalsPage::save_goal_note(int n)
     QString error;
     if (!goal.file.write(goal.txt->document()->toRawText(), &error)) {
         const QString where = shownPath.isEmpty() ? goal.file.fileName() : shownPath;
-        MessageBox::critical(this, tr("Goal %1 could not be saved to %2.\n\n%3\n\n"
-                                      "The file was left as it was and your text is still here, "
-                                      "so you can try again.")
-                                       .arg(n)
-                                       .arg(where, error));
+        MessageBox::critical(this,
+                             tr("Goal %1 could not be saved to %2.\n\n%3\n\n"
+                                "The file was left as it was and your text is still here, "
+                                "so you can try again.")
+                                 .arg(n)
+                                 .arg(where, error));
         return false;
     }
     goal.unreadReason.clear();

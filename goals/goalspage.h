@@ -19,8 +19,7 @@ namespace palmora {
 
 // The "Goal" section: two goal notes, each kept in a text file of its own. A note
 // can be edited while its box is ticked and is written back by its "Save" button.
-class GoalsPage : public QGroupBox
-{
+class GoalsPage : public QGroupBox {
     Q_OBJECT
 public:
     static constexpr int kNoteCount = 2;

@@ -16,8 +16,7 @@ class PictureList;
 
 // The "Memorize Palmistry" section: one topic at a time, stepped through in
 // catalogue order. Its place is kept for the whole run.
-class TopicBrowser : public QGroupBox
-{
+class TopicBrowser : public QGroupBox {
     Q_OBJECT
 public:
     TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);

@@ -7,8 +7,7 @@ namespace palmora {
 
 // Values uniform in [0, 1). Test draws and the exit screen's appeal take every
 // value from one of these; tests substitute a scripted one.
-class RandomSource
-{
+class RandomSource {
 public:
     virtual ~RandomSource() = default;
     virtual double uniform() = 0;
@@ -16,8 +15,7 @@ public:
 
 // A Mersenne Twister initialised once from the system's entropy source. It is
 // never restarted, so consecutive draws never repeat because the clock stood still.
-class GeneratorRandomSource final : public RandomSource
-{
+class GeneratorRandomSource final : public RandomSource {
 public:
     GeneratorRandomSource();
     explicit GeneratorRandomSource(std::uint64_t initialState);
@@ -25,7 +23,7 @@ public:
 
 private:
     std::mt19937_64 m_engine;
-    std::uniform_real_distribution<double> m_distribution{0.0, 1.0};
+    std::uniform_real_distribution<double> m_distribution {0.0, 1.0};
 };
 
 } // namespace palmora

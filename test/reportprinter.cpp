@@ -50,7 +50,7 @@ bool print_document(const QTextDocument &document, QPrinter &printer)
 }
 
 DefaultReportPrinter::DefaultReportPrinter()
-    : DefaultReportPrinter(Lookup{&QPrinterInfo::availablePrinterNames, &QPrinterInfo::defaultPrinter})
+    : DefaultReportPrinter(Lookup {&QPrinterInfo::availablePrinterNames, &QPrinterInfo::defaultPrinter})
 {
 }
 
@@ -64,7 +64,9 @@ PrintResult DefaultReportPrinter::print(const QTextDocument &document)
     const QPrinterInfo info = m_lookup.defaultPrinter();
     if (info.isNull()) {
         const bool anyInstalled = !m_lookup.installedPrinters().isEmpty();
-        return {anyInstalled ? PrintResult::Status::NoDefaultPrinter : PrintResult::Status::NoPrinterInstalled, {}};
+        return {anyInstalled ? PrintResult::Status::NoDefaultPrinter
+                             : PrintResult::Status::NoPrinterInstalled,
+                {}};
     }
 
     QPrinter printer(info, QPrinter::HighResolution);

@@ -13,10 +13,10 @@ namespace palmora {
 
 struct PrintResult {
     enum class Status {
-        HandedOver,         // the whole job went to the printer
+        HandedOver, // the whole job went to the printer
         NoPrinterInstalled,
-        NoDefaultPrinter,   // printers exist, but none is the default one
-        NotStarted,         // the printer did not take the job
+        NoDefaultPrinter, // printers exist, but none is the default one
+        NotStarted, // the printer did not take the job
     };
     Status status = Status::HandedOver;
     // The printer (or file) the job was meant for.
@@ -25,8 +25,7 @@ struct PrintResult {
 
 // Puts a document on paper. The result page prints through one of these, so a
 // test can send the very same document to a PDF file instead.
-class ReportPrinter
-{
+class ReportPrinter {
 public:
     virtual ~ReportPrinter() = default;
     virtual PrintResult print(const QTextDocument &document) = 0;
@@ -38,8 +37,7 @@ public:
 bool print_document(const QTextDocument &document, QPrinter &printer);
 
 // The system's default printer.
-class DefaultReportPrinter final : public ReportPrinter
-{
+class DefaultReportPrinter final : public ReportPrinter {
 public:
     // How the installed printers and the default one are found.
     struct Lookup {
@@ -57,8 +55,7 @@ private:
 };
 
 // Writes the printout to a PDF file.
-class PdfReportPrinter final : public ReportPrinter
-{
+class PdfReportPrinter final : public ReportPrinter {
 public:
     explicit PdfReportPrinter(QString filePath);
 

@@ -37,7 +37,7 @@ SelfTest::SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, Rando
 // that (a SelfTest on its own, as in tests) they are ours to delete.
 SelfTest::~SelfTest()
 {
-    const std::initializer_list<QWidget *> pages{m_options.data(), m_question.data(), m_result.data()};
+    const std::initializer_list<QWidget *> pages {m_options.data(), m_question.data(), m_result.data()};
     for (QWidget *page : pages) {
         if (page && !page->parent())
             delete page;

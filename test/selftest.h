@@ -18,8 +18,7 @@ class TopicCatalogue;
 
 // The self-test section: its three frames (options, question, result) and the
 // test that runs through them.
-class SelfTest : public QObject
-{
+class SelfTest : public QObject {
     Q_OBJECT
 public:
     // Section frames of the main window that the test brings to the front.

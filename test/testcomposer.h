@@ -28,7 +28,7 @@ int draw_correct_position(RandomSource &random);
 // the right answer stands.
 struct Question {
     TopicIndex topic = 0;
-    std::array<TopicIndex, kOptionCount> distractors{};
+    std::array<TopicIndex, kOptionCount> distractors {};
     int correctPosition = 0;
 
     // The topic behind each option: the question's own at correctPosition, the

@@ -15,8 +15,8 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
 
-    for (QLabel *caption : {ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8,
-                            ui->lblCaption_9})
+    for (QLabel *caption :
+         {ui->lblCaption_5, ui->lblCaption_6, ui->lblCaption_7, ui->lblCaption_8, ui->lblCaption_9})
         Theme::setColors(caption, Theme::kNavy);
 
     m_optTestOption = {ui->optTestOption_0, ui->optTestOption_1, ui->optTestOption_2};
@@ -34,8 +34,8 @@ TestOptionsPage::~TestOptionsPage() = default;
 
 std::optional<TestMode> TestOptionsPage::selectedMode() const
 {
-    static constexpr std::array<TestMode, 3> kModes{TestMode::ByName, TestMode::BySignificance,
-                                                    TestMode::ByLocationShape};
+    static constexpr std::array<TestMode, 3> kModes {TestMode::ByName, TestMode::BySignificance,
+                                                     TestMode::ByLocationShape};
     for (int k = 0; k < static_cast<int>(m_optTestOption.size()); ++k) {
         if (m_optTestOption[k]->isChecked())
             return kModes[k];

@@ -19,8 +19,7 @@ class TestOptionsPage;
 namespace palmora {
 
 // "Test Options": the choice of test kind before a test starts.
-class TestOptionsPage : public QGroupBox
-{
+class TestOptionsPage : public QGroupBox {
     Q_OBJECT
 public:
     explicit TestOptionsPage(QWidget *parent = nullptr);
@@ -41,7 +40,7 @@ signals:
 
 private:
     std::unique_ptr<Ui::TestOptionsPage> ui;
-    std::array<QRadioButton *, 3> m_optTestOption{};
+    std::array<QRadioButton *, 3> m_optTestOption {};
     QButtonGroup *m_group = nullptr;
 };
 

@@ -21,8 +21,7 @@ namespace palmora {
 class WrappingRadioButton;
 
 // "Test": one question's picture, the topic's name and the five answer options.
-class TestQuestionPage : public QGroupBox
-{
+class TestQuestionPage : public QGroupBox {
     Q_OBJECT
 public:
     explicit TestQuestionPage(QWidget *parent = nullptr);
@@ -48,7 +47,7 @@ signals:
 
 private:
     std::unique_ptr<Ui::TestQuestionPage> ui;
-    std::array<WrappingRadioButton *, kOptionCount> m_option{};
+    std::array<WrappingRadioButton *, kOptionCount> m_option {};
     QButtonGroup *m_group = nullptr;
 };
 

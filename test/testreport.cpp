@@ -86,8 +86,8 @@ QString print_buffer_text(const QString &reportText, const QString &siteAddress)
 QFont report_font()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans")});
+    font.setFamilies(
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     font.setItalic(false);

@@ -104,20 +104,23 @@ void TestResultPage::cmdPrint_Click()
     case PrintResult::Status::HandedOver:
         break;
     case PrintResult::Status::NoPrinterInstalled:
-        MessageBox::critical(this, tr("The test results were not printed because no printer is installed "
-                                      "on this computer.\n\nInstall a printer, make it the default printer "
-                                      "and press \"Print Test Results\" again."));
+        MessageBox::critical(this,
+                             tr("The test results were not printed because no printer is installed "
+                                "on this computer.\n\nInstall a printer, make it the default printer "
+                                "and press \"Print Test Results\" again."));
         break;
     case PrintResult::Status::NoDefaultPrinter:
-        MessageBox::critical(this, tr("The test results were not printed because none of the installed "
-                                      "printers is set as the default printer.\n\nChoose a default printer "
-                                      "and press \"Print Test Results\" again."));
+        MessageBox::critical(this,
+                             tr("The test results were not printed because none of the installed "
+                                "printers is set as the default printer.\n\nChoose a default printer "
+                                "and press \"Print Test Results\" again."));
         break;
     case PrintResult::Status::NotStarted:
-        MessageBox::critical(this, tr("The test results were not printed: the printer \"%1\" did not accept "
-                                      "the print job.\n\nCheck that the printer is ready and press \"Print "
-                                      "Test Results\" again.")
-                                       .arg(result.printerName));
+        MessageBox::critical(this,
+                             tr("The test results were not printed: the printer \"%1\" did not accept "
+                                "the print job.\n\nCheck that the printer is ready and press \"Print "
+                                "Test Results\" again.")
+                                 .arg(result.printerName));
         break;
     }
 }

@@ -19,8 +19,7 @@ class ReportPrinter;
 
 // "Test Result": the report of the last finished test, its printout and the way
 // back to a new test.
-class TestResultPage : public QGroupBox
-{
+class TestResultPage : public QGroupBox {
     Q_OBJECT
 public:
     explicit TestResultPage(QWidget *parent = nullptr);

@@ -17,9 +17,9 @@ inline constexpr int kOptionCount = 5;
 // The test being taken: fixed at composition, filled by the answers and emptied
 // again once its report has been written.
 struct TestSheet {
-    std::array<TopicIndex, kQuestionCount> questionTopics{};
+    std::array<TopicIndex, kQuestionCount> questionTopics {};
     // The text of the option chosen for each question, exactly as it was shown.
-    std::array<QString, kQuestionCount> givenAnswers{};
+    std::array<QString, kQuestionCount> givenAnswers {};
     int currentQuestion = 0;
     TestMode mode = TestMode::ByName;
 

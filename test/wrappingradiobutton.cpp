@@ -59,7 +59,8 @@ void WrappingRadioButton::paintEvent(QPaintEvent * /*event*/)
     style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, this);
 
     const QRect area = textRect();
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(area, kTextFlags, text());
 
     if (hasFocus()) {

@@ -13,21 +13,23 @@ namespace {
 constexpr char kContext[] = "palmora::ExitTexts";
 
 const char *const kAppeals[kExitAppealCount] = {
-    QT_TRANSLATE_NOOP("palmora::ExitTexts",
+    QT_TRANSLATE_NOOP(
+        "palmora::ExitTexts",
         "Vesper Softwares, such as this can be created and kept free only with the help of people "
         "like you. Please visit our forum often, join in the discussions, share what you know and "
         "ask about whatever you would still like to learn."),
-    QT_TRANSLATE_NOOP("palmora::ExitTexts",
+    QT_TRANSLATE_NOOP(
+        "palmora::ExitTexts",
         "Visit %1 regularly. Support the forum that keeps this software free: read the newest "
         "threads, answer a question whenever you can and tell others what you have learnt. Your "
         "posts help us all."),
     QT_TRANSLATE_NOOP("palmora::ExitTexts",
-        "%1 is a FREE online discussion forum for curious people. Drop in often, post your "
-        "questions and answers, and help keep free software alive."),
+                      "%1 is a FREE online discussion forum for curious people. Drop in often, post your "
+                      "questions and answers, and help keep free software alive."),
     QT_TRANSLATE_NOOP("palmora::ExitTexts",
-        "%1 needs your help. All you need to do is visit the forum regularly, take part in a "
-        "discussion or two and bring a friend along. Every visit helps us create more free "
-        "programs."),
+                      "%1 needs your help. All you need to do is visit the forum regularly, take part in a "
+                      "discussion or two and bring a friend along. Every visit helps us create more free "
+                      "programs."),
 };
 } // namespace
 
@@ -51,7 +53,8 @@ int exit_appeal_index(double uniform)
 
 QString other_software_text()
 {
-    return QCoreApplication::translate(kContext,
+    return QCoreApplication::translate(
+        kContext,
         "If you have enjoyed this software you will like the other programs we make. Star Chart "
         "Tutor walks you through the signs of the zodiac and the meaning of each house. Number "
         "Lore teaches the basics of numerology with short lessons and quick quizzes. Dream "

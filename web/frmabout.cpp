@@ -19,8 +19,8 @@ FrmAbout::FrmAbout(QWidget *parent)
 {
     ui->setupUi(this);
     // Fixed dialog border, no minimise, maximise or help button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setModal(true);
     setWindowTitle(FrmStartup::windowCaption());
@@ -34,7 +34,8 @@ FrmAbout::FrmAbout(QWidget *parent)
     Theme::setColors(ui->lblHomePage, Theme::kMaroon);
     Theme::setColors(ui->cmdOK, Qt::black, QColor(236, 236, 236));
     Theme::setPointSize(ui->Label2, 9.75);
-    for (QWidget *label : std::initializer_list<QWidget *>{ui->Label1, ui->Label3, ui->lblCoBrand, ui->lblHomePage})
+    for (QWidget *label :
+         std::initializer_list<QWidget *> {ui->Label1, ui->Label3, ui->lblCoBrand, ui->lblHomePage})
         Theme::setPointSize(label, 8.25);
 
     ui->Label2->setText(FrmStartup::windowCaption());
@@ -44,7 +45,8 @@ FrmAbout::FrmAbout(QWidget *parent)
     // A long site address moves the link left rather than past the border.
     const int rightMargin = 7;
     if (ui->lblHomePage->geometry().right() > width() - rightMargin)
-        ui->lblHomePage->move(std::max(0, width() - rightMargin - ui->lblHomePage->width()), ui->lblHomePage->y());
+        ui->lblHomePage->move(std::max(0, width() - rightMargin - ui->lblHomePage->width()),
+                              ui->lblHomePage->y());
     ui->lblCoBrand->adjustSize();
     const QPixmap picture = iconPicture();
     if (!picture.isNull()) {

@@ -12,8 +12,7 @@ namespace palmora {
 
 // Names the program and its version, describes it and links to the maker's
 // site. Shown modally; a fresh one each time, so it keeps nothing between showings.
-class FrmAbout : public QDialog
-{
+class FrmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit FrmAbout(QWidget *parent = nullptr);

@@ -16,13 +16,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTextDocument>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace palmora {
 
 namespace {
-constexpr QColor kCheckBlue{0, 0, 192};
+constexpr QColor kCheckBlue {0, 0, 192};
 
 // A long site name must not run out of its control: the font steps down until
 // the text fits the width it has.
@@ -42,8 +42,8 @@ FrmExitScreen::FrmExitScreen(RandomSource &random, QWidget *parent)
     ui->setupUi(this);
     // Fixed single border, no minimise or maximise button; above other windows
     // without taking the focus from whatever the user turns to next.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(size());
     applyLook();
@@ -61,7 +61,8 @@ FrmExitScreen::FrmExitScreen(RandomSource &random, QWidget *parent)
     ui->Label3->setText(other_software_text());
     ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(site_host_name()));
     shrinkToFit(ui->Check1, ui->Check1->text(), ui->Check1->width() - 12);
-    shrinkToFit(ui->lblGoToHome, ui->lblGoToHome->text(), ui->fraSoftware->width() - ui->lblGoToHome->x() - 4);
+    shrinkToFit(ui->lblGoToHome, ui->lblGoToHome->text(),
+                ui->fraSoftware->width() - ui->lblGoToHome->x() - 4);
     ui->lblGoToHome->adjustSize();
     // The message box sits below the frame's visible part; it still takes the
     // focus in tab order and carries its text into the referral.
@@ -79,11 +80,13 @@ FrmExitScreen::FrmExitScreen(RandomSource &random, QWidget *parent)
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->Check1, &QPushButton::clicked, this, &FrmExitScreen::Check1_Click);
-    connect(ui->lblGoToHome, &ClickableLabel::clicked, this, [] { open_site_page(PageKey::VesperSoftwares); });
+    connect(ui->lblGoToHome, &ClickableLabel::clicked, this,
+            [] { open_site_page(PageKey::VesperSoftwares); });
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &FrmExitScreen::cmdSubmit_Click);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
+                 .topLeft());
     ui->cmdClose->setFocus();
 }
 
@@ -111,7 +114,7 @@ void FrmExitScreen::applyLook()
     ui->txtMessage->setAccessibleName(tr("Your message"));
     ui->txtFriendName->setAccessibleName(tr("Friend's name"));
     ui->txtFriendEmail->setAccessibleName(tr("Friend's email address"));
-    for (QWidget *box : std::initializer_list<QWidget *>{ui->txtName, ui->txtEmail, ui->txtFriendName,
+    for (QWidget *box : std::initializer_list<QWidget *> {ui->txtName, ui->txtEmail, ui->txtFriendName,
                                                           ui->txtFriendEmail, ui->txtMessage, ui->cmdSubmit})
         Theme::setColors(box, Qt::black);
     Theme::setColors(ui->Label3, Qt::white);

@@ -16,8 +16,7 @@ class RandomSource;
 
 // The last window of a run: an appeal for the maker's forum, links to its pages
 // and a form to refer a friend. Closing it by any route ends the program.
-class FrmExitScreen : public QWidget
-{
+class FrmExitScreen : public QWidget {
     Q_OBJECT
 public:
     explicit FrmExitScreen(RandomSource &random, QWidget *parent = nullptr);

@@ -39,8 +39,9 @@ QString trim_field_spaces(const QString &text)
 
 ReferralFields trimmed_fields(const ReferralFields &fields)
 {
-    return {trim_field_spaces(fields.senderName), trim_field_spaces(fields.senderEmail), trim_field_spaces(fields.message),
-            trim_field_spaces(fields.friendName), trim_field_spaces(fields.friendEmail)};
+    return {trim_field_spaces(fields.senderName), trim_field_spaces(fields.senderEmail),
+            trim_field_spaces(fields.message), trim_field_spaces(fields.friendName),
+            trim_field_spaces(fields.friendEmail)};
 }
 
 ReferralProblem referral_problem(const ReferralFields &fields)

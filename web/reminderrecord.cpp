@@ -44,8 +44,8 @@ QString ReminderRecord::applicationName()
 
 QString ReminderRecord::defaultSettingsFilePath()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                             QString::fromLatin1(kOrganization), applicationName());
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kOrganization),
+                             applicationName());
     return settings.fileName();
 }
 

@@ -10,8 +10,7 @@ namespace palmora {
 // Kept under the executable's own name, section "Settings", key "Duration"; key
 // and value are stored in URL-safe base64 so that neither reads as plain text
 // and the key never holds a '/' or '\' (QSettings reads those as groups).
-class ReminderRecord
-{
+class ReminderRecord {
 public:
     // The user's own settings store, named after the running executable.
     ReminderRecord();

@@ -8,9 +8,9 @@
 namespace palmora {
 
 enum class ReminderAction {
-    Silent,      // the last prompt is recent: leave the record alone
+    Silent, // the last prompt is recent: leave the record alone
     RecordToday, // nothing usable on record: write today, ask nothing
-    Ask,         // ask the user, then write today whatever the answer
+    Ask, // ask the user, then write today whatever the answer
 };
 
 // Days either side of the stored date within which the reminder stays quiet.

@@ -17,8 +17,7 @@
 
 using namespace palmora;
 
-class TstFrmMain : public QObject
-{
+class TstFrmMain : public QObject {
     Q_OBJECT
 
 private slots:
@@ -43,8 +42,10 @@ private slots:
 
 private:
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    template <typename T>
-    T *child(const char *name) const { return m_window->findChild<T *>(QLatin1String(name)); }
+    template<typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
 
     std::unique_ptr<testing::TestEnvironment> m_env;
     std::unique_ptr<FrmMain> m_window;
@@ -109,7 +110,7 @@ void TstFrmMain::frameCaptions()
 void TstFrmMain::proceedWithoutOptionAsksForOne()
 {
     QTest::mouseClick(child<QPushButton>("cmdProceed"), Qt::LeftButton);
-    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Please select an option")});
+    QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("Please select an option")});
     QCOMPARE(m_messages->last().icon, MessageBox::Icon::Critical);
     QCOMPARE(m_messages->last().title, QStringLiteral("Palmora"));
     QCOMPARE(m_window->currentSection(), FrmMain::kStartPage);
@@ -162,7 +163,7 @@ void TstFrmMain::backToMainKeepsStateOfStartPageAndSection()
     QCOMPARE(child<QLabel>("lblDesc_0")->text(), m_window->catalogue().topicName(5));
 
     // The other two "Back To Main" buttons lead to the start page as well.
-    for (const auto &[k, button] : {std::pair{1, "cmdBackToMain_2"}, std::pair{2, "cmdBackToMain_1"}}) {
+    for (const auto &[k, button] : {std::pair {1, "cmdBackToMain_2"}, std::pair {2, "cmdBackToMain_1"}}) {
         m_window->show_section(k);
         auto *back = child<QPushButton>(button);
         QVERIFY2(back, button);
@@ -183,10 +184,14 @@ void TstFrmMain::menuItemsOpenTheirPages_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("key");
-    QTest::newRow("online help") << "mnuOnline" << "help-web-page";
-    QTest::newRow("visit us") << "mnuVisit" << "home-page";
-    QTest::newRow("update") << "mnuUpdate" << "download-web-page";
-    QTest::newRow("donate") << "mnuDonate" << "donate";
+    QTest::newRow("online help") << "mnuOnline"
+                                 << "help-web-page";
+    QTest::newRow("visit us") << "mnuVisit"
+                              << "home-page";
+    QTest::newRow("update") << "mnuUpdate"
+                            << "download-web-page";
+    QTest::newRow("donate") << "mnuDonate"
+                            << "donate";
 }
 
 void TstFrmMain::menuItemsOpenTheirPages()
@@ -199,18 +204,20 @@ void TstFrmMain::menuItemsOpenTheirPages()
     QVERIFY(menuItem->isEnabled());
     menuItem->trigger();
     const QString expected = site_base_address() + QStringLiteral("/palmora-free/ssd.php?page=") + key;
-    QCOMPARE(m_urls->addresses(), QStringList{expected});
+    QCOMPARE(m_urls->addresses(), QStringList {expected});
     QCOMPARE(m_window->currentSection(), FrmMain::kGoals);
     menuItem->trigger();
-    QCOMPARE(m_urls->addresses(), (QStringList{expected, expected}));
+    QCOMPARE(m_urls->addresses(), (QStringList {expected, expected}));
 }
 
 void TstFrmMain::linkLabelsOpenTheirPages_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("key");
-    QTest::newRow("forum") << "Label14" << "home-page";
-    QTest::newRow("branding") << "Label7" << "fully-branded";
+    QTest::newRow("forum") << "Label14"
+                           << "home-page";
+    QTest::newRow("branding") << "Label7"
+                              << "fully-branded";
 }
 
 void TstFrmMain::linkLabelsOpenTheirPages()
@@ -223,7 +230,7 @@ void TstFrmMain::linkLabelsOpenTheirPages()
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(m_urls->addresses(),
-             QStringList{site_base_address() + QStringLiteral("/palmora-free/ssd.php?page=") + key});
+             QStringList {site_base_address() + QStringLiteral("/palmora-free/ssd.php?page=") + key});
     QCOMPARE(m_window->currentSection(), FrmMain::kTopicBrowser);
     QTest::mouseClick(link, Qt::RightButton);
     QCOMPARE(m_urls->urls().size(), 1);
@@ -241,11 +248,13 @@ void TstFrmMain::makeMoneyCannotBeChosen()
     QStringList topLevel;
     for (QAction *entry : m_window->menuBar()->actions())
         topLevel.append(entry->text());
-    QCOMPARE(topLevel, (QStringList{"&File", "&Help", "&Donate", "&Make Money Online"}));
+    QCOMPARE(topLevel, (QStringList {"&File", "&Help", "&Donate", "&Make Money Online"}));
     QStringList help;
     for (QAction *entry : child<QMenu>("mnuHelp")->actions())
         help.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software"}));
+    QCOMPARE(help,
+             (QStringList {"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                           "&About Software"}));
 }
 
 void TstFrmMain::fixedSizeAndCaption()

@@ -14,8 +14,7 @@
 
 using namespace palmora;
 
-class TstFrmStartup : public QObject
-{
+class TstFrmStartup : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,7 +57,8 @@ void TstFrmStartup::guardRefusesSecondHolderAndTakesOverDeadOne()
 
     // And now this one keeps a new holder out.
     auto late = std::make_unique<QProcess>();
-    late->start(QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder"), {test.env.lockFilePath});
+    late->start(QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder"),
+                {test.env.lockFilePath});
     QVERIFY(late->waitForFinished(10000));
     QCOMPARE(late->exitCode(), 1);
 }
@@ -76,7 +76,7 @@ void TstFrmStartup::secondCopyShowsMessageAndTouchesNothing()
     testing::MessageRecorder messages;
     FrmStartup startup(test.env);
     QVERIFY(!startup.start_up_sequence());
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Application is already running")});
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Application is already running")});
     QCOMPARE(messages.last().icon, MessageBox::Icon::Information);
     QCOMPARE(messages.last().buttons, MessageBox::Buttons::Ok);
     QCOMPARE(messages.last().title, QStringLiteral("Palmora"));
@@ -85,7 +85,7 @@ void TstFrmStartup::secondCopyShowsMessageAndTouchesNothing()
 
     // No goal file was created, and the running copy's lock is as it was.
     const QStringList files = QDir(test.env.goalFolder).entryList(QDir::Files);
-    QCOMPARE(files, QStringList{QStringLiteral("palmora.lock")});
+    QCOMPARE(files, QStringList {QStringLiteral("palmora.lock")});
     QVERIFY(lock.open(QIODevice::ReadOnly));
     QCOMPARE(lock.readAll(), lockBefore);
     QCOMPARE(holder->state(), QProcess::Running);

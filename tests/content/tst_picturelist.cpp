@@ -9,8 +9,7 @@
 using palmora::PictureList;
 using palmora::TopicCatalogue;
 
-class TstPictureList : public QObject
-{
+class TstPictureList : public QObject {
     Q_OBJECT
 
 private slots:

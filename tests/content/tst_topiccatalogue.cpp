@@ -5,8 +5,7 @@
 
 using palmora::TopicCatalogue;
 
-class TstTopicCatalogue : public QObject
-{
+class TstTopicCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
@@ -48,29 +47,52 @@ void TstTopicCatalogue::rows_data()
         int shapeLength;
     };
     const Row rows[] = {
-        {"Shape of Hands - Square Hand", "You will be orderly, punctual and precise in", 308, "The palm is square at the wrist, square", 97},
-        {"Shape of Hands - Spatulate Hand", "If hard and firm, you will be restless", 531, "The tip of each finger and the palm", 128},
-        {"Shape of Hands - Conical Hand", "You will be impulsive and instinctive in your", 392, "The palm is slightly tapering, fingers full at", 97},
-        {"Shape of Hands - Psychic Hand", "You have a purely visionary, idealistic nature. You", 433, "It is a beautiful hand with long, narrow,", 110},
-        {"Shape of Hands - Mixed Hand", "You have ideas, versatile and changeability of purpose.", 299, "This has fingers of different types and hand", 85},
-        {"Finger Shapes - Conical Fingers", "You love beauty in all forms. You are", 307, "The fingers are shaped like a cone.", 35},
-        {"Finger Shapes - Spatulate Fingers", "You love the outdoors and enjoy traveling. Your", 315, "The fingers are shaped like a spatula.", 38},
-        {"Finger Shapes - Straight Fingers", "You are very honest by nature and may", 290, "The finger is straight in shape.", 32},
-        {"Finger Shapes - Square Fingers", "You have a very methodical and organized approach", 288, "The fingers are rectangular shaped.", 35},
-        {"Finger Shapes - Knotty Fingers", "You are a planner and need to have", 263, "The fingers seem jointed together.", 34},
-        {"Shape of Nails - Short and Wide", "You may have a bad short temper. But", 269, "Shape / Location is not available.", 34},
-        {"Shape of Nails - Broad and Square", "You may be a calm and an easygoing", 220, "Shape / Location is not available.", 34},
-        {"Shape of Nails - Long and Narrow", "You are very intuitive by nature. You may", 204, "Shape / Location is not available.", 34},
-        {"Shape of Nails - Almond-Shaped", "You have a gentle personality and are sensitive", 147, "Shape / Location is not available.", 34},
-        {"Life Line", "This line represents the vigor and length of", 148, "This line starts from the side of palm", 149},
-        {"Head Line", "This line indicates mainly the mentality of a", 140, "This line rises just above the Life Line", 67},
-        {"Heart Line", "This line indicates love, or the attraction of", 117, "This line runs across the upper portion of", 162},
-        {"Fate Line", "This line is the center upright line on", 288, "This line starts in the middle of the", 95},
-        {"Fame Line", "This line is also called the line of", 155, "This line runs parallel to Line of Fate", 235},
-        {"Marriage or Relationship Line", "Light lines will indicate romances and strong ones", 167, "These lines are horizontal lines at the base", 82},
-        {"Health Line", "This line indicates the growth of illness and", 87, "This line starts below the ring finger and", 72},
-        {"Travel Line", "This line indicates major travels that influence your", 59, "These lines are horizontal lines at the base", 75},
-        {"Girdle of Venus", "The Girdle of Venus is associated with emotions,", 78, "The Girdle of Venus is a semicircle that", 118},
+        {"Shape of Hands - Square Hand", "You will be orderly, punctual and precise in", 308,
+         "The palm is square at the wrist, square", 97},
+        {"Shape of Hands - Spatulate Hand", "If hard and firm, you will be restless", 531,
+         "The tip of each finger and the palm", 128},
+        {"Shape of Hands - Conical Hand", "You will be impulsive and instinctive in your", 392,
+         "The palm is slightly tapering, fingers full at", 97},
+        {"Shape of Hands - Psychic Hand", "You have a purely visionary, idealistic nature. You", 433,
+         "It is a beautiful hand with long, narrow,", 110},
+        {"Shape of Hands - Mixed Hand", "You have ideas, versatile and changeability of purpose.", 299,
+         "This has fingers of different types and hand", 85},
+        {"Finger Shapes - Conical Fingers", "You love beauty in all forms. You are", 307,
+         "The fingers are shaped like a cone.", 35},
+        {"Finger Shapes - Spatulate Fingers", "You love the outdoors and enjoy traveling. Your", 315,
+         "The fingers are shaped like a spatula.", 38},
+        {"Finger Shapes - Straight Fingers", "You are very honest by nature and may", 290,
+         "The finger is straight in shape.", 32},
+        {"Finger Shapes - Square Fingers", "You have a very methodical and organized approach", 288,
+         "The fingers are rectangular shaped.", 35},
+        {"Finger Shapes - Knotty Fingers", "You are a planner and need to have", 263,
+         "The fingers seem jointed together.", 34},
+        {"Shape of Nails - Short and Wide", "You may have a bad short temper. But", 269,
+         "Shape / Location is not available.", 34},
+        {"Shape of Nails - Broad and Square", "You may be a calm and an easygoing", 220,
+         "Shape / Location is not available.", 34},
+        {"Shape of Nails - Long and Narrow", "You are very intuitive by nature. You may", 204,
+         "Shape / Location is not available.", 34},
+        {"Shape of Nails - Almond-Shaped", "You have a gentle personality and are sensitive", 147,
+         "Shape / Location is not available.", 34},
+        {"Life Line", "This line represents the vigor and length of", 148,
+         "This line starts from the side of palm", 149},
+        {"Head Line", "This line indicates mainly the mentality of a", 140,
+         "This line rises just above the Life Line", 67},
+        {"Heart Line", "This line indicates love, or the attraction of", 117,
+         "This line runs across the upper portion of", 162},
+        {"Fate Line", "This line is the center upright line on", 288, "This line starts in the middle of the",
+         95},
+        {"Fame Line", "This line is also called the line of", 155, "This line runs parallel to Line of Fate",
+         235},
+        {"Marriage or Relationship Line", "Light lines will indicate romances and strong ones", 167,
+         "These lines are horizontal lines at the base", 82},
+        {"Health Line", "This line indicates the growth of illness and", 87,
+         "This line starts below the ring finger and", 72},
+        {"Travel Line", "This line indicates major travels that influence your", 59,
+         "These lines are horizontal lines at the base", 75},
+        {"Girdle of Venus", "The Girdle of Venus is associated with emotions,", 78,
+         "The Girdle of Venus is a semicircle that", 118},
     };
     int t = 0;
     for (const Row &row : rows) {
@@ -91,7 +113,8 @@ void TstTopicCatalogue::rows()
     QFETCH(int, shapeLength);
 
     QCOMPARE(m_catalogue.topicName(t), name);
-    QVERIFY2(m_catalogue.significance(t).startsWith(significanceOpening), qPrintable(m_catalogue.significance(t)));
+    QVERIFY2(m_catalogue.significance(t).startsWith(significanceOpening),
+             qPrintable(m_catalogue.significance(t)));
     QCOMPARE(m_catalogue.significance(t).size(), significanceLength);
     QVERIFY2(m_catalogue.shapeLocation(t).startsWith(shapeOpening), qPrintable(m_catalogue.shapeLocation(t)));
     QCOMPARE(m_catalogue.shapeLocation(t).size(), shapeLength);
@@ -104,7 +127,8 @@ void TstTopicCatalogue::conicalHandSignificanceHasTwoParagraphs()
     QCOMPARE(pieces.size(), 2);
     QCOMPARE(pieces[0].size(), 315);
     QVERIFY(pieces[0].startsWith(QStringLiteral("You will be impulsive and instinctive in your")));
-    QCOMPARE(pieces[1], QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
+    QCOMPARE(pieces[1],
+             QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
 }
 
 void TstTopicCatalogue::nailRowsSharePlaceholder()
@@ -131,14 +155,17 @@ void TstTopicCatalogue::textsArePrintableAsciiWithoutQuotesOrOuterSpaces()
 {
     int lineBreaks = 0;
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t) {
-        for (const QString &text : {m_catalogue.topicName(t), m_catalogue.significance(t), m_catalogue.shapeLocation(t)}) {
-            QVERIFY2(!text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')), qPrintable(text));
+        for (const QString &text :
+             {m_catalogue.topicName(t), m_catalogue.significance(t), m_catalogue.shapeLocation(t)}) {
+            QVERIFY2(!text.startsWith(QLatin1Char(' ')) && !text.endsWith(QLatin1Char(' ')),
+                     qPrintable(text));
             QVERIFY2(!text.contains(QLatin1Char('"')), qPrintable(text));
             lineBreaks += static_cast<int>(text.count(QStringLiteral("\r\n")));
             QString rest = text;
             rest.remove(QStringLiteral("\r\n"));
             for (const QChar c : rest)
-                QVERIFY2(c.unicode() >= 32 && c.unicode() <= 126, qPrintable(QStringLiteral("row %1: code %2").arg(t).arg(c.unicode())));
+                QVERIFY2(c.unicode() >= 32 && c.unicode() <= 126,
+                         qPrintable(QStringLiteral("row %1: code %2").arg(t).arg(c.unicode())));
         }
     }
     QCOMPARE(lineBreaks, 1);
@@ -149,7 +176,8 @@ void TstTopicCatalogue::textsAreDistinctApartFromPlaceholder()
     QSet<QString> seen;
     int placeholders = 0;
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t) {
-        for (const QString &text : {m_catalogue.topicName(t), m_catalogue.significance(t), m_catalogue.shapeLocation(t)}) {
+        for (const QString &text :
+             {m_catalogue.topicName(t), m_catalogue.significance(t), m_catalogue.shapeLocation(t)}) {
             if (text == QStringLiteral("Shape / Location is not available.")) {
                 ++placeholders;
                 continue;

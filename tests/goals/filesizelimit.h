@@ -8,8 +8,7 @@ namespace palmora::testing {
 // Makes every write past `bytes` fail with EFBIG for the lifetime of the object,
 // as a full disk would. Unlike file permissions it also holds for root, so the
 // failure paths of saving are tested wherever the suite runs.
-class FileSizeLimit
-{
+class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
@@ -33,7 +32,7 @@ public:
     bool isActive() const { return m_active; }
 
 private:
-    rlimit m_old{};
+    rlimit m_old {};
     bool m_active = false;
     void (*m_oldHandler)(int) = nullptr;
 };

@@ -38,15 +38,15 @@ bool permissionsAreEnforced(const QString &scratchFolder)
     QFile probe(QDir(probeFolder).filePath(QStringLiteral("x")));
     const bool refused = !probe.open(QIODevice::WriteOnly);
     probe.remove();
-    QFile::setPermissions(probeFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(probeFolder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(probeFolder).removeRecursively();
     return refused;
 }
 
 } // namespace
 
-class TestGoalFile : public QObject
-{
+class TestGoalFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -111,7 +111,8 @@ void TestGoalFile::bytesFromText_data()
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("empty note") << QString() << QByteArray("\r\n");
-    QTest::newRow("default sentence") << QStringLiteral("This is Goal 2.") << QByteArray("This is Goal 2.\r\n");
+    QTest::newRow("default sentence")
+        << QStringLiteral("This is Goal 2.") << QByteArray("This is Goal 2.\r\n");
     QTest::newRow("spaces trimmed") << QStringLiteral("   read palms   ") << QByteArray("read palms\r\n");
     QTest::newRow("only spaces") << QStringLiteral("    ") << QByteArray("\r\n");
     QTest::newRow("tabs at the ends stay") << QStringLiteral("\t word \t") << QByteArray("\t word \t\r\n");
@@ -119,9 +120,10 @@ void TestGoalFile::bytesFromText_data()
     QTest::newRow("inner spaces stay") << QStringLiteral("a  b\n  c") << QByteArray("a  b\r\n  c\r\n");
     QTest::newRow("pasted CR LF and CR") << QStringLiteral("a\r\nb\rc") << QByteArray("a\r\nb\r\nc\r\n");
     QTest::newRow("editor separators") << QStringLiteral(u"a\u2029b\u2028c") << QByteArray("a\r\nb\r\nc\r\n");
-    QTest::newRow("no-break space is not a space") << QStringLiteral(u"\u00a0x\u00a0")
-                                                   << QByteArray("\xc2\xa0x\xc2\xa0\r\n");
-    QTest::newRow("any character") << QStringLiteral(u"Ω ✋ 手相") << QByteArray("\xce\xa9 \xe2\x9c\x8b \xe6\x89\x8b\xe7\x9b\xb8\r\n");
+    QTest::newRow("no-break space is not a space")
+        << QStringLiteral(u"\u00a0x\u00a0") << QByteArray("\xc2\xa0x\xc2\xa0\r\n");
+    QTest::newRow("any character") << QStringLiteral(u"Ω ✋ 手相")
+                                   << QByteArray("\xce\xa9 \xe2\x9c\x8b \xe6\x89\x8b\xe7\x9b\xb8\r\n");
 }
 
 void TestGoalFile::bytesFromText()
@@ -276,7 +278,7 @@ void TestGoalFile::writeReplacesWholeFile()
     QString error;
     QVERIFY2(file.write(QStringLiteral("  new\tnote  "), &error), qPrintable(error));
     QCOMPARE(readAllBytes(file.path()), QByteArray("new\tnote\r\n"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{file.fileName()});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {file.fileName()});
 }
 
 void TestGoalFile::failedWriteLeavesOldFile()
@@ -295,7 +297,7 @@ void TestGoalFile::failedWriteLeavesOldFile()
     QVERIFY(!error.isEmpty());
     QCOMPARE(readAllBytes(file.path()), old);
     // No half-written temporary file is left beside the note.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{file.fileName()});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {file.fileName()});
 }
 
 void TestGoalFile::goalFolderChoice()
@@ -310,7 +312,8 @@ void TestGoalFile::goalFolderChoice()
 
     // A program folder that is gone (or cannot be written) gives way to the
     // per-user folder, made on the spot.
-    QCOMPARE(palmora::choose_goal_folder(root.filePath(QStringLiteral("missing")), user), QDir::cleanPath(user));
+    QCOMPARE(palmora::choose_goal_folder(root.filePath(QStringLiteral("missing")), user),
+             QDir::cleanPath(user));
     QVERIFY(QFileInfo(user).isDir());
 
     QCOMPARE(palmora::choose_goal_folder(QString(), QString()), QString());

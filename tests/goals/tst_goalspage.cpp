@@ -67,8 +67,7 @@ std::unique_ptr<GoalsPage> startPage(const QString &folder)
 
 } // namespace
 
-class TestGoalsPage : public QObject
-{
+class TestGoalsPage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -325,7 +324,8 @@ void TestGoalsPage::missingFolder()
     clickSave(*page, 2);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
-    QVERIFY(messages.last().text.contains(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Goal2.txt")))));
+    QVERIFY(messages.last().text.contains(
+        QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("Goal2.txt")))));
     QVERIFY(!QFileInfo::exists(folder));
 }
 

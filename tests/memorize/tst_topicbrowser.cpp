@@ -12,8 +12,7 @@
 
 using namespace palmora;
 
-class TstTopicBrowser : public QObject
-{
+class TstTopicBrowser : public QObject {
     Q_OBJECT
 
 private slots:
@@ -30,8 +29,14 @@ private slots:
     void accessKeysStep();
 
 private:
-    void click(const char *button) { QTest::mouseClick(m_browser->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton); }
-    QString labelText(const char *name) const { return m_browser->findChild<QLabel *>(QLatin1String(name))->text(); }
+    void click(const char *button)
+    {
+        QTest::mouseClick(m_browser->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    }
+    QString labelText(const char *name) const
+    {
+        return m_browser->findChild<QLabel *>(QLatin1String(name))->text();
+    }
     void goTo(int t);
 
     TopicCatalogue m_catalogue;
@@ -70,7 +75,7 @@ void TstTopicBrowser::firstTopicAndItsEnd()
     QCOMPARE(m_browser->shownPicture(), 1);
     QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
     click("cmdBack");
-    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("You are at the first record")});
+    QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the first record")});
     QCOMPARE(m_messages->last().icon, MessageBox::Icon::Information);
     QCOMPARE(m_browser->currentTopic(), 0);
     QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
@@ -90,7 +95,7 @@ void TstTopicBrowser::walkToTheLastTopicAndBack()
     QCOMPARE(m_messages->count(), 0);
 
     click("cmdNext");
-    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("You are at the last record")});
+    QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the last record")});
     QCOMPARE(m_browser->currentTopic(), 22);
     QCOMPARE(m_browser->shownPicture(), 24);
 
@@ -142,7 +147,8 @@ void TstTopicBrowser::conicalHandShowsTwoParagraphs()
     goTo(2);
     const QStringList paragraphs = labelText("lblDesc_1").split(QLatin1Char('\n'));
     QCOMPARE(paragraphs.size(), 2);
-    QCOMPARE(paragraphs[1], QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
+    QCOMPARE(paragraphs[1],
+             QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
 }
 
 void TstTopicBrowser::longestSignificanceCanBeReadInFull()

@@ -9,8 +9,7 @@ namespace palmora::testing {
 
 // Answers message boxes instead of showing them, and remembers what was asked.
 // Installed for its lifetime.
-class MessageRecorder
-{
+class MessageRecorder {
 public:
     MessageRecorder();
     ~MessageRecorder();
@@ -24,7 +23,10 @@ public:
     const QList<MessageBox::Request> &requests() const { return m_requests; }
     QStringList texts() const;
     int count() const { return static_cast<int>(m_requests.size()); }
-    MessageBox::Request last() const { return m_requests.isEmpty() ? MessageBox::Request{} : m_requests.last(); }
+    MessageBox::Request last() const
+    {
+        return m_requests.isEmpty() ? MessageBox::Request {} : m_requests.last();
+    }
     void clear() { m_requests.clear(); }
 
 private:

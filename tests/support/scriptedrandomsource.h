@@ -8,11 +8,13 @@ namespace palmora::testing {
 
 // Plays back a script of values in [0, 1); when the script runs out it keeps
 // returning the fallback value.
-class ScriptedRandomSource final : public RandomSource
-{
+class ScriptedRandomSource final : public RandomSource {
 public:
     explicit ScriptedRandomSource(QList<double> script = {}, double fallback = 0.0)
-        : m_script(std::move(script)), m_fallback(fallback) {}
+        : m_script(std::move(script))
+        , m_fallback(fallback)
+    {
+    }
 
     void append(double u) { m_script.append(u); }
     // Appends the value that a draw of floor(n * u) turns into k.

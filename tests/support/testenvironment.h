@@ -10,14 +10,13 @@
 
 namespace palmora::testing {
 
-
 // An Environment for tests: goal files in a fresh temporary folder, a pinned
 // date, a real generator unless one is given, a private lock file.
 struct TestEnvironment {
     TestEnvironment();
 
     QTemporaryDir folder;
-    QDate today{2026, 12, 7};
+    QDate today {2026, 12, 7};
     Environment env;
 };
 

@@ -8,8 +8,7 @@ namespace palmora::testing {
 
 // Catches every address handed to the desktop (http and https) instead of
 // starting a browser. Installed for its lifetime.
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 public:
     UrlRecorder();

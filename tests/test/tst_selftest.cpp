@@ -86,8 +86,7 @@ struct Harness {
 
 } // namespace
 
-class TestSelfTest : public QObject
-{
+class TestSelfTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,13 +109,13 @@ void TestSelfTest::startWithoutKindOnlyWarns()
     Harness h(random);
     MessageRecorder messages;
     QTest::mouseClick(h.test.optionsPage()->cmdTestOptionNext(), Qt::LeftButton);
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Please select a test option")});
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY(h.sections.isEmpty());
 
     h.start(1);
     QCOMPARE(messages.count(), 1);
-    QCOMPARE(h.sections, QList<int>{SelfTest::kQuestionSection});
+    QCOMPARE(h.sections, QList<int> {SelfTest::kQuestionSection});
     QCOMPARE(h.test.questionPage()->title(), QStringLiteral("Test"));
 
     QSignalSpy back(&h.test, &SelfTest::backToMainRequested);
@@ -141,7 +140,7 @@ void TestSelfTest::nextWithoutAnswerOnlyWarns()
     QCOMPARE(random.drawn(), 16);
 
     h.next();
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Please select an answer")});
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select an answer")});
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QCOMPARE(h.test.sheet().currentQuestion, 0);
     QVERIFY(h.test.sheet().givenAnswers[0].isEmpty());
@@ -304,7 +303,8 @@ void TestSelfTest::eitherOfTwoEqualOptionsIsRight()
         h.next();
     }
     QCOMPARE(messages.count(), 0);
-    QVERIFY(h.test.resultPage()->reportText().endsWith(QStringLiteral("\r\n\r\n10 Correct out of 10 Questions")));
+    QVERIFY(
+        h.test.resultPage()->reportText().endsWith(QStringLiteral("\r\n\r\n10 Correct out of 10 Questions")));
 }
 
 void TestSelfTest::secondReportReplacesFirstAndRestart()
@@ -329,7 +329,7 @@ void TestSelfTest::secondReportReplacesFirstAndRestart()
     QCOMPARE(h.test.resultPage()->resultBoxText(), first);
 
     QTest::mouseClick(h.test.optionsPage()->cmdTestOptionNext(), Qt::LeftButton);
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Please select a test option")});
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
     QCOMPARE(h.stack.currentWidget(), h.test.optionsPage());
 
     h.start(2);

@@ -29,8 +29,7 @@ QList<double> topicValues(std::initializer_list<int> topics)
 
 } // namespace
 
-class TestComposer : public QObject
-{
+class TestComposer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,17 +52,16 @@ void TestComposer::drawTopicListRejects_data()
     QTest::addColumn<int>("drawsUsed");
 
     QTest::newRow("nail shapes are drawn again")
-        << 3 << topicValues({10, 11, 0, 12, 13, 9, 14}) << QList<int>{0, 9, 14} << 7;
+        << 3 << topicValues({10, 11, 0, 12, 13, 9, 14}) << QList<int> {0, 9, 14} << 7;
     QTest::newRow("repeats are drawn again")
-        << 4 << topicValues({5, 5, 21, 5, 21, 6, 7}) << QList<int>{5, 21, 6, 7} << 7;
+        << 4 << topicValues({5, 5, 21, 5, 21, 6, 7}) << QList<int> {5, 21, 6, 7} << 7;
     QTest::newRow("the top of the range is 21, never 22")
-        << 2 << QList<double>{0.999999, 0.0} << QList<int>{21, 0} << 2;
+        << 2 << QList<double> {0.999999, 0.0} << QList<int> {21, 0} << 2;
     QTest::newRow("topic 0 is a topic like any other")
-        << 2 << QList<double>{0.0, 0.0, topicValue(1)} << QList<int>{0, 1} << 3;
+        << 2 << QList<double> {0.0, 0.0, topicValue(1)} << QList<int> {0, 1} << 3;
     QTest::newRow("ten questions from a long run of rejections")
-        << 10
-        << topicValues({10, 0, 0, 1, 11, 2, 3, 12, 4, 4, 5, 13, 6, 7, 8, 10, 14, 21})
-        << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 14} << 17;
+        << 10 << topicValues({10, 0, 0, 1, 11, 2, 3, 12, 4, 4, 5, 13, 6, 7, 8, 10, 14, 21})
+        << QList<int> {0, 1, 2, 3, 4, 5, 6, 7, 8, 14} << 17;
 }
 
 void TestComposer::drawTopicListRejects()
@@ -117,7 +115,7 @@ void TestComposer::optionTopicsPutTheQuestionAtItsPosition()
     const Question question = draw_question(17, random);
     QCOMPARE(question.correctPosition, position);
 
-    const std::array<TopicIndex, kOptionCount> expectedDistractors{1, 2, 3, 4, 5};
+    const std::array<TopicIndex, kOptionCount> expectedDistractors {1, 2, 3, 4, 5};
     QCOMPARE(question.distractors, expectedDistractors);
     const std::array<TopicIndex, kOptionCount> options = question.optionTopics();
     for (int k = 0; k < kOptionCount; ++k)
@@ -164,7 +162,7 @@ void TestComposer::realGeneratorOverManyTests()
     constexpr int kTests = 3000;
     QList<int> asked(TopicCatalogue::kTopicCount, 0);
     QList<int> offered(TopicCatalogue::kTopicCount, 0);
-    std::array<int, kOptionCount> rightAt{};
+    std::array<int, kOptionCount> rightAt {};
 
     for (int n = 0; n < kTests; ++n) {
         const TestSheet sheet = compose_test(TestMode::ByName, random);
@@ -192,7 +190,8 @@ void TestComposer::realGeneratorOverManyTests()
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t) {
         const bool eligible = (t <= 9) || (t >= 14 && t <= 21);
         QVERIFY2(eligible ? asked[t] > 0 : asked[t] == 0, qPrintable(QStringLiteral("asked %1").arg(t)));
-        QVERIFY2(eligible ? offered[t] > 0 : offered[t] == 0, qPrintable(QStringLiteral("offered %1").arg(t)));
+        QVERIFY2(eligible ? offered[t] > 0 : offered[t] == 0,
+                 qPrintable(QStringLiteral("offered %1").arg(t)));
     }
     QCOMPARE(rightAt[4], 0);
     // 30000 questions: each of the four positions expects 7500.

@@ -38,8 +38,7 @@ QWidgetList visibleWindows()
 
 // The program's own start and end, run inside this process: start-up with its
 // reminder, the main window's close, the exit screen and the end of the event loop.
-class TestExitFlow : public QObject
-{
+class TestExitFlow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -109,7 +108,8 @@ void TestExitFlow::reminderAsksBeforeTheMainWindowOpens()
     QVERIFY(!windowShownWhenAsked);
     QVERIFY(m_startup->mainWindow());
     QVERIFY(m_startup->mainWindow()->isVisible());
-    QCOMPARE(urls.addresses(), yes ? QStringList{page_address(QStringLiteral("download-web-page"))} : QStringList{});
+    QCOMPARE(urls.addresses(),
+             yes ? QStringList {page_address(QStringLiteral("download-web-page"))} : QStringList {});
     QCOMPARE(ReminderRecord().read(), today.toString(Qt::ISODate));
 }
 
@@ -154,7 +154,7 @@ void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
     QTRY_VERIFY(!main);
     QPointer<FrmExitScreen> exitScreen = m_startup->exitScreen();
     QVERIFY(exitScreen);
-    QCOMPARE(visibleWindows(), QWidgetList{exitScreen.data()});
+    QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
     QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
     QVERIFY(!m_startup->isQuitting());
     // Nothing ends the program behind the user's back while the exit screen is up.
@@ -165,7 +165,8 @@ void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
     // The program's own event loop runs until the exit screen ends it.
     QTimer::singleShot(0, exitScreen, [exitScreen, exitByButton] {
         if (exitByButton)
-            QTest::mouseClick(exitScreen->findChild<QPushButton *>(QStringLiteral("cmdClose")), Qt::LeftButton);
+            QTest::mouseClick(exitScreen->findChild<QPushButton *>(QStringLiteral("cmdClose")),
+                              Qt::LeftButton);
         else
             exitScreen->close();
     });

@@ -18,8 +18,7 @@ using namespace palmora;
 using palmora::testing::TestEnvironment;
 using palmora::testing::UrlRecorder;
 
-class TestFrmAbout : public QObject
-{
+class TestFrmAbout : public QObject {
     Q_OBJECT
 private slots:
     void showsItsTexts();
@@ -95,7 +94,7 @@ void TestFrmAbout::linksOpenOnePageAndKeepTheBoxOpen()
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     UrlRecorder urls;
     QTest::mouseClick(about.findChild<ClickableLabel *>(label), Qt::LeftButton);
-    QCOMPARE(urls.addresses(), QStringList{page_address(key)});
+    QCOMPARE(urls.addresses(), QStringList {page_address(key)});
     QVERIFY(about.isVisible());
 }
 

@@ -1,5 +1,5 @@
-#include "web/frmexitscreen.h"
 #include "web/exittexts.h"
+#include "web/frmexitscreen.h"
 #include "web/sitepages.h"
 
 #include "app/clickablelabel.h"
@@ -23,8 +23,7 @@ using palmora::testing::MessageRecorder;
 using palmora::testing::ScriptedRandomSource;
 using palmora::testing::UrlRecorder;
 
-class TestFrmExitScreen : public QObject
-{
+class TestFrmExitScreen : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -150,7 +149,8 @@ void TestFrmExitScreen::placeholdersOnFocus_data()
     QTest::newRow("name") << QStringLiteral("txtName") << QStringLiteral("Your Name");
     QTest::newRow("email") << QStringLiteral("txtEmail") << QStringLiteral("Your Email Address");
     QTest::newRow("friend's name") << QStringLiteral("txtFriendName") << QStringLiteral("Friend's Name");
-    QTest::newRow("friend's email") << QStringLiteral("txtFriendEmail") << QStringLiteral("Friend's Email Address");
+    QTest::newRow("friend's email") << QStringLiteral("txtFriendEmail")
+                                    << QStringLiteral("Friend's Email Address");
 }
 
 void TestFrmExitScreen::placeholdersOnFocus()
@@ -202,7 +202,8 @@ void TestFrmExitScreen::spaceRefusedInEmailFields()
     MessageRecorder messages;
     QTest::keyClicks(edit, QStringLiteral("a b"));
     QCOMPARE(edit->text(), refused ? QStringLiteral("ab") : QStringLiteral("a b"));
-    QCOMPARE(messages.texts(), refused ? QStringList{QStringLiteral("Email Address Cannot Contain Space")} : QStringList{});
+    QCOMPARE(messages.texts(),
+             refused ? QStringList {QStringLiteral("Email Address Cannot Contain Space")} : QStringList {});
     if (refused)
         QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QCOMPARE(QApplication::focusWidget(), edit);
@@ -228,14 +229,14 @@ void TestFrmExitScreen::check1SpringsBack()
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(!button->isChecked());
     const QString home = page_address(QStringLiteral("home-page"));
-    QCOMPARE(urls.addresses(), (QStringList{home, home}));
+    QCOMPARE(urls.addresses(), (QStringList {home, home}));
 }
 
 void TestFrmExitScreen::softwareLinkOpensItsPage()
 {
     UrlRecorder urls;
     QTest::mouseClick(child<ClickableLabel>("lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(urls.addresses(), QStringList{page_address(QStringLiteral("vespersoftwares"))});
+    QCOMPARE(urls.addresses(), QStringList {page_address(QStringLiteral("vespersoftwares"))});
 }
 
 void TestFrmExitScreen::submitShowsFirstProblem_data()
@@ -247,12 +248,14 @@ void TestFrmExitScreen::submitShowsFirstProblem_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("untouched") << QString() << QString() << QString() << QString()
                                << QStringLiteral("Please Enter Proper Email Address");
-    QTest::newRow("same emails") << QString() << QStringLiteral(" a@b.c") << QString() << QStringLiteral("a@b.c ")
+    QTest::newRow("same emails") << QString() << QStringLiteral(" a@b.c") << QString()
+                                 << QStringLiteral("a@b.c ")
                                  << QStringLiteral("Please Enter Distinct Email Addresses");
     QTest::newRow("name left") << QString() << QStringLiteral("a@b.c") << QStringLiteral("Bob")
                                << QStringLiteral("b@b.c") << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("friend's name left") << QStringLiteral("Ann") << QStringLiteral("a@b.c") << QString()
-                                        << QStringLiteral("b@b.c") << QStringLiteral("Please Enter Your Friend's Name");
+    QTest::newRow("friend's name left")
+        << QStringLiteral("Ann") << QStringLiteral("a@b.c") << QString() << QStringLiteral("b@b.c")
+        << QStringLiteral("Please Enter Your Friend's Name");
 }
 
 void TestFrmExitScreen::submitShowsFirstProblem()
@@ -263,8 +266,10 @@ void TestFrmExitScreen::submitShowsFirstProblem()
     QFETCH(QString, friendEmail);
     QFETCH(QString, message);
     // An empty column leaves the field as the screen opened it.
-    const std::pair<const char *, QString> entries[] = {
-        {"txtName", name}, {"txtEmail", email}, {"txtFriendName", friendName}, {"txtFriendEmail", friendEmail}};
+    const std::pair<const char *, QString> entries[] = {{"txtName", name},
+                                                        {"txtEmail", email},
+                                                        {"txtFriendName", friendName},
+                                                        {"txtFriendEmail", friendEmail}};
     for (const auto &[field, text] : entries) {
         if (!text.isEmpty())
             fill(field, text);
@@ -272,7 +277,7 @@ void TestFrmExitScreen::submitShowsFirstProblem()
     MessageRecorder messages;
     UrlRecorder urls;
     QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
-    QCOMPARE(messages.texts(), QStringList{message});
+    QCOMPARE(messages.texts(), QStringList {message});
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY(urls.urls().isEmpty());
 }
@@ -294,11 +299,14 @@ void TestFrmExitScreen::submitOpensDecodableAddress()
     const QUrlQuery query(url);
     QCOMPARE(query.queryItemValue(QStringLiteral("page")), QStringLiteral("pxvs-refer-a-friend"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Tom & Jerry"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), QStringLiteral("tom+cat@example.org"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded),
+             QStringLiteral("tom+cat@example.org"));
     // The message field was never touched: its first text goes out, line end included.
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
+             QStringLiteral("Your Message\r\n"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Spike #1"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded), QStringLiteral("spike@example.org"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
+             QStringLiteral("spike@example.org"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), product_folder_address());
     QCOMPARE(query.queryItems().size(), 7);
 
@@ -315,7 +323,8 @@ void TestFrmExitScreen::randomEntriesSurviveTheLauncher()
 {
     // Random entries go all the way through the form and the page launcher; what
     // reaches the desktop must decode to exactly what was typed (spaces trimmed).
-    static const char32_t awkward[] = {U'&', U'=', U'#', U'%', U'+', U'?', U'/', U' ', U'\t', U';', U'"', U'\\'};
+    static const char32_t awkward[] = {U'&', U'=', U'#',  U'%', U'+', U'?',
+                                       U'/', U' ', U'\t', U';', U'"', U'\\'};
     QRandomGenerator random(61207u);
     auto randomText = [&random] {
         QString text;
@@ -325,8 +334,9 @@ void TestFrmExitScreen::randomEntriesSurviveTheLauncher()
             static const std::pair<char32_t, char32_t> ranges[] = {
                 {0xa0, 0x52f}, {0x4e00, 0x9fff}, {0x1f300, 0x1f64f}};
             const auto &[low, high] = ranges[random.bounded(3)];
-            const char32_t c = random.bounded(2) ? awkward[random.bounded(static_cast<int>(std::size(awkward)))]
-                                                 : static_cast<char32_t>(random.bounded(low, high + 1));
+            const char32_t c = random.bounded(2)
+                ? awkward[random.bounded(static_cast<int>(std::size(awkward)))]
+                : static_cast<char32_t>(random.bounded(low, high + 1));
             text += QString::fromUcs4(&c, 1);
         }
         return text + QLatin1Char('z'); // never only spaces
@@ -338,7 +348,8 @@ void TestFrmExitScreen::randomEntriesSurviveTheLauncher()
         const QString friendName = randomText();
         const QString message = randomText();
         const QString email = QStringLiteral("a") + QString::number(round) + QStringLiteral("@x.y");
-        const QString friendEmail = QStringLiteral("b") + randomText().remove(QLatin1Char(' ')) + QStringLiteral("@x.y");
+        const QString friendEmail =
+            QStringLiteral("b") + randomText().remove(QLatin1Char(' ')) + QStringLiteral("@x.y");
         fill("txtName", name);
         fill("txtEmail", email);
         fill("txtFriendName", friendName);
@@ -352,9 +363,13 @@ void TestFrmExitScreen::randomEntriesSurviveTheLauncher()
         QStringList values;
         for (const QString &part : urls.urls().last().query(QUrl::FullyEncoded).split(QLatin1Char('&')))
             values.append(QUrl::fromPercentEncoding(part.section(QLatin1Char('='), 1).toLatin1()));
-        const QStringList expected{QStringLiteral("pxvs-refer-a-friend"), trim_field_spaces(name),
-                                   email, trim_field_spaces(message), trim_field_spaces(friendName),
-                                   friendEmail, product_folder_address()};
+        const QStringList expected {QStringLiteral("pxvs-refer-a-friend"),
+                                    trim_field_spaces(name),
+                                    email,
+                                    trim_field_spaces(message),
+                                    trim_field_spaces(friendName),
+                                    friendEmail,
+                                    product_folder_address()};
         QCOMPARE(values, expected);
     }
 }

@@ -28,7 +28,7 @@ ReferralFields placeholders()
 // Any code point but the surrogate halves, which UTF-8 cannot carry alone.
 QString randomText(QRandomGenerator &random, int maxLength)
 {
-    static const char32_t awkward[] = {U'&', U'=', U'#', U'%', U'+', U'?', U'/', U' ', U'\r', U'\n',
+    static const char32_t awkward[] = {U'&',  U'=', U'#', U'%', U'+', U'?',  U'/', U' ', U'\r', U'\n',
                                        U'\t', U';', U'[', U']', U'"', U'\'', U'<', U'>', U'\\', 0};
     QString text;
     const int length = random.bounded(maxLength + 1);
@@ -73,8 +73,7 @@ QList<QPair<QString, QString>> decodedParameters(const QString &address)
 
 } // namespace
 
-class TestReferral : public QObject
-{
+class TestReferral : public QObject {
     Q_OBJECT
 private slots:
     void firstFailingCheckWins_data();
@@ -91,11 +90,13 @@ void TestReferral::firstFailingCheckWins_data()
     QTest::addColumn<ReferralFields>("typed"); // before trimming
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("all placeholders") << placeholders() << QStringLiteral("Please Enter Proper Email Address");
+    QTest::newRow("all placeholders")
+        << placeholders() << QStringLiteral("Please Enter Proper Email Address");
     ReferralFields f = validFields();
     f.friendEmail = QStringLiteral("  ann@example.org ");
     f.senderEmail = QStringLiteral("ann@example.org  ");
-    QTest::newRow("same address, other spaces") << f << QStringLiteral("Please Enter Distinct Email Addresses");
+    QTest::newRow("same address, other spaces")
+        << f << QStringLiteral("Please Enter Distinct Email Addresses");
     f.friendEmail = QStringLiteral("Ann@Example.org");
     QTest::newRow("same address, other case") << f << QString();
     f = validFields();
@@ -148,15 +149,17 @@ void TestReferral::trimmingRemovesSpacesOnly()
 void TestReferral::addressKeepsParameterNamesAndOrder()
 {
     const QString address = referral_address(validFields());
-    QVERIFY(address.startsWith(site_base_address()
-                               + QStringLiteral("/palmora-free/ssd.php?page=pxvs-refer-a-friend&taf1=Ann&taf2=")));
+    QVERIFY(address.startsWith(
+        site_base_address()
+        + QStringLiteral("/palmora-free/ssd.php?page=pxvs-refer-a-friend&taf1=Ann&taf2=")));
     const auto parameters = decodedParameters(address);
     QStringList names;
     for (const auto &parameter : parameters)
         names.append(parameter.first);
-    QCOMPARE(names, (QStringList{QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
-                                 QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
-                                 QStringLiteral("taf6")}));
+    QCOMPARE(names,
+             (QStringList {QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
+                           QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
+                           QStringLiteral("taf6")}));
     QCOMPARE(parameters.last().second, product_folder_address());
     QVERIFY(address.endsWith(QString::fromLatin1(QUrl::toPercentEncoding(product_folder_address()))));
 }
@@ -164,20 +167,20 @@ void TestReferral::addressKeepsParameterNamesAndOrder()
 void TestReferral::hostileTextSurvivesTheAddress_data()
 {
     QTest::addColumn<ReferralFields>("fields");
-    QTest::newRow("ampersand") << ReferralFields{QStringLiteral("Tom & Jerry"), QStringLiteral("tom@example.org"),
-                                                 QStringLiteral("Hi"), QStringLiteral("Spike"),
-                                                 QStringLiteral("spike@example.org")};
-    QTest::newRow("injected parameter")
-        << ReferralFields{QStringLiteral("Eve&taf6=http://evil.example/"), QStringLiteral("eve+1@example.org"),
-                          QStringLiteral("50% off #1 = great?"), QStringLiteral("a=b;c"),
-                          QStringLiteral("x@y.z#frag")};
-    QTest::newRow("line breaks and plus")
-        << ReferralFields{QStringLiteral("A+B"), QStringLiteral("a@b.c"), QStringLiteral("Your Message\r\nline two\n"),
-                          QStringLiteral("%41%2B"), QStringLiteral("c@d.e")};
-    QTest::newRow("non-ascii")
-        << ReferralFields{QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("\u00e9l\u00e8ve@\u00e9cole.fr"),
-                          QStringLiteral("\u624b\u76f8\u3092\u5b66\u3076 \U0001F590\U0001F44B"),
-                          QStringLiteral("\u0421\u0435\u0440\u0433\u0435\u0439"), QStringLiteral("s@\u043f\u0440.\u0440\u0444")};
+    QTest::newRow("ampersand") << ReferralFields {
+        QStringLiteral("Tom & Jerry"), QStringLiteral("tom@example.org"), QStringLiteral("Hi"),
+        QStringLiteral("Spike"), QStringLiteral("spike@example.org")};
+    QTest::newRow("injected parameter") << ReferralFields {
+        QStringLiteral("Eve&taf6=http://evil.example/"), QStringLiteral("eve+1@example.org"),
+        QStringLiteral("50% off #1 = great?"), QStringLiteral("a=b;c"), QStringLiteral("x@y.z#frag")};
+    QTest::newRow("line breaks and plus") << ReferralFields {
+        QStringLiteral("A+B"), QStringLiteral("a@b.c"), QStringLiteral("Your Message\r\nline two\n"),
+        QStringLiteral("%41%2B"), QStringLiteral("c@d.e")};
+    QTest::newRow("non-ascii") << ReferralFields {
+        QStringLiteral("J\u00fcrgen M\u00fcller"), QStringLiteral("\u00e9l\u00e8ve@\u00e9cole.fr"),
+        QStringLiteral("\u624b\u76f8\u3092\u5b66\u3076 \U0001F590\U0001F44B"),
+        QStringLiteral("\u0421\u0435\u0440\u0433\u0435\u0439"),
+        QStringLiteral("s@\u043f\u0440.\u0440\u0444")};
 }
 
 void TestReferral::hostileTextSurvivesTheAddress()
@@ -192,7 +195,7 @@ void TestReferral::hostileTextSurvivesTheAddress()
     QCOMPARE(parameters.at(5).second, fields.friendEmail);
     QCOMPARE(parameters.at(6).second, product_folder_address());
 
-    const QUrlQuery query{QUrl(referral_address(fields))};
+    const QUrlQuery query {QUrl(referral_address(fields))};
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), fields.senderName);
     QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), fields.message);
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), product_folder_address());
@@ -203,13 +206,13 @@ void TestReferral::randomTextSurvivesTheAddress()
     // Fixed start so a failure can be repeated.
     QRandomGenerator random(1207u);
     for (int round = 0; round < 500; ++round) {
-        const ReferralFields fields{randomText(random, 40), randomText(random, 40), randomText(random, 200),
-                                    randomText(random, 40), randomText(random, 40)};
+        const ReferralFields fields {randomText(random, 40), randomText(random, 40), randomText(random, 200),
+                                     randomText(random, 40), randomText(random, 40)};
         const QString address = referral_address(fields);
         const auto parameters = decodedParameters(address);
         QVERIFY2(parameters.size() == 7, qPrintable(address));
-        const QStringList expected{fields.senderName, fields.senderEmail, fields.message,
-                                   fields.friendName, fields.friendEmail, product_folder_address()};
+        const QStringList expected {fields.senderName, fields.senderEmail, fields.message,
+                                    fields.friendName, fields.friendEmail, product_folder_address()};
         for (int i = 0; i < 6; ++i)
             QVERIFY2(parameters.at(i + 1).second == expected.at(i), qPrintable(address));
     }

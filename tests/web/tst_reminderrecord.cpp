@@ -7,8 +7,7 @@
 
 using palmora::ReminderRecord;
 
-class TestReminderRecord : public QObject
-{
+class TestReminderRecord : public QObject {
     Q_OBJECT
 private slots:
     void encodingRoundTrip_data();
@@ -62,7 +61,8 @@ void TestReminderRecord::storesKeyAndValueEncoded()
     const QStringList keys = settings.allKeys();
     QCOMPARE(keys.size(), 1);
     QCOMPARE(keys.first(), QStringLiteral("Settings/") + ReminderRecord::storedKeyName());
-    QCOMPARE(ReminderRecord::decode(ReminderRecord::storedKeyName()), std::optional<QString>(QStringLiteral("Duration")));
+    QCOMPARE(ReminderRecord::decode(ReminderRecord::storedKeyName()),
+             std::optional<QString>(QStringLiteral("Duration")));
     QCOMPARE(ReminderRecord::decode(settings.value(keys.first()).toString()),
              std::optional<QString>(QStringLiteral("2026-11-17")));
 

@@ -19,8 +19,7 @@ namespace {
 const QDate kToday(2026, 12, 7);
 } // namespace
 
-class TestUpdateReminder : public QObject
-{
+class TestUpdateReminder : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -45,7 +44,7 @@ void TestUpdateReminder::init()
 void TestUpdateReminder::decisionTable_data()
 {
     QTest::addColumn<QString>("stored"); // empty: no record
-    QTest::addColumn<int>("answer");     // 1 Yes, 0 No
+    QTest::addColumn<int>("answer"); // 1 Yes, 0 No
     QTest::addColumn<bool>("asks");
     QTest::addColumn<QString>("storedAfter");
 
@@ -88,7 +87,8 @@ void TestUpdateReminder::decisionTable()
         QCOMPARE(request.title, QStringLiteral("Palmora"));
     }
     const bool opens = asks && answer == 1;
-    QCOMPARE(urls.addresses(), opens ? QStringList{page_address(QStringLiteral("download-web-page"))} : QStringList{});
+    QCOMPARE(urls.addresses(),
+             opens ? QStringList {page_address(QStringLiteral("download-web-page"))} : QStringList {});
     QCOMPARE(ReminderRecord(path()).read(), storedAfter);
 
     // Whatever happened, the next start-up on the same day stays silent.
@@ -100,7 +100,8 @@ void TestUpdateReminder::decisionTable()
 void TestUpdateReminder::questionWording()
 {
     QCOMPARE(update_reminder_question(),
-             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
+             QStringLiteral(
+                 "There maybe an update to this software available\rDo you want to check for an update?"));
 }
 
 void TestUpdateReminder::unreadableRecordCountsAsFirstRun_data()

@@ -93,7 +93,8 @@ QByteArray AppIcon::svg() const
 {
     const Geometry g = geometry(int(Units));
     const auto lineElement = [](const QLineF &l, double width, QRgb colour) {
-        return QStringLiteral("    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
+        return QStringLiteral(
+                   "    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
             .arg(num(l.x1()), num(l.y1()), num(l.x2()), num(l.y2()), hex(colour), num(width));
     };
     const auto rectElement = [](const QRectF &r, double radius, const QString &attributes) {
@@ -112,13 +113,15 @@ QByteArray AppIcon::svg() const
     svg += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
                           "viewBox=\"0 0 256 256\">\n");
     svg += QStringLiteral("  <title>Palmora</title>\n");
-    svg += rectElement(g.tile, g.tileRadius, QStringLiteral("fill=\"%1\" stroke=\"none\"").arg(hex(Style::IconTile)));
+    svg += rectElement(g.tile, g.tileRadius,
+                       QStringLiteral("fill=\"%1\" stroke=\"none\"").arg(hex(Style::IconTile)));
     svg += digits(Style::Outline, 2.0 * g.outlineWidth);
     svg += rectElement(g.palm, g.palmRadius,
                        QStringLiteral("fill=\"%1\" stroke=\"%1\" stroke-width=\"%2\"")
                            .arg(hex(Style::Outline), num(2.0 * g.outlineWidth)));
     svg += digits(Style::Skin, 0.0);
-    svg += rectElement(g.palm, g.palmRadius, QStringLiteral("fill=\"%1\" stroke=\"none\"").arg(hex(Style::Skin)));
+    svg += rectElement(g.palm, g.palmRadius,
+                       QStringLiteral("fill=\"%1\" stroke=\"none\"").arg(hex(Style::Skin)));
     svg += QStringLiteral("  <path d=\"M%1 %2 C%3 %4 %5 %6 %7 %8\" fill=\"none\" stroke=\"%9\" "
                           "stroke-width=\"%10\" stroke-linecap=\"round\"/>\n")
                .arg(num(g.line[0].x()), num(g.line[0].y()), num(g.line[1].x()), num(g.line[1].y()),

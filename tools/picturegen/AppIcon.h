@@ -9,8 +9,7 @@
 
 // Open palm on a rounded blue tile with one accent line. Geometry lives in a
 // 256-unit square and feeds both the raster sizes and the SVG.
-class AppIcon
-{
+class AppIcon {
 public:
     static constexpr double Units = 256.0;
 

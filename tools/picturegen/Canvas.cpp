@@ -60,8 +60,8 @@ QFont labelFont(int pixelSize)
     font.setPixelSize(pixelSize);
     font.setBold(true);
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias
-                                               | QFont::NoFontMerging));
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     return font;
 }
 

@@ -5,10 +5,9 @@
 enum class FingerType { Conical, Spatulate, Straight, Square, Knotty };
 
 // A single finger, palm side, rising from the bottom edge of a tall frame.
-class FingerPicture
-{
+class FingerPicture {
 public:
-    static constexpr QSize Size{52, 147};
+    static constexpr QSize Size {52, 147};
 
     explicit FingerPicture(FingerType type);
 

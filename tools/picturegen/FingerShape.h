@@ -17,8 +17,7 @@ struct FingerProfile {
 // Outline of one digit in its own frame: the base centre sits at the origin and
 // the digit points towards -y. The base continues a little below the origin so
 // that it disappears inside the palm when both are filled.
-class FingerShape
-{
+class FingerShape {
 public:
     explicit FingerShape(const FingerProfile &profile);
 

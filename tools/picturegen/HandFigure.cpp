@@ -22,8 +22,8 @@ QTransform placement(const Digit &digit)
 
 HandFigure::HandFigure(const HandLayout &layout)
     : m_layout(layout)
-    , m_fingers{FingerShape(layout.fingers[0].profile), FingerShape(layout.fingers[1].profile),
-                FingerShape(layout.fingers[2].profile), FingerShape(layout.fingers[3].profile)}
+    , m_fingers {FingerShape(layout.fingers[0].profile), FingerShape(layout.fingers[1].profile),
+                 FingerShape(layout.fingers[2].profile), FingerShape(layout.fingers[3].profile)}
     , m_thumb(layout.thumb.profile)
 {
     m_palm = buildPalm();
@@ -55,10 +55,10 @@ HandLayout HandFigure::layoutFor(const HandProportions &hp)
     layout.palm.wristHalfWidth = 0.37 * hp.bottomWidth;
 
     // Index to little finger: the little finger sits lower and fans outwards.
-    constexpr std::array<double, 4> rootDrop{2.0, 0.0, 1.0, 5.0};
-    constexpr std::array<double, 4> widthFactor{1.0, 1.05, 0.98, 0.84};
-    constexpr std::array<double, 4> lengthFactor{0.74, 0.84, 0.77, 0.58};
-    constexpr std::array<double, 4> angle{-6.0, -1.0, 4.5, 11.0};
+    constexpr std::array<double, 4> rootDrop {2.0, 0.0, 1.0, 5.0};
+    constexpr std::array<double, 4> widthFactor {1.0, 1.05, 0.98, 0.84};
+    constexpr std::array<double, 4> lengthFactor {0.74, 0.84, 0.77, 0.58};
+    constexpr std::array<double, 4> angle {-6.0, -1.0, 4.5, 11.0};
     const double slot = hp.topWidth / 4.0;
     for (int i = 0; i < 4; ++i) {
         Digit &digit = layout.fingers[i];
@@ -96,8 +96,8 @@ QPainterPath HandFigure::buildPalm() const
                  p.bottomRight + QPointF(p.outerBulge, -0.3 * height), p.bottomRight);
     // The heel of the hand is slightly rounded where it meets the wrist.
     const double bottomWidth = p.bottomRight.x() - p.bottomLeft.x();
-    path.cubicTo(p.bottomRight + QPointF(-0.2 * bottomWidth, 5.0), p.bottomLeft + QPointF(0.2 * bottomWidth, 5.0),
-                 p.bottomLeft);
+    path.cubicTo(p.bottomRight + QPointF(-0.2 * bottomWidth, 5.0),
+                 p.bottomLeft + QPointF(0.2 * bottomWidth, 5.0), p.bottomLeft);
     path.cubicTo(p.bottomLeft + QPointF(-1.05 * p.thenarBulge, -0.35 * height),
                  p.topLeft + QPointF(-0.6 * p.thenarBulge, 0.45 * height), p.topLeft);
     path.closeSubpath();
@@ -126,8 +126,8 @@ void HandFigure::paint(QPainter &painter) const
     painter.save();
     // A double-width stroke under every part, then all the fills on top: only
     // the outer half of the stroke survives, and only where no part overlaps.
-    const QPen outlinePen(Style::color(Style::Outline), 2.0 * Style::OutlineWidth, Qt::SolidLine, Qt::RoundCap,
-                    Qt::RoundJoin);
+    const QPen outlinePen(Style::color(Style::Outline), 2.0 * Style::OutlineWidth, Qt::SolidLine,
+                          Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(outlinePen);
     painter.setBrush(Qt::NoBrush);
     for (const QPainterPath &part : parts)

@@ -43,13 +43,12 @@ struct HandProportions {
     double bottomWidth = 70.0;
     double fingerLength = 1.0;
     double fingerWidth = 1.0;
-    std::array<TipShape, 4> tips{TipShape::Rounded, TipShape::Rounded, TipShape::Rounded, TipShape::Rounded};
+    std::array<TipShape, 4> tips {TipShape::Rounded, TipShape::Rounded, TipShape::Rounded, TipShape::Rounded};
     TipShape thumbTip = TipShape::Rounded;
     double outerBulge = 4.0;
 };
 
-class HandFigure
-{
+class HandFigure {
 public:
     explicit HandFigure(const HandLayout &layout);
 

@@ -90,8 +90,8 @@ QImage HandTypePicture::render() const
     // Dashed guide showing the geometric shape of the palm itself. A mixed hand
     // is told by its fingers alone, so it gets none.
     if (m_type != HandType::Mixed) {
-        const QPolygonF guide{hand.palmPoint(0.14, 0.16), hand.palmPoint(0.86, 0.16), hand.palmPoint(0.9, 0.9),
-                              hand.palmPoint(0.1, 0.9)};
+        const QPolygonF guide {hand.palmPoint(0.14, 0.16), hand.palmPoint(0.86, 0.16),
+                               hand.palmPoint(0.9, 0.9), hand.palmPoint(0.1, 0.9)};
         QPen guidePen(Style::color(Style::Accent), 1.2, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin);
         guidePen.setDashPattern({3.0, 2.0});
         painter.setPen(guidePen);

@@ -5,10 +5,9 @@
 enum class HandType { Square, Spatulate, Conical, Psychic, Mixed };
 
 // Whole hand, palm side, with the palm shape and the fingertips picked out.
-class HandTypePicture
-{
+class HandTypePicture {
 public:
-    static constexpr QSize Size{154, 180};
+    static constexpr QSize Size {154, 180};
 
     explicit HandTypePicture(HandType type);
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::array<NailShape, 4> Shapes{NailShape::ShortWide, NailShape::BroadSquare, NailShape::LongNarrow,
-                                          NailShape::Almond};
+constexpr std::array<NailShape, 4> Shapes {NailShape::ShortWide, NailShape::BroadSquare,
+                                           NailShape::LongNarrow, NailShape::Almond};
 
 // Nail with a curved cuticle: the free edge is at the top, the base is the
 // downward-bulging arc.

@@ -8,13 +8,12 @@ enum class NailShape { ShortWide, BroadSquare, LongNarrow, Almond };
 
 // The four nail shapes side by side, each with its name. Two layouts exist so
 // that the row and the grid can be told apart when both are shown.
-class NailPicture
-{
+class NailPicture {
 public:
     enum class Layout { FingertipRow, CardGrid };
 
-    static constexpr QSize RowSize{161, 180};
-    static constexpr QSize GridSize{153, 177};
+    static constexpr QSize RowSize {161, 180};
+    static constexpr QSize GridSize {153, 177};
 
     explicit NailPicture(Layout layout);
 

@@ -6,8 +6,7 @@
 #include <QString>
 
 // Encodes in memory and writes atomically, so files are either complete or untouched.
-class OutputFolder
-{
+class OutputFolder {
 public:
     explicit OutputFolder(const QString &root);
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr std::array<PalmLine, 4> MainLines{PalmLine::Life, PalmLine::Head, PalmLine::Heart, PalmLine::Fate};
+constexpr std::array<PalmLine, 4> MainLines {PalmLine::Life, PalmLine::Head, PalmLine::Heart, PalmLine::Fate};
 
 HandLayout basePalm()
 {
@@ -36,7 +36,8 @@ QPainterPath cubic(const HandFigure &h, QPointF start, QPointF c1, QPointF c2, Q
 }
 
 // Short dashes that start on the outer edge and run a little way inwards.
-QPainterPath edgeDashes(const HandFigure &h, std::initializer_list<double> heights, double inward, double rise)
+QPainterPath edgeDashes(const HandFigure &h, std::initializer_list<double> heights, double inward,
+                        double rise)
 {
     QPainterPath path;
     for (const double v : heights) {
@@ -111,8 +112,8 @@ QImage PalmLinePicture::render() const
             painter.drawPath(linePath(main, hand));
     }
 
-    painter.setPen(QPen(Style::color(Style::Accent), Style::AccentWidth, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(Style::color(Style::Accent), Style::AccentWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(linePath(m_line, hand));
     painter.end();
     return image;

@@ -9,10 +9,9 @@ enum class PalmLine { Life, Head, Heart, Fate, Fame, Marriage, Health, Travel, G
 
 // The same open right palm every time; the main lines are faint and the line
 // the picture is about is drawn strongly on top.
-class PalmLinePicture
-{
+class PalmLinePicture {
 public:
-    static constexpr QSize Size{137, 169};
+    static constexpr QSize Size {137, 169};
 
     explicit PalmLinePicture(PalmLine line);
 

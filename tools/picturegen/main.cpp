@@ -49,8 +49,8 @@ std::vector<Picture> drawTopicPictures()
 {
     std::vector<Picture> pictures;
     int number = 1;
-    for (const HandType type : {HandType::Square, HandType::Spatulate, HandType::Conical, HandType::Psychic,
-                                HandType::Mixed})
+    for (const HandType type :
+         {HandType::Square, HandType::Spatulate, HandType::Conical, HandType::Psychic, HandType::Mixed})
         pictures.push_back({number++, HandTypePicture(type).render()});
     for (const FingerType type : {FingerType::Conical, FingerType::Spatulate, FingerType::Straight,
                                   FingerType::Square, FingerType::Knotty})
@@ -58,8 +58,9 @@ std::vector<Picture> drawTopicPictures()
     // 11 to 14 share one picture; the same encoded bytes are written four times.
     number = 15;
     pictures.push_back({number++, NailPicture(NailPicture::Layout::CardGrid).render()});
-    for (const PalmLine line : {PalmLine::Life, PalmLine::Head, PalmLine::Heart, PalmLine::Fate, PalmLine::Fame,
-                                PalmLine::Marriage, PalmLine::Health, PalmLine::Travel, PalmLine::Girdle})
+    for (const PalmLine line :
+         {PalmLine::Life, PalmLine::Head, PalmLine::Heart, PalmLine::Fate, PalmLine::Fame, PalmLine::Marriage,
+          PalmLine::Health, PalmLine::Travel, PalmLine::Girdle})
         pictures.push_back({number++, PalmLinePicture(line).render()});
     return pictures;
 }
@@ -75,8 +76,9 @@ int main(int argc, char *argv[])
 
     const QStringList arguments = app.arguments();
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: palmora-picturegen OUTPUT_FOLDER\n"
-                             "Writes pictures/01.jpg..24.jpg and icons/ into OUTPUT_FOLDER.\n");
+        std::fprintf(stderr,
+                     "usage: palmora-picturegen OUTPUT_FOLDER\n"
+                     "Writes pictures/01.jpg..24.jpg and icons/ into OUTPUT_FOLDER.\n");
         return 2;
     }
     const OutputFolder out(arguments.at(1));
@@ -95,7 +97,7 @@ int main(int argc, char *argv[])
 
     const AppIcon icon;
     ok = out.write(QStringLiteral("icons/palmora.svg"), icon.svg()) && ok;
-    constexpr std::array<int, 8> iconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+    constexpr std::array<int, 8> iconSizes {16, 22, 24, 32, 48, 64, 128, 256};
     for (const int size : iconSizes) {
         const QString path = QStringLiteral("icons/hicolor/%1x%1/apps/palmora.png").arg(size);
         ok = out.write(path, OutputFolder::encodePng(icon.render(size))) && ok;
