@@ -1,10 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Palmora with its tests and runs them all.
+# Installs what is missing, builds Palmora with its tests and runs them all:
+#   1. the whole suite (unit, widget and end-to-end tests);
+#   2. the whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the fuzz targets, each for a bounded time;
+#   4. clang-format and clang-tidy.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh --test
 tools/start-cups.sh
+
+echo "== 1. build and test"
 cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
+
+echo "== 2. build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+cmake --build build-asan
+# libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
+ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== 3. fuzz"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+cmake --build build-fuzz --target fuzz_goalfile fuzz_referral fuzz_reminder
+ctest --test-dir build-fuzz --output-on-failure
+
+echo "== 4. lint"
+tools/lint.sh build

@@ -194,8 +194,8 @@ GoalFile::ReadResult GoalFile::read() const
         return result;
     }
     if (bytes.size() > kMaxBytes) {
-        result.error =
-            trText("It is larger than %1 MB, too large for a goal note.").arg(kMaxBytes / (1024 * 1024));
+        result.error = trText("It is larger than %1 MB, too large for a goal note.")
+                           .arg(kMaxBytes / (qint64 {1024} * 1024));
         return result;
     }
     result.text = goal_text_from_bytes(bytes);

@@ -37,7 +37,7 @@ TestReport compose_test_report(const TestSheet &sheet, const TopicCatalogue &cat
     TestReport report;
     for (int i = 0; i < kQuestionCount; ++i) {
         const int topic = sheet.questionTopics[i];
-        const QString name = catalogue.topicName(topic);
+        const QString &name = catalogue.topicName(topic);
         report.boldRanges.append({static_cast<int>(report.text.size()), static_cast<int>(name.size())});
         report.text += name + kCrLf;
         report.text += QStringLiteral("Your Answer:") + kCrLf;

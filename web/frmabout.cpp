@@ -69,7 +69,7 @@ QPixmap FrmAbout::iconPicture()
 {
     const QString path = QStringLiteral(":/icons/palmora-32.png");
     if (QFile::exists(path)) {
-        const QPixmap picture(path);
+        QPixmap picture(path);
         if (!picture.isNull())
             return picture;
     }

@@ -33,7 +33,7 @@ def require_tools():
         sys.exit(SKIP)
 
 
-def wait_for(predicate, timeout=15.0, interval=0.05, what="condition"):
+def wait_for(predicate, timeout=30.0, interval=0.05, what="condition"):
     """Polls predicate until it returns something true; fails after timeout."""
     deadline = time.monotonic() + timeout
     last_error = None
@@ -74,10 +74,16 @@ class Desktop:
         launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                     stderr=subprocess.DEVNULL)
         self.processes.append(launcher)
-        time.sleep(0.5)
+        # A program started before the accessibility bus answers never shows up
+        # on it: wait until the bus and its registry are there.
+        wait_for(lambda: subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply",
+                                         "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                                        capture_output=True, timeout=10).returncode == 0,
+                 timeout=60, interval=0.2, what="the accessibility bus")
 
         import pyatspi  # only now: it connects to the buses named above
         self.atspi = pyatspi
+        wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
 
     def close(self):
         for process in reversed(self.processes):
@@ -106,7 +112,7 @@ class Desktop:
     def window_names(self, pid):
         return [w.name for w in self.windows(pid)]
 
-    def window(self, pid, name, timeout=15.0):
+    def window(self, pid, name, timeout=30.0):
         return wait_for(lambda: next((w for w in self.windows(pid) if w.name == name), None),
                         timeout, what=f"window '{name}'")
 
@@ -130,7 +136,7 @@ class Desktop:
         walk(root, 0)
         return found
 
-    def find(self, root, role=None, name=None, showing_only=True, timeout=10.0):
+    def find(self, root, role=None, name=None, showing_only=True, timeout=30.0):
         return wait_for(lambda: next(iter(self.find_all(root, role, name, showing_only)), None),
                         timeout, what=f"{role or 'control'} '{name}'")
 
@@ -300,10 +306,10 @@ class Palmora:
             return goal.read()
 
     # Shortcuts into the accessible tree of this process.
-    def window(self, name="Palmora v1.20", timeout=15.0):
+    def window(self, name="Palmora v1.20", timeout=30.0):
         return self.desktop.window(self.pid, name, timeout)
 
-    def message(self, timeout=15.0):
+    def message(self, timeout=30.0):
         """The message box on screen: (its text, the box)."""
         box = self.desktop.window(self.pid, "Palmora", timeout)
         labels = [node.name for node in self.desktop.find_all(box, "label") if node.name]
