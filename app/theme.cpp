@@ -1,5 +1,7 @@
 #include "app/theme.h"
 
+#include "app/palmorastyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -11,8 +13,7 @@ namespace palmora::Theme {
 
 void apply(QApplication &app)
 {
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(fusion);
+    app.setStyle(new PalmoraStyle);
 
     QPalette palette;
     palette.setColor(QPalette::Window, kWindowBlue);
@@ -62,9 +63,7 @@ void setColors(QWidget *widget, const QColor &text, const QColor &background)
 
 void styleSectionFrame(QWidget *frame)
 {
-    // Style sheet fonts do not pass on to children, unlike QWidget::setFont().
-    frame->setStyleSheet(QStringLiteral("QGroupBox#%1 { font: bold 9pt \"Verdana\"; color: rgb(128, 0, 0); }")
-                             .arg(frame->objectName()));
+    PalmoraStyle::markSectionFrame(frame);
 }
 
 void setPointSize(QWidget *widget, qreal points)

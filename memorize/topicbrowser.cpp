@@ -19,16 +19,11 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
-    // Inside the scroll area under a styled frame a palette does not reach the
-    // labels, so their colours come from style sheets of their own.
-    const auto color = [](QLabel *label, const QColor &c) {
-        label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(c.name()));
-    };
-    color(ui->lblDesc_0, Theme::kPurple);
-    color(ui->lblCaption_0, Theme::kYellow);
-    color(ui->lblCaption_1, Theme::kYellow);
-    color(ui->lblDesc_1, Theme::kNavy);
-    color(ui->lblDesc_2, Theme::kNavy);
+    Theme::setColors(ui->lblDesc_0, Theme::kPurple);
+    Theme::setColors(ui->lblCaption_0, Theme::kYellow);
+    Theme::setColors(ui->lblCaption_1, Theme::kYellow);
+    Theme::setColors(ui->lblDesc_1, Theme::kNavy);
+    Theme::setColors(ui->lblDesc_2, Theme::kNavy);
     Theme::setPointSize(ui->lblDesc_1, 11.25);
     Theme::setPointSize(ui->lblDesc_2, 11.25);
     for (QLabel *label : {ui->lblDesc_0, ui->lblDesc_1, ui->lblDesc_2})

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace palmora {
+
+// Fusion, with the captions of the section frames in Verdana 9 pt bold, maroon.
+// A style does this far more cheaply than style sheets, which would re-polish
+// every control inside the frames at start-up.
+class PalmoraStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    PalmoraStyle();
+
+    // Marks a group box whose caption takes the section look.
+    static void markSectionFrame(QWidget *frame);
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
+                         const QWidget *widget = nullptr) const override;
+
+private:
+    static bool isSectionFrame(const QWidget *widget);
+    static QFont captionFont();
+};
+
+} // namespace palmora

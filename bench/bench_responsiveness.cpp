@@ -1,0 +1,144 @@
+// Times the everyday operations on the real widgets: showing a topic, composing
+// a test and showing its first question, writing a report into the result box,
+// and saving a goal note. Run with -median N; each should stay under 1 ms.
+#include "app/environment.h"
+#include "app/frmmain.h"
+#include "app/theme.h"
+#include "goals/goalspage.h"
+#include "memorize/topicbrowser.h"
+#include "test/randomsource.h"
+#include "test/selftest.h"
+#include "test/testcomposer.h"
+#include "test/testoptionspage.h"
+#include "test/testquestionpage.h"
+#include "test/testreport.h"
+#include "test/testresultpage.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace palmora;
+
+class BenchResponsiveness : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void showTopic_data();
+    void showTopic();
+    void composeTestAndShowQuestion_data();
+    void composeTestAndShowQuestion();
+    void buildTestReport();
+    void saveGoalNote();
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<FrmMain> m_main;
+    Environment m_env;
+};
+
+void BenchResponsiveness::initTestCase()
+{
+    Theme::apply(*qApp);
+    m_env.goalFolder = m_folder.path();
+    m_env.today = [] { return QDate(2026, 12, 7); };
+    m_env.random = std::make_shared<GeneratorRandomSource>();
+    m_env.lockFilePath = m_folder.filePath(QStringLiteral("palmora.lock"));
+    m_main = std::make_unique<FrmMain>(m_env);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void BenchResponsiveness::cleanupTestCase()
+{
+    m_main.reset();
+}
+
+// "changed": the operation itself; "painted": also laid out and painted at once,
+// which Qt otherwise does on the next pass of the event loop.
+static void addPaintColumn()
+{
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("changed") << false;
+    QTest::newRow("painted") << true;
+}
+
+void BenchResponsiveness::showTopic_data()
+{
+    addPaintColumn();
+}
+
+void BenchResponsiveness::composeTestAndShowQuestion_data()
+{
+    addPaintColumn();
+}
+
+void BenchResponsiveness::showTopic()
+{
+    QFETCH(bool, painted);
+    TopicBrowser *browser = m_main->topicBrowser();
+    m_main->show_section(FrmMain::kTopicBrowser);
+    for (int t = 0; t < TopicCatalogue::kTopicCount; ++t)
+        browser->show_topic(t); // every picture decoded once, as after a first walk
+    int t = 0;
+    QBENCHMARK
+    {
+        browser->show_topic(t);
+        if (painted) {
+            QCoreApplication::sendPostedEvents();
+            browser->repaint();
+        }
+        t = (t + 1) % TopicCatalogue::kTopicCount;
+    }
+}
+
+void BenchResponsiveness::composeTestAndShowQuestion()
+{
+    QFETCH(bool, painted);
+    SelfTest *test = m_main->selfTest();
+    m_main->findChild<QRadioButton *>(QStringLiteral("optTestOption_1"))->setChecked(true);
+    QBENCHMARK
+    {
+        test->cmdTestOptionNext_Click();
+        if (painted) {
+            QCoreApplication::sendPostedEvents();
+            test->questionPage()->repaint();
+        }
+    }
+    QCOMPARE(m_main->currentSection(), SelfTest::kQuestionSection);
+}
+
+void BenchResponsiveness::buildTestReport()
+{
+    GeneratorRandomSource random;
+    TestSheet sheet = compose_test(TestMode::BySignificance, random);
+    for (int i = 0; i < kQuestionCount; ++i)
+        sheet.givenAnswers[i] =
+            topic_text(m_main->catalogue(), (sheet.questionTopics[i] + 1) % 10, sheet.mode);
+    QTextDocument document;
+    QBENCHMARK
+    {
+        write_report(document, compose_test_report(sheet, m_main->catalogue()));
+    }
+    QVERIFY(document.toPlainText().endsWith(QStringLiteral(" Correct out of 10 Questions")));
+}
+
+void BenchResponsiveness::saveGoalNote()
+{
+    GoalsPage *goals = m_main->goalsPage();
+    m_main->findChild<QCheckBox *>(QStringLiteral("chkGoal1"))->setChecked(true);
+    m_main->findChild<QPlainTextEdit *>(QStringLiteral("txtGoal1"))
+        ->setPlainText(QStringLiteral("Learn the Heart Line and the Head Line.\nPractise on five friends."));
+    QBENCHMARK
+    {
+        QVERIFY(goals->save_goal_note(1));
+    }
+}
+
+QTEST_MAIN(BenchResponsiveness)
+#include "bench_responsiveness.moc"

@@ -1,0 +1,117 @@
+// Starts a program and measures the time from its start until a top-level window
+// with the given title is mapped on the X server, then its peak resident memory.
+//   mapwait TITLE SETTLE_MS PROGRAM [ARGS...]
+// Prints "<milliseconds> <peak RSS in KiB>" and ends the program.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+std::string windowTitle(Display *display, Window window)
+{
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count, &after,
+                           &data)
+            == Success
+        && data) {
+        title.assign(reinterpret_cast<char *>(data), count);
+        XFree(data);
+    }
+    if (title.empty()) {
+        char *name = nullptr;
+        if (XFetchName(display, window, &name) && name) {
+            title = name;
+            XFree(name);
+        }
+    }
+    return title;
+}
+
+long peakRssKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: mapwait TITLE SETTLE_MS PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    const std::string wanted = argv[1];
+    const int settleMs = std::atoi(argv[2]);
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "mapwait: no X display\n");
+        return 2;
+    }
+    const Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[3], argv + 3);
+        _exit(127);
+    }
+
+    double elapsedMs = -1;
+    const auto deadline = start + std::chrono::seconds(30);
+    while (elapsedMs < 0 && std::chrono::steady_clock::now() < deadline) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && windowTitle(display, event.xmap.window) == wanted) {
+                elapsedMs =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                        .count();
+                break;
+            }
+        }
+        if (elapsedMs < 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child) {
+            std::fprintf(stderr, "mapwait: program ended before its window was mapped\n");
+            return 1;
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    const long rss = peakRssKiB(child);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    XCloseDisplay(display);
+    if (elapsedMs < 0) {
+        std::fprintf(stderr, "mapwait: no window titled '%s' within 30 s\n", wanted.c_str());
+        return 1;
+    }
+    std::printf("%.1f %ld\n", elapsedMs, rss);
+    return 0;
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Measures Palmora against a bare Qt window, side by side in one run, and prints a
+# table: start-up time to the main window being mapped, peak resident memory after
+# start-up, and the time of the everyday operations.
+#   bench/run.sh [RUNS]      (default 9 runs; medians are reported)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-9}
+
+tools/install-deps.sh --test
+apt_missing=()
+dpkg-query -W -f='${Status}' libx11-dev 2>/dev/null | grep -q "install ok installed" || apt_missing+=(libx11-dev)
+if ((${#apt_missing[@]})); then
+  sudo=(); [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  "${sudo[@]}" apt-get install -y -qq "${apt_missing[@]}" >/dev/null
+fi
+
+build=build-bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
+  -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+cmake --build "$build" --target palmora barewindow mapwait bench_responsiveness >/dev/null
+
+work=$(mktemp -d)
+trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+
+# A fresh, private home for every run, holding a reminder record written today
+# (so no reminder is asked), as on an ordinary day's start.
+fresh_home() {
+  rm -rf "$work/home"; mkdir -p "$work/home/runtime" "$work/home/config/Palmora"; chmod 700 "$work/home/runtime"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+         XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
+  local key value
+  key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
+  value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
+  printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+
+# A copy of the program in a folder of its own, so its goal files land there.
+mkdir -p "$work/app"
+cp "$build/palmora" "$work/app/palmora"
+
+: >"$work/palmora.txt"; : >"$work/bare.txt"
+"$build/bench/mapwait" "Bare Window" 300 "$build/bench/barewindow" >/dev/null 2>&1 || true  # warm the caches
+for _ in $(seq 1 "$runs"); do
+  fresh_home
+  "$build/bench/mapwait" "Palmora v1.20" 500 "$work/app/palmora" >>"$work/palmora.txt"
+  fresh_home
+  "$build/bench/mapwait" "Bare Window" 500 "$build/bench/barewindow" >>"$work/bare.txt"
+done
+
+p_ms=$(cut -d' ' -f1 "$work/palmora.txt" | median); b_ms=$(cut -d' ' -f1 "$work/bare.txt" | median)
+p_kb=$(cut -d' ' -f2 "$work/palmora.txt" | median); b_kb=$(cut -d' ' -f2 "$work/bare.txt" | median)
+
+printf '\n%-34s %12s %12s %8s %8s\n' "measure (median of $runs runs)" "Palmora" "bare window" "ratio" "goal"
+printf '%-34s %12s %12s %8s %8s\n' "start-up to window mapped (ms)" "$p_ms" "$b_ms" "$(awk -v a="$p_ms" -v b="$b_ms" 'BEGIN{printf "%.2f", a/b}')" "<= 1.30"
+printf '%-34s %12s %12s %8s %8s\n' "peak resident memory (MiB)" "$(awk -v a="$p_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$b_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$p_kb" -v b="$b_kb" 'BEGIN{printf "%.2f", a/b}')" "<= 1.30"
+
+echo
+echo "everyday operations (goal: each under 1 ms)"
+fresh_home
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_responsiveness" -median 9 2>/dev/null | grep -E "RESULT|msecs|nsecs" | sed "s/BenchResponsiveness:://" || true
