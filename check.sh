@@ -21,7 +21,7 @@ cmake --build build-asan
 # libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
 ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j2
+  ctest --test-dir build-asan --output-on-failure -j2 -LE install
 
 echo "== 3. fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null

@@ -80,17 +80,6 @@ QString goal_text_from_bytes(const QByteArray &bytes)
     return text;
 }
 
-QString trim_spaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QByteArray goal_bytes_from_text(const QString &noteText)
 {
     const QString trimmed = trim_spaces(noteText);

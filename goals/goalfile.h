@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/trimspaces.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,10 +23,6 @@ QString goal_text_from_bytes(const QByteArray &bytes);
 // Bytes to write for a note: the text with its leading and trailing spaces
 // removed, each line ended by CR LF, in UTF-8.
 QByteArray goal_bytes_from_text(const QString &noteText);
-
-// Removes space characters (U+0020 only) at the start and at the end; tabs, line
-// breaks and other white space stay.
-QString trim_spaces(const QString &text);
 
 // Windows-1252, the code page of older goal files. The five bytes the code page
 // leaves undefined map to the C1 controls of the same value, as Windows does.

@@ -1,5 +1,6 @@
 #include "web/referral.h"
 
+#include "app/trimspaces.h"
 #include "web/sitepages.h"
 
 #include <QCoreApplication>
@@ -28,13 +29,7 @@ QString encoded(const QString &value)
 
 QString trim_field_spaces(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    return trim_spaces(text);
 }
 
 ReferralFields trimmed_fields(const ReferralFields &fields)
