@@ -39,7 +39,10 @@ QIcon FrmStartup::applicationIcon()
 {
     static const QIcon icon = [] {
         QIcon built;
-        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        // The sizes title bars and task bars use. Every size given here is decoded
+        // when a window is created, so the large ones (launchers take those from
+        // the installed icon theme) would only slow down start-up.
+        for (const int size : {16, 22, 24, 32, 48, 64}) {
             const QString path = QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(size);
             if (QFile::exists(path))
                 built.addFile(path, QSize(size, size));

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QWidget>
@@ -37,10 +36,10 @@ void apply(QApplication &app)
     app.setPalette(palette);
 
     // Designer files name Verdana; where it is not installed a close humanist
-    // sans of similar width stands in.
-    if (!QFontDatabase::families().contains(QStringLiteral("Verdana")))
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    // sans of similar width stands in (a substitution only applies to a missing
+    // family, so there is no need to load the font list to check).
+    QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
     app.setFont(font);

@@ -235,6 +235,29 @@ class DesktopTest:
         self.press(main, "radio button", option)
         self.press(main, "push button", "Click Here To Proceed")
 
+    def topic_on_view(self, main):
+        """(name, significance, shape) as the browser's labels show them, or None."""
+        labels = [label.name for label in self.desktop.find_all(main, "label", showing_only=True)]
+        if "Significance" not in labels or "Shape / Location" not in labels:
+            return None
+        heading = labels.index("Significance")
+        return labels[heading - 1], labels[heading + 1], labels[labels.index("Shape / Location") + 1]
+
+    def settled_topic(self, main, previous=None):
+        """Waits for a topic other than previous, read twice alike: the labels
+        change one after another, and a read in between would mix two topics."""
+        def settled():
+            first = self.topic_on_view(main)
+            if not first or (previous and (first[0] == previous[0] or first[1] == previous[1])):
+                return None
+            time.sleep(0.05)
+            return first if self.topic_on_view(main) == first else None
+        return wait_for(settled, what="the next topic")
+
+    def step(self, main, button, previous):
+        self.press(main, "push button", button)
+        return self.settled_topic(main, previous)
+
 
 class Palmora:
     """One run of the program from its own folder, with its own private home."""

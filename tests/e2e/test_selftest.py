@@ -1,6 +1,7 @@
 """The self-test from the start page to paper, in each of its three kinds."""
 
 import re
+import time
 import shutil
 import subprocess
 import unittest
@@ -30,8 +31,9 @@ def norm(text):
 
 
 def completed_jobs():
+    """Ids of the completed jobs (a set: CUPS drops old jobs from its history)."""
     result = subprocess.run(["lpstat", "-W", "completed", "-o"], capture_output=True, text=True)
-    return len([line for line in result.stdout.splitlines() if line.strip()])
+    return {line.split()[0] for line in result.stdout.splitlines() if line.strip()}
 
 
 def default_printer():
@@ -47,21 +49,10 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
 
     def read_catalogue(self, main):
         """Every topic as the browser shows it: name -> (name, significance, shape)."""
-        D = self.desktop
         self.open_section(main, "Memorize Palmistry")
-
-        def on_view():
-            labels = [label.name for label in D.find_all(main, "label", showing_only=True)]
-            if "Significance" not in labels:
-                return None
-            i = labels.index("Significance")
-            return labels[i - 1], labels[i + 1], labels[labels.index("Shape / Location") + 1]
-
-        topics = [d.wait_for(on_view, what="the first topic")]
+        topics = [self.settled_topic(main)]
         for _ in range(22):
-            self.press(main, "push button", "Next")
-            topics.append(d.wait_for(lambda: (lambda t: t if t and t != topics[-1] else None)(on_view()),
-                                     what="the next topic"))
+            topics.append(self.step(main, "Next", topics[-1]))
         self.press(main, "push button", "Back To Main")
         return topics
 
@@ -78,12 +69,27 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
         column = KINDS[kind]
         by_name = {topic[0]: topic for topic in self.catalogue}
         asked = []
+        previous = None
         for question in range(10):
-            options = d.wait_for(lambda: (lambda o: o if len(o) == 5 and not any(D.is_checked(x) for x in o) else None)(
-                self.options(main)), what=f"question {question + 1}")
-            texts = [norm(option.name) for option in options]
-            labels = [label.name for label in D.find_all(main, "label", showing_only=True)]
-            names_shown = [name for name in labels if name in by_name]
+            def state():
+                options = self.options(main)
+                if len(options) != 5 or any(D.is_checked(option) for option in options):
+                    return None
+                labels = [label.name for label in D.find_all(main, "label", showing_only=True)]
+                return options, [norm(option.name) for option in options], [n for n in labels if n in by_name]
+
+            def settled():
+                # Names reach us one change at a time: read until two reads agree
+                # and the question is not the one answered last.
+                first = state()
+                if not first or first[1:] == previous:
+                    return None
+                time.sleep(0.05)
+                second = state()
+                return first if second and second[1:] == first[1:] else None
+
+            options, texts, names_shown = d.wait_for(settled, what=f"question {question + 1}")
+            previous = (texts, names_shown)
             if column == 0:
                 self.assertEqual(names_shown, [], "the name must stay hidden when the name is asked")
                 choice = 4
@@ -143,7 +149,7 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
                 if printer:
                     before = completed_jobs()
                     self.press(main, "push button", "Print Test Results")
-                    d.wait_for(lambda: completed_jobs() == before + 1, timeout=60, what="the printed job")
+                    d.wait_for(lambda: len(completed_jobs() - before) == 1, timeout=60, what="the printed job")
                     self.assertEqual(self.desktop.window_names(app.pid), ["Palmora v1.20"])
                 self.press(main, "push button", "Start Test Once More")
                 self.press(main, "push button", "Back To Main")
