@@ -68,9 +68,12 @@ FrmMain::FrmMain(const Environment &env, QWidget *parent)
     connect(ui->mnuUpdate, &QAction::triggered, this, [] { open_site_page(PageKey::DownloadWebPage); });
     connect(ui->mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
     connect(this, &FrmMain::aboutRequested, this, [this] {
-        // A fresh box each time; the main window takes no input until it closes.
-        FrmAbout about(this);
-        about.exec();
+        // A fresh box each time, modal over this window. open() rather than
+        // exec(): the menu's handler returns at once, so nothing that triggered
+        // it (a screen reader's action, say) waits for the box to close.
+        auto *about = new FrmAbout(this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
     });
     connect(ui->mnuDonate, &QAction::triggered, this, [] { open_site_page(PageKey::Donate); });
     // Switched off in the design; nothing turns it on.

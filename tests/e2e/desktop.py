@@ -21,7 +21,7 @@ SKIP = 77  # CTest's skip code, when the machine lacks the tools
 
 
 def require_tools():
-    missing = [tool for tool in ("Xvfb", "xdotool", "dbus-daemon") if not shutil.which(tool)]
+    missing = [tool for tool in ("Xvfb", "xdpyinfo", "xdotool", "dbus-daemon", "dbus-send") if not shutil.which(tool)]
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         missing.append("at-spi-bus-launcher")
     try:
@@ -66,6 +66,10 @@ class Desktop:
         number = os.read(read_fd, 16).decode().strip()
         os.close(read_fd)
         os.environ["DISPLAY"] = ":" + number
+        # Everything below opens the display (the accessibility library looks for
+        # its bus on the root window first): make sure the server answers.
+        wait_for(lambda: subprocess.run(["xdpyinfo"], capture_output=True, timeout=10).returncode == 0,
+                 timeout=60, interval=0.1, what="the X server")
 
         bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)

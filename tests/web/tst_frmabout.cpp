@@ -107,21 +107,17 @@ void TestFrmAbout::helpMenuShowsAFreshModalBoxEachTime()
     auto *about = main.findChild<QAction *>(QStringLiteral("mnuAbout"));
     QVERIFY(about);
 
-    QList<QWidget *> seen;
     for (int round = 0; round < 2; ++round) {
-        // exec() blocks: the box is examined and closed from inside its own loop.
-        QTimer::singleShot(0, this, [&seen] {
-            QWidget *box = QApplication::activeModalWidget();
-            seen.append(box);
-            if (!box)
-                return;
-            QVERIFY(qobject_cast<FrmAbout *>(box));
-            QVERIFY(box->isModal());
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
         about->trigger();
-        QCOMPARE(seen.size(), round + 1);
-        QVERIFY(seen.last());
+        const QList<FrmAbout *> boxes = main.findChildren<FrmAbout *>();
+        QCOMPARE(boxes.size(), 1); // a fresh box, the last one is gone
+        FrmAbout *box = boxes.first();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QVERIFY(box->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!QApplication::activeModalWidget());
     }
     // Each box was deleted when closed; none is left behind.
