@@ -63,8 +63,18 @@ class Desktop:
                                  "-nolisten", "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
         self.processes.append(xvfb)
         os.close(write_fd)
-        number = os.read(read_fd, 16).decode().strip()
+        # Xvfb writes the number and a line feed, maybe in two writes; closing the
+        # pipe before the second one would make it give up.
+        answer = b""
+        while not answer.endswith(b"\n"):
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                break
+            answer += chunk
         os.close(read_fd)
+        number = answer.decode().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number
         # Everything below opens the display (the accessibility library looks for
         # its bus on the root window first): make sure the server answers.
