@@ -11,7 +11,7 @@ tools/install-deps.sh --test
 tools/start-cups.sh
 
 echo "== 1. build and test"
-cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON >/dev/null
+cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON -DPALMORA_BUILD_TOOLS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 

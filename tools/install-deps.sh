@@ -3,6 +3,7 @@
 # not installed yet. Runs apt-get through sudo when not root.
 #   tools/install-deps.sh          build and run
 #   tools/install-deps.sh --test   also everything the test suite needs
+#   tools/install-deps.sh --headless  also a virtual X server and a VNC server
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
 )
+if [[ "${1:-}" == "--headless" ]]; then
+  packages+=(xvfb xauth x11vnc)
+fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     xvfb xauth xdotool x11-utils imagemagick
