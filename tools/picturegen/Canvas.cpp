@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
@@ -63,6 +64,17 @@ QFont labelFont(int pixelSize)
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     return font;
+}
+
+void drawSkinShape(QPainter &painter, const QPainterPath &outline)
+{
+    painter.setPen(QPen(Style::color(Style::Outline), 2.0 * Style::OutlineWidth, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Style::color(Style::Skin));
+    painter.drawPath(outline);
 }
 
 } // namespace Canvas

@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QPainter;
+class QPainterPath;
 
 namespace Canvas {
 
@@ -19,5 +20,9 @@ void prepare(QPainter &painter);
 
 // Bold DejaVu Sans at an exact pixel size, hinted the same way everywhere.
 QFont labelFont(int pixelSize);
+
+// A skin-coloured shape with the heavy outline every drawing uses: the outline is
+// stroked first at twice its width and the fill then covers its inner half.
+void drawSkinShape(QPainter &painter, const QPainterPath &outline);
 
 } // namespace Canvas

@@ -77,13 +77,7 @@ QImage FingerPicture::render() const
     painter.translate(Size.width() / 2.0, Size.height() + 4.0);
 
     const QPainterPath outline = finger.outline();
-    painter.setPen(QPen(Style::color(Style::Outline), 2.0 * Style::OutlineWidth, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(outline);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Style::color(Style::Skin));
-    painter.drawPath(outline);
+    Canvas::drawSkinShape(painter, outline);
 
     painter.setPen(QPen(Style::color(Style::Crease), 1.2, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);

@@ -61,13 +61,7 @@ void paintFingertip(QPainter &painter, NailShape shape, double halfWidth, double
 
     painter.save();
     painter.translate(0.0, length);
-    painter.setPen(QPen(Style::color(Style::Outline), 2.0 * Style::OutlineWidth, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(outline);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Style::color(Style::Skin));
-    painter.drawPath(outline);
+    Canvas::drawSkinShape(painter, outline);
 
     painter.setPen(QPen(Style::color(Style::Crease), 0.9, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
