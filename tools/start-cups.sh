@@ -9,12 +9,21 @@ if [[ $(id -u) -ne 0 ]]; then
   sudo=(sudo)
 fi
 
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+scheduler_running() {
+  LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'
+}
+
+if ! scheduler_running; then
   "${sudo[@]}" /usr/sbin/cupsd
   for _ in $(seq 1 50); do
-    lpstat -r >/dev/null 2>&1 && break
+    scheduler_running && break
     sleep 0.2
   done
+  if ! scheduler_running; then
+    echo "start-cups: the CUPS scheduler did not start; see /var/log/cups/error_log" >&2
+    exit 1
+  fi
 fi
 if ! lpstat -p PDF >/dev/null 2>&1; then
   "${sudo[@]}" lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
