@@ -1,6 +1,6 @@
-#include "app/environment.h"
-#include "app/frmstartup.h"
-#include "app/theme.h"
+#include "app/applicationcontroller.h"
+#include "app/processenvironment.h"
+#include "common/theme.h"
 
 #include <QApplication>
 
@@ -9,8 +9,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     palmora::Theme::apply(app);
 
-    palmora::FrmStartup startup(palmora::Environment::forThisProcess());
-    if (!startup.start_up_sequence())
+    palmora::ApplicationController controller(palmora::processEnvironment());
+    if (!controller.start())
         return 0;
     return QApplication::exec();
 }

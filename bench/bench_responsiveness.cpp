@@ -1,18 +1,18 @@
 // Times the everyday operations on the real widgets: showing a topic, composing
 // a test and showing its first question, writing a report into the result box,
 // and saving a goal note. Run with -median N; each should stay under 1 ms.
-#include "app/environment.h"
-#include "app/frmmain.h"
-#include "app/theme.h"
+#include "app/mainwindow.h"
+#include "common/environment.h"
+#include "common/randomsource.h"
+#include "common/theme.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
-#include "test/randomsource.h"
-#include "test/selftest.h"
-#include "test/testcomposer.h"
-#include "test/testoptionspage.h"
-#include "test/testquestionpage.h"
-#include "test/testreport.h"
-#include "test/testresultpage.h"
+#include "selftest/selftest.h"
+#include "selftest/testcomposer.h"
+#include "selftest/testoptionspage.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/testreport.h"
+#include "selftest/testresultpage.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -38,7 +38,7 @@ private slots:
 
 private:
     QTemporaryDir m_folder;
-    std::unique_ptr<FrmMain> m_main;
+    std::unique_ptr<MainWindow> m_main;
     Environment m_env;
 };
 
@@ -49,7 +49,7 @@ void BenchResponsiveness::initTestCase()
     m_env.today = [] { return QDate(2026, 12, 7); };
     m_env.random = std::make_shared<GeneratorRandomSource>();
     m_env.lockFilePath = m_folder.filePath(QStringLiteral("palmora.lock"));
-    m_main = std::make_unique<FrmMain>(m_env);
+    m_main = std::make_unique<MainWindow>(m_env);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
 }
@@ -82,13 +82,13 @@ void BenchResponsiveness::showTopic()
 {
     QFETCH(bool, painted);
     TopicBrowser *browser = m_main->topicBrowser();
-    m_main->show_section(FrmMain::kTopicBrowser);
+    m_main->showSection(MainWindow::Section::TopicBrowser);
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t)
-        browser->show_topic(t); // every picture decoded once, as after a first walk
+        browser->showTopic(t); // every picture decoded once, as after a first walk
     int t = 0;
     QBENCHMARK
     {
-        browser->show_topic(t);
+        browser->showTopic(t);
         if (painted) {
             QCoreApplication::sendPostedEvents();
             browser->repaint();
@@ -101,29 +101,29 @@ void BenchResponsiveness::composeTestAndShowQuestion()
 {
     QFETCH(bool, painted);
     SelfTest *test = m_main->selfTest();
-    m_main->findChild<QRadioButton *>(QStringLiteral("optTestOption_1"))->setChecked(true);
+    m_main->findChild<QRadioButton *>(QStringLiteral("bySignificanceChoice"))->setChecked(true);
     QBENCHMARK
     {
-        test->cmdTestOptionNext_Click();
+        test->startTest();
         if (painted) {
             QCoreApplication::sendPostedEvents();
             test->questionPage()->repaint();
         }
     }
-    QCOMPARE(m_main->currentSection(), SelfTest::kQuestionSection);
+    QCOMPARE(m_main->currentSection(), MainWindow::Section::TestQuestion);
 }
 
 void BenchResponsiveness::buildTestReport()
 {
     GeneratorRandomSource random;
-    TestSheet sheet = compose_test(TestMode::BySignificance, random);
+    TestSheet sheet = composeTest(TestMode::BySignificance, random);
     for (int i = 0; i < kQuestionCount; ++i)
         sheet.givenAnswers[i] =
-            topic_text(m_main->catalogue(), (sheet.questionTopics[i] + 1) % 10, sheet.mode);
+            topicText(m_main->catalogue(), (sheet.questionTopics[i] + 1) % 10, sheet.mode);
     QTextDocument document;
     QBENCHMARK
     {
-        write_report(document, compose_test_report(sheet, m_main->catalogue()));
+        writeReport(document, composeTestReport(sheet, m_main->catalogue()));
     }
     QVERIFY(document.toPlainText().endsWith(QStringLiteral(" Correct out of 10 Questions")));
 }
@@ -131,12 +131,12 @@ void BenchResponsiveness::buildTestReport()
 void BenchResponsiveness::saveGoalNote()
 {
     GoalsPage *goals = m_main->goalsPage();
-    m_main->findChild<QCheckBox *>(QStringLiteral("chkGoal1"))->setChecked(true);
-    m_main->findChild<QPlainTextEdit *>(QStringLiteral("txtGoal1"))
+    m_main->findChild<QCheckBox *>(QStringLiteral("goal1CheckBox"))->setChecked(true);
+    m_main->findChild<QPlainTextEdit *>(QStringLiteral("goal1Edit"))
         ->setPlainText(QStringLiteral("Learn the Heart Line and the Head Line.\nPractise on five friends."));
     QBENCHMARK
     {
-        QVERIFY(goals->save_goal_note(1));
+        QVERIFY(goals->saveNote(1));
     }
 }
 

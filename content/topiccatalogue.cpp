@@ -6,7 +6,7 @@ namespace palmora {
 
 static_assert(palmora::kTopicCount == TopicCatalogue::kTopicCount);
 
-void TopicCatalogue::fill_topic_catalogue()
+void TopicCatalogue::fill()
 {
     // Names first, then significances, then shapes: a partly filled table never
     // mixes rows of two different fills.

@@ -18,7 +18,7 @@ public:
     static constexpr int kRowCount = 24;
 
     // Sets rows 0 to 22 to their built-in texts; safe to run any number of times.
-    void fill_topic_catalogue();
+    void fill();
 
     const QString &topicName(int t) const { return m_name.at(t); }
     const QString &significance(int t) const { return m_significance.at(t); }

@@ -42,7 +42,7 @@ QString whatIsWrongWith(const QFileInfo &info)
 
 } // namespace
 
-QString decode_windows_1252(const QByteArray &bytes)
+QString decodeWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -54,12 +54,12 @@ QString decode_windows_1252(const QByteArray &bytes)
     return text;
 }
 
-QString goal_text_from_bytes(const QByteArray &bytes)
+QString goalTextFromBytes(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString decoded = utf8.decode(bytes);
     if (utf8.hasError())
-        decoded = decode_windows_1252(bytes);
+        decoded = decodeWindows1252(bytes);
 
     QString text;
     text.reserve(decoded.size());
@@ -80,9 +80,9 @@ QString goal_text_from_bytes(const QByteArray &bytes)
     return text;
 }
 
-QByteArray goal_bytes_from_text(const QString &noteText)
+QByteArray goalBytesFromText(const QString &noteText)
 {
-    const QString trimmed = trim_spaces(noteText);
+    const QString trimmed = trimSpaces(noteText);
     QString lines;
     lines.reserve(trimmed.size() + trimmed.size() / 16 + 2);
     for (qsizetype i = 0; i < trimmed.size(); ++i) {
@@ -122,7 +122,7 @@ QString GoalFile::defaultText() const
     return QStringLiteral("This is Goal %1.").arg(m_number);
 }
 
-bool GoalFile::create_if_missing(QString *error) const
+bool GoalFile::createIfMissing(QString *error) const
 {
     const QString target = path();
     if (target.isEmpty()) {
@@ -142,7 +142,7 @@ bool GoalFile::create_if_missing(QString *error) const
             *error = file.errorString();
         return QFileInfo::exists(target);
     }
-    const QByteArray bytes = goal_bytes_from_text(defaultText());
+    const QByteArray bytes = goalBytesFromText(defaultText());
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();
@@ -187,7 +187,7 @@ GoalFile::ReadResult GoalFile::read() const
                            .arg(kMaxBytes / (qint64 {1024} * 1024));
         return result;
     }
-    result.text = goal_text_from_bytes(bytes);
+    result.text = goalTextFromBytes(bytes);
     result.ok = true;
     return result;
 }
@@ -218,7 +218,7 @@ bool GoalFile::write(const QString &noteText, QString *error) const
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = goal_bytes_from_text(noteText);
+    const QByteArray bytes = goalBytesFromText(noteText);
     // A short write is retried: the retry either goes on or fails with the
     // system's reason (a full disk, say).
     qint64 written = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/trimspaces.h"
+#include "common/trimspaces.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,15 +18,15 @@ namespace palmora {
 // a last line without an end still counts. Bytes that are not valid UTF-8 come
 // from an older 8-bit file and are read as Windows-1252. NUL bytes, which a text
 // box cannot hold, show as U+FFFD.
-QString goal_text_from_bytes(const QByteArray &bytes);
+QString goalTextFromBytes(const QByteArray &bytes);
 
 // Bytes to write for a note: the text with its leading and trailing spaces
 // removed, each line ended by CR LF, in UTF-8.
-QByteArray goal_bytes_from_text(const QString &noteText);
+QByteArray goalBytesFromText(const QString &noteText);
 
 // Windows-1252, the code page of older goal files. The five bytes the code page
 // leaves undefined map to the C1 controls of the same value, as Windows does.
-QString decode_windows_1252(const QByteArray &bytes);
+QString decodeWindows1252(const QByteArray &bytes);
 
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
 class GoalFile {
@@ -46,7 +46,7 @@ public:
     // Writes the default text when nothing at all exists at the path; never
     // replaces anything, not even an empty file. False with a reason when the
     // file was missing and could not be made.
-    bool create_if_missing(QString *error = nullptr) const;
+    bool createIfMissing(QString *error = nullptr) const;
 
     struct ReadResult {
         bool ok = false;

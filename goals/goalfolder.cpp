@@ -7,13 +7,13 @@
 
 namespace palmora {
 
-QString choose_goal_folder()
+QString chooseGoalFolder()
 {
-    return choose_goal_folder(QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chooseGoalFolder(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-QString choose_goal_folder(const QString &programFolder, const QString &userDataFolder)
+QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder)
 {
     const QFileInfo program(programFolder);
     // An installed copy (under /usr) keeps the notes per user even when the

@@ -8,10 +8,10 @@ namespace palmora {
 // can write there (a portable copy), otherwise the per-user data folder, created
 // when it does not exist yet. Decided once at start-up so that loading and saving
 // use the same folder.
-QString choose_goal_folder();
+QString chooseGoalFolder();
 
 // The same choice between two given folders; an empty result means neither folder
 // is usable.
-QString choose_goal_folder(const QString &programFolder, const QString &userDataFolder);
+QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder);
 
 } // namespace palmora

@@ -2,8 +2,8 @@
 
 #include "ui_goalspage.h"
 
-#include "app/messagebox.h"
-#include "app/theme.h"
+#include "common/messagebox.h"
+#include "common/theme.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,44 +29,44 @@ GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
-    Theme::setPointSize(ui->cmdBackToMain_1, 9.75);
+    Theme::setPointSize(ui->backToMainButton, 9.75);
 
-    note(1).chk = ui->chkGoal1;
-    note(1).txt = ui->txtGoal1;
-    note(1).cmd = ui->cmdGoal1;
-    note(2).chk = ui->chkGoal2;
-    note(2).txt = ui->txtGoal2;
-    note(2).cmd = ui->cmdGoal2;
+    note(1).checkBox = ui->goal1CheckBox;
+    note(1).edit = ui->goal1Edit;
+    note(1).saveButton = ui->goal1SaveButton;
+    note(2).checkBox = ui->goal2CheckBox;
+    note(2).edit = ui->goal2Edit;
+    note(2).saveButton = ui->goal2SaveButton;
     for (int n = 1; n <= kNoteCount; ++n) {
         const GoalNote &goal = note(n);
-        Theme::setPointSize(goal.chk, 9.75);
-        Theme::setColors(goal.chk, Theme::kNavy);
-        Theme::setPointSize(goal.cmd, 8.25);
-        Theme::setColors(goal.txt, Theme::kPurple, Theme::kLightCyan);
+        Theme::setPointSize(goal.checkBox, 9.75);
+        Theme::setColors(goal.checkBox, Theme::kNavy);
+        Theme::setPointSize(goal.saveButton, 8.25);
+        Theme::setColors(goal.edit, Theme::kPurple, Theme::kLightCyan);
         // Screen readers tell the two notes and their buttons apart by these.
-        goal.txt->setAccessibleName(tr("Goal %1 note").arg(n));
-        goal.cmd->setAccessibleName(tr("Save Goal %1").arg(n));
-        connect(goal.chk, &QCheckBox::toggled, this, [this, n] { chkGoal_Click(n); });
-        connect(goal.cmd, &QPushButton::clicked, this, [this, n] { save_goal_note(n); });
+        goal.edit->setAccessibleName(tr("Goal %1 note").arg(n));
+        goal.saveButton->setAccessibleName(tr("Save Goal %1").arg(n));
+        connect(goal.checkBox, &QCheckBox::toggled, this, [this, n] { setNoteEditable(n); });
+        connect(goal.saveButton, &QPushButton::clicked, this, [this, n] { saveNote(n); });
     }
-    connect(ui->cmdBackToMain_1, &QPushButton::clicked, this, &GoalsPage::backToMainRequested);
+    connect(ui->backToMainButton, &QPushButton::clicked, this, &GoalsPage::backToMainRequested);
 }
 
 GoalsPage::~GoalsPage() = default;
 
-void GoalsPage::load_goal_notes()
+void GoalsPage::loadNotes()
 {
     // Both files are made before either is read.
     std::array<QString, kNoteCount> createErrors;
     for (std::size_t i = 0; i < m_notes.size(); ++i)
-        m_notes[i].file.create_if_missing(&createErrors[i]);
+        m_notes[i].file.createIfMissing(&createErrors[i]);
 
     for (std::size_t i = 0; i < m_notes.size(); ++i) {
         GoalNote &goal = m_notes[i];
         const GoalFile::ReadResult result = goal.file.read();
-        goal.txt->setPlainText(result.text);
+        goal.edit->setPlainText(result.text);
         goal.unreadReason.clear();
-        goal.txt->setPlaceholderText(QString());
+        goal.edit->setPlaceholderText(QString());
         if (result.ok)
             continue;
         const bool exists = somethingExistsAt(goal.file.path());
@@ -74,11 +74,11 @@ void GoalsPage::load_goal_notes()
             goal.unreadReason = result.error;
         // A file that could not be made is explained by why it could not.
         const QString reason = !exists && !createErrors[i].isEmpty() ? createErrors[i] : result.error;
-        goal.txt->setPlaceholderText(tr("%1 could not be read: %2").arg(goal.file.fileName(), reason));
+        goal.edit->setPlaceholderText(tr("%1 could not be read: %2").arg(goal.file.fileName(), reason));
     }
 }
 
-bool GoalsPage::save_goal_note(int n)
+bool GoalsPage::saveNote(int n)
 {
     if (n < 1 || n > kNoteCount)
         return false;
@@ -98,7 +98,7 @@ bool GoalsPage::save_goal_note(int n)
     // The raw text keeps non-breaking spaces, which the plain-text view turns
     // into ordinary ones; its paragraph separators become CR LF on the way out.
     QString error;
-    if (!goal.file.write(goal.txt->document()->toRawText(), &error)) {
+    if (!goal.file.write(goal.edit->document()->toRawText(), &error)) {
         const QString where = shownPath.isEmpty() ? goal.file.fileName() : shownPath;
         MessageBox::critical(this,
                              tr("Goal %1 could not be saved to %2.\n\n%3\n\n"
@@ -109,16 +109,16 @@ bool GoalsPage::save_goal_note(int n)
         return false;
     }
     goal.unreadReason.clear();
-    goal.txt->setPlaceholderText(QString());
+    goal.edit->setPlaceholderText(QString());
     return true;
 }
 
-void GoalsPage::chkGoal_Click(int n)
+void GoalsPage::setNoteEditable(int n)
 {
     GoalNote &goal = note(n);
-    const bool ticked = goal.chk->isChecked();
-    goal.cmd->setEnabled(ticked);
-    goal.txt->setEnabled(ticked);
+    const bool ticked = goal.checkBox->isChecked();
+    goal.saveButton->setEnabled(ticked);
+    goal.edit->setEnabled(ticked);
 }
 
 } // namespace palmora

@@ -30,27 +30,27 @@ public:
     // Creates missing goal files with their default sentence and shows what the
     // files hold. A file that cannot be read leaves its note empty and start-up
     // goes on; the reason is given when the user tries to save that note.
-    void load_goal_notes();
+    void loadNotes();
 
     // Writes note n (1 or 2) to its file. On failure a message names the file and
     // the reason; the text stays in the box and the old file stays whole.
-    bool save_goal_note(int n);
+    bool saveNote(int n);
 
 signals:
     void backToMainRequested();
 
 private:
     struct GoalNote {
-        QCheckBox *chk = nullptr;
-        QPlainTextEdit *txt = nullptr;
-        QPushButton *cmd = nullptr;
+        QCheckBox *checkBox = nullptr;
+        QPlainTextEdit *edit = nullptr;
+        QPushButton *saveButton = nullptr;
         GoalFile file;
         // Why an existing file could not be shown; saving over it would destroy
         // what it holds, so the note is not saved while this is set.
         QString unreadReason;
     };
 
-    void chkGoal_Click(int n);
+    void setNoteEditable(int n);
     GoalNote &note(int n) { return m_notes[static_cast<std::size_t>(n - 1)]; }
 
     std::unique_ptr<Ui::GoalsPage> ui;

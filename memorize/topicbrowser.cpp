@@ -2,8 +2,8 @@
 
 #include "ui_topicbrowser.h"
 
-#include "app/messagebox.h"
-#include "app/theme.h"
+#include "common/messagebox.h"
+#include "common/theme.h"
 #include "content/picturelist.h"
 
 #include <QPixmap>
@@ -19,63 +19,63 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
-    Theme::setColors(ui->lblDesc_0, Theme::kPurple);
-    Theme::setColors(ui->lblCaption_0, Theme::kYellow);
-    Theme::setColors(ui->lblCaption_1, Theme::kYellow);
-    Theme::setColors(ui->lblDesc_1, Theme::kNavy);
-    Theme::setColors(ui->lblDesc_2, Theme::kNavy);
-    Theme::setPointSize(ui->lblDesc_1, 11.25);
-    Theme::setPointSize(ui->lblDesc_2, 11.25);
-    for (QLabel *label : {ui->lblDesc_0, ui->lblDesc_1, ui->lblDesc_2})
+    Theme::setColors(ui->nameLabel, Theme::kPurple);
+    Theme::setColors(ui->significanceCaption, Theme::kYellow);
+    Theme::setColors(ui->shapeLocationCaption, Theme::kYellow);
+    Theme::setColors(ui->significanceLabel, Theme::kNavy);
+    Theme::setColors(ui->shapeLocationLabel, Theme::kNavy);
+    Theme::setPointSize(ui->significanceLabel, 11.25);
+    Theme::setPointSize(ui->shapeLocationLabel, 11.25);
+    for (QLabel *label : {ui->nameLabel, ui->significanceLabel, ui->shapeLocationLabel})
         label->setTextFormat(Qt::PlainText);
-    ui->picMemorize->setAccessibleName(tr("Topic picture"));
-    ui->scrTopicText->viewport()->setAutoFillBackground(false);
-    ui->pnlTopicText->setAutoFillBackground(false);
+    ui->pictureLabel->setAccessibleName(tr("Topic picture"));
+    ui->textScrollArea->viewport()->setAutoFillBackground(false);
+    ui->textPanel->setAutoFillBackground(false);
 
-    connect(ui->cmdNext, &QPushButton::clicked, this, &TopicBrowser::step_forward);
-    connect(ui->cmdBack, &QPushButton::clicked, this, &TopicBrowser::step_back);
-    connect(ui->cmdBackToMain_0, &QPushButton::clicked, this, &TopicBrowser::backToMainRequested);
+    connect(ui->nextButton, &QPushButton::clicked, this, &TopicBrowser::stepForward);
+    connect(ui->backButton, &QPushButton::clicked, this, &TopicBrowser::stepBack);
+    connect(ui->backToMainButton, &QPushButton::clicked, this, &TopicBrowser::backToMainRequested);
 }
 
 TopicBrowser::~TopicBrowser() = default;
 
-void TopicBrowser::show_topic(int t)
+void TopicBrowser::showTopic(int t)
 {
     // A picture that cannot be fetched leaves the texts to change all the same.
     const int number = TopicCatalogue::topicPicture(t);
     const QImage image = m_pictures.picture(number);
-    ui->picMemorize->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    ui->pictureLabel->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     m_shownPicture = image.isNull() ? 0 : number;
 
-    ui->lblDesc_0->setText(m_catalogue.topicName(t));
+    ui->nameLabel->setText(m_catalogue.topicName(t));
     // The one text with a line break shows it as a paragraph break.
     QString significance = m_catalogue.significance(t);
     significance.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui->lblDesc_1->setText(significance);
-    ui->lblDesc_2->setText(m_catalogue.shapeLocation(t));
-    ui->scrTopicText->verticalScrollBar()->setValue(0);
+    ui->significanceLabel->setText(significance);
+    ui->shapeLocationLabel->setText(m_catalogue.shapeLocation(t));
+    ui->textScrollArea->verticalScrollBar()->setValue(0);
 }
 
-void TopicBrowser::step_forward()
+void TopicBrowser::stepForward()
 {
     if (m_currentTopic + 1 >= TopicCatalogue::kTopicCount) {
         MessageBox::information(this, tr("You are at the last record"));
         return;
     }
     ++m_currentTopic;
-    m_catalogue.fill_topic_catalogue();
-    show_topic(m_currentTopic);
+    m_catalogue.fill();
+    showTopic(m_currentTopic);
 }
 
-void TopicBrowser::step_back()
+void TopicBrowser::stepBack()
 {
     if (m_currentTopic - 1 < 0) {
         MessageBox::information(this, tr("You are at the first record"));
         return;
     }
     --m_currentTopic;
-    m_catalogue.fill_topic_catalogue();
-    show_topic(m_currentTopic);
+    m_catalogue.fill();
+    showTopic(m_currentTopic);
 }
 
 } // namespace palmora

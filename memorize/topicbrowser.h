@@ -22,9 +22,9 @@ public:
     TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
     ~TopicBrowser() override;
 
-    void show_topic(int t);
-    void step_forward();
-    void step_back();
+    void showTopic(int t);
+    void stepForward();
+    void stepBack();
 
     TopicIndex currentTopic() const { return m_currentTopic; }
     // Number of the picture on view, 0 before any is shown.

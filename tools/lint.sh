@@ -6,14 +6,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
-mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find app content memorize test goals web tests tools bench -name '*.cpp' -o -name '*.h')
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find common app content memorize selftest goals web tests tools bench -name '*.cpp' -o -name '*.h')
 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}"
 
 # clang-tidy reads the product's own translation units (generated moc/ui code
 # and the test suite's QtTest macros are not its business).
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(app|content|memorize|test|goals|web)/.*\.cpp$')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(common|app|content|memorize|selftest|goals|web)/.*\.cpp$')
 echo "clang-tidy: ${#units[@]} files"
 printf '%s\n' "${units[@]}" | xargs -P 2 -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
 echo "lint: clean"

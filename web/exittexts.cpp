@@ -33,25 +33,25 @@ const char *const kAppeals[kExitAppealCount] = {
 };
 } // namespace
 
-QString exit_appeal(int index)
+QString exitAppeal(int index)
 {
     if (index < 0 || index >= kExitAppealCount)
         return {};
     QString text = QCoreApplication::translate(kContext, kAppeals[index]);
     // Appeal 0 names no domain; arg() would warn about the missing marker.
     if (text.contains(QLatin1String("%1")))
-        text = text.arg(site_domain_name());
+        text = text.arg(siteDomainName());
     return text;
 }
 
-int exit_appeal_index(double uniform)
+int exitAppealIndex(double uniform)
 {
     if (!(uniform >= 0.0)) // also catches NaN
         return 0;
     return std::clamp(static_cast<int>(std::floor(uniform * kExitAppealCount)), 0, kExitAppealCount - 1);
 }
 
-QString other_software_text()
+QString otherSoftwareText()
 {
     return QCoreApplication::translate(
         kContext,

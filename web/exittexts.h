@@ -8,10 +8,10 @@ namespace palmora {
 inline constexpr int kExitAppealCount = 4;
 
 // Appeal 0 to 3 for supporting the maker's forum, with the site's domain filled in.
-QString exit_appeal(int index);
+QString exitAppeal(int index);
 // Which appeal a uniform draw in [0, 1) picks; each is equally likely.
-int exit_appeal_index(double uniform);
+int exitAppealIndex(double uniform);
 // The paragraph of the software frame that presents the maker's other programs.
-QString other_software_text();
+QString otherSoftwareText();
 
 } // namespace palmora

@@ -1,6 +1,6 @@
 #include "web/referral.h"
 
-#include "app/trimspaces.h"
+#include "common/trimspaces.h"
 #include "web/sitepages.h"
 
 #include <QCoreApplication>
@@ -27,19 +27,19 @@ QString encoded(const QString &value)
 
 } // namespace
 
-QString trim_field_spaces(const QString &text)
+QString trimFieldSpaces(const QString &text)
 {
-    return trim_spaces(text);
+    return trimSpaces(text);
 }
 
-ReferralFields trimmed_fields(const ReferralFields &fields)
+ReferralFields trimmedFields(const ReferralFields &fields)
 {
-    return {trim_field_spaces(fields.senderName), trim_field_spaces(fields.senderEmail),
-            trim_field_spaces(fields.message), trim_field_spaces(fields.friendName),
-            trim_field_spaces(fields.friendEmail)};
+    return {trimFieldSpaces(fields.senderName), trimFieldSpaces(fields.senderEmail),
+            trimFieldSpaces(fields.message), trimFieldSpaces(fields.friendName),
+            trimFieldSpaces(fields.friendEmail)};
 }
 
-ReferralProblem referral_problem(const ReferralFields &fields)
+ReferralProblem referralProblem(const ReferralFields &fields)
 {
     if (fields.senderEmail == fields.friendEmail)
         return ReferralProblem::SameEmails;
@@ -58,7 +58,7 @@ ReferralProblem referral_problem(const ReferralFields &fields)
     return ReferralProblem::None;
 }
 
-QString referral_problem_text(ReferralProblem problem)
+QString referralProblemText(ReferralProblem problem)
 {
     const char *text = nullptr;
     switch (problem) {
@@ -89,11 +89,11 @@ QString referral_problem_text(ReferralProblem problem)
     return text ? QCoreApplication::translate("palmora::Referral", text) : QString();
 }
 
-QString referral_address(const ReferralFields &fields)
+QString referralAddress(const ReferralFields &fields)
 {
     const QString values[] = {fields.senderName, fields.senderEmail, fields.message,
-                              fields.friendName, fields.friendEmail, product_folder_address()};
-    QString address = page_address(QString::fromLatin1(PageKey::ReferAFriend));
+                              fields.friendName, fields.friendEmail, productFolderAddress()};
+    QString address = pageAddress(QString::fromLatin1(PageKey::ReferAFriend));
     for (int i = 0; i < 6; ++i)
         address += QStringLiteral("&taf%1=").arg(i + 1) + encoded(values[i]);
     return address;

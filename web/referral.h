@@ -36,18 +36,18 @@ enum class ReferralProblem {
 };
 
 // Removes leading and trailing spaces only; line breaks and tabs stay.
-QString trim_field_spaces(const QString &text);
+QString trimFieldSpaces(const QString &text);
 // The fields with leading and trailing spaces removed.
-ReferralFields trimmed_fields(const ReferralFields &fields);
+ReferralFields trimmedFields(const ReferralFields &fields);
 
 // Checks already trimmed fields; the first failing check wins.
-ReferralProblem referral_problem(const ReferralFields &fields);
+ReferralProblem referralProblem(const ReferralFields &fields);
 // The message that tells the user about a problem; empty for None.
-QString referral_problem_text(ReferralProblem problem);
+QString referralProblemText(ReferralProblem problem);
 
 // The page address for the referral with taf1 to taf6 appended. Every value is
 // percent-encoded as UTF-8, so no text the user types can end the address,
 // add a parameter or change another one.
-QString referral_address(const ReferralFields &fields);
+QString referralAddress(const ReferralFields &fields);
 
 } // namespace palmora

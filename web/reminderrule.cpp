@@ -2,9 +2,9 @@
 
 namespace palmora {
 
-ReminderAction reminder_action(const QString &storedText, const QDate &today)
+ReminderAction reminderAction(const QString &storedText, const QDate &today)
 {
-    const QDate stored = reminder_date_from_text(storedText);
+    const QDate stored = reminderDateFromText(storedText);
     if (!stored.isValid())
         return ReminderAction::RecordToday;
     const qint64 days = today.daysTo(stored);
@@ -13,12 +13,12 @@ ReminderAction reminder_action(const QString &storedText, const QDate &today)
     return ReminderAction::Silent;
 }
 
-QString reminder_date_text(const QDate &date)
+QString reminderDateText(const QDate &date)
 {
     return date.toString(Qt::ISODate);
 }
 
-QDate reminder_date_from_text(const QString &text)
+QDate reminderDateFromText(const QString &text)
 {
     // Exactly ten characters: QDate would also take stray forms such as "2026-1-7".
     const QString trimmed = text.trimmed();

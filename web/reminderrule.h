@@ -19,11 +19,11 @@ inline constexpr int kReminderQuietDays = 14;
 // Decides from the stored date text and today's date. An empty or unreadable
 // record counts as a first run, so a damaged record can never silence the
 // reminder for good.
-ReminderAction reminder_action(const QString &storedText, const QDate &today);
+ReminderAction reminderAction(const QString &storedText, const QDate &today);
 
 // The stored form of a date: ISO yyyy-MM-dd, independent of the user's locale.
-QString reminder_date_text(const QDate &date);
+QString reminderDateText(const QDate &date);
 // The date in a stored text, or an invalid date when it does not hold one.
-QDate reminder_date_from_text(const QString &text);
+QDate reminderDateFromText(const QString &text);
 
 } // namespace palmora

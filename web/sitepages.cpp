@@ -11,32 +11,32 @@ constexpr char kScriptPath[] = "/palmora-free/ssd.php";
 constexpr char kProductFolder[] = "/palmora-free/";
 } // namespace
 
-QString site_base_address()
+QString siteBaseAddress()
 {
     return QString::fromLatin1(siteconfig::kSiteBaseAddress);
 }
 
-QString site_host_name()
+QString siteHostName()
 {
-    return QUrl(site_base_address()).host();
+    return QUrl(siteBaseAddress()).host();
 }
 
-QString site_domain_name()
+QString siteDomainName()
 {
-    QString host = site_host_name();
+    QString host = siteHostName();
     if (host.startsWith(QLatin1String("www.")))
         host.remove(0, 4);
     return host;
 }
 
-QString page_address(const QString &key)
+QString pageAddress(const QString &key)
 {
-    return site_base_address() + QLatin1String(kScriptPath) + QLatin1String("?page=") + key;
+    return siteBaseAddress() + QLatin1String(kScriptPath) + QLatin1String("?page=") + key;
 }
 
-QString product_folder_address()
+QString productFolderAddress()
 {
-    return site_base_address() + QLatin1String(kProductFolder);
+    return siteBaseAddress() + QLatin1String(kProductFolder);
 }
 
 } // namespace palmora

@@ -16,14 +16,14 @@ inline constexpr char ReferAFriend[] = "pxvs-refer-a-friend";
 } // namespace PageKey
 
 // Scheme and host of the site, no trailing slash; fixed when the program is built.
-QString site_base_address();
-// The host part of site_base_address(), e.g. "www.example.org".
-QString site_host_name();
+QString siteBaseAddress();
+// The host part of siteBaseAddress(), e.g. "www.example.org".
+QString siteHostName();
 // The host without a leading "www.", e.g. "example.org".
-QString site_domain_name();
-// site_base_address() + "/palmora-free/ssd.php?page=" + key.
-QString page_address(const QString &key);
-// site_base_address() + "/palmora-free/", sent along with a friend referral.
-QString product_folder_address();
+QString siteDomainName();
+// siteBaseAddress() + "/palmora-free/ssd.php?page=" + key.
+QString pageAddress(const QString &key);
+// siteBaseAddress() + "/palmora-free/", sent along with a friend referral.
+QString productFolderAddress();
 
 } // namespace palmora

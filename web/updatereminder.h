@@ -9,9 +9,9 @@ class ReminderRecord;
 
 // Once per start-up, at most every fifteen days, offers to open the download
 // page. Returns when done, whatever the user answered or the store allowed.
-void update_reminder(ReminderRecord &record, const QDate &today);
+void runUpdateReminder(ReminderRecord &record, const QDate &today);
 
 // The question, with a lone carriage return between its two sentences.
-QString update_reminder_question();
+QString updateReminderQuestion();
 
 } // namespace palmora

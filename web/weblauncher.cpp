@@ -7,15 +7,15 @@
 
 namespace palmora {
 
-void open_web_page(const QString &address)
+void openWebPage(const QString &address)
 {
     // TolerantMode keeps percent-encoded parts exactly as they were built.
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-void open_site_page(const QString &key)
+void openSitePage(const QString &key)
 {
-    open_web_page(page_address(key));
+    openWebPage(pageAddress(key));
 }
 
 } // namespace palmora

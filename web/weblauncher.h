@@ -6,9 +6,9 @@ namespace palmora {
 
 // Hands an address to the desktop's default handler and returns at once.
 // Whether a browser opened is neither known nor reported.
-void open_web_page(const QString &address);
+void openWebPage(const QString &address);
 
-// open_web_page() of the site page for the given key.
-void open_site_page(const QString &key);
+// openWebPage() of the site page for the given key.
+void openSitePage(const QString &key);
 
 } // namespace palmora

@@ -27,7 +27,7 @@ private:
 
 void TstTopicCatalogue::initTestCase()
 {
-    m_catalogue.fill_topic_catalogue();
+    m_catalogue.fill();
 }
 
 void TstTopicCatalogue::rows_data()
@@ -192,8 +192,8 @@ void TstTopicCatalogue::textsAreDistinctApartFromPlaceholder()
 void TstTopicCatalogue::refillingChangesNothing()
 {
     TopicCatalogue again = m_catalogue;
-    again.fill_topic_catalogue();
-    again.fill_topic_catalogue();
+    again.fill();
+    again.fill();
     for (int t = 0; t < TopicCatalogue::kRowCount; ++t) {
         QCOMPARE(again.topicName(t), m_catalogue.topicName(t));
         QCOMPARE(again.significance(t), m_catalogue.significance(t));

@@ -8,12 +8,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const QString text = palmora::goal_text_from_bytes(bytes);
-    const QString saved = palmora::trim_spaces(text);
-    const QByteArray written = palmora::goal_bytes_from_text(saved);
-    if (palmora::goal_text_from_bytes(written) != saved)
+    const QString text = palmora::goalTextFromBytes(bytes);
+    const QString saved = palmora::trimSpaces(text);
+    const QByteArray written = palmora::goalBytesFromText(saved);
+    if (palmora::goalTextFromBytes(written) != saved)
         std::abort();
-    if (palmora::goal_bytes_from_text(palmora::goal_text_from_bytes(written)) != written)
+    if (palmora::goalBytesFromText(palmora::goalTextFromBytes(written)) != written)
         std::abort();
     return 0;
 }

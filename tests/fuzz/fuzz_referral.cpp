@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const palmora::ReferralFields fields {QString::fromUtf8(parts[0]), QString::fromUtf8(parts[1]),
                                           QString::fromUtf8(parts[2]), QString::fromUtf8(parts[3]),
                                           QString::fromUtf8(parts[4])};
-    const QString address = palmora::referral_address(fields);
+    const QString address = palmora::referralAddress(fields);
 
-    const QString prefix = palmora::page_address(QStringLiteral("pxvs-refer-a-friend"));
+    const QString prefix = palmora::pageAddress(QStringLiteral("pxvs-refer-a-friend"));
     if (!address.startsWith(prefix) || !QUrl(address, QUrl::StrictMode).isValid())
         std::abort();
     const QList<QByteArray> parameters = address.mid(prefix.size()).toLatin1().split('&');
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (parameters.size() != 7 || !parameters[0].isEmpty())
         std::abort();
     const QString expected[] = {fields.senderName, fields.senderEmail, fields.message,
-                                fields.friendName, fields.friendEmail, palmora::product_folder_address()};
+                                fields.friendName, fields.friendEmail, palmora::productFolderAddress()};
     for (int i = 0; i < 6; ++i) {
         const QByteArray name = "taf" + QByteArray::number(i + 1) + "=";
         const QByteArray &parameter = parameters[i + 1];

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
 
     const QDate today(2026, 12, 7);
-    const palmora::ReminderAction action = palmora::reminder_action(plain, today);
-    const QDate date = palmora::reminder_date_from_text(plain);
+    const palmora::ReminderAction action = palmora::reminderAction(plain, today);
+    const QDate date = palmora::reminderDateFromText(plain);
     if (!date.isValid() && action != palmora::ReminderAction::RecordToday)
         std::abort(); // an unreadable record is treated as a first run
     if (date.isValid() && qAbs(today.daysTo(date)) <= 14 && action != palmora::ReminderAction::Silent)

@@ -46,7 +46,7 @@ bool permissionsAreEnforced(const QString &scratchFolder)
 
 } // namespace
 
-class TestGoalFile : public QObject {
+class TstGoalFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -73,7 +73,7 @@ private slots:
     void goalFolderChoice();
 };
 
-void TestGoalFile::textFromBytes_data()
+void TstGoalFile::textFromBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -98,14 +98,14 @@ void TestGoalFile::textFromBytes_data()
     QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n\0", 6) << QStringLiteral(u"a\uFFFDb\n\uFFFD");
 }
 
-void TestGoalFile::textFromBytes()
+void TstGoalFile::textFromBytes()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    QCOMPARE(palmora::goal_text_from_bytes(bytes), text);
+    QCOMPARE(palmora::goalTextFromBytes(bytes), text);
 }
 
-void TestGoalFile::bytesFromText_data()
+void TstGoalFile::bytesFromText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
@@ -126,14 +126,14 @@ void TestGoalFile::bytesFromText_data()
                                    << QByteArray("\xce\xa9 \xe2\x9c\x8b \xe6\x89\x8b\xe7\x9b\xb8\r\n");
 }
 
-void TestGoalFile::bytesFromText()
+void TstGoalFile::bytesFromText()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(palmora::goal_bytes_from_text(text), bytes);
+    QCOMPARE(palmora::goalBytesFromText(text), bytes);
 }
 
-void TestGoalFile::fileRoundTrip_data()
+void TstGoalFile::fileRoundTrip_data()
 {
     QTest::addColumn<QByteArray>("bytes");
 
@@ -146,17 +146,17 @@ void TestGoalFile::fileRoundTrip_data()
 }
 
 // A file in the program's own format comes back byte for byte.
-void TestGoalFile::fileRoundTrip()
+void TstGoalFile::fileRoundTrip()
 {
     QFETCH(QByteArray, bytes);
     QByteArray current = bytes;
     for (int round = 0; round < 3; ++round) {
-        current = palmora::goal_bytes_from_text(palmora::goal_text_from_bytes(current));
+        current = palmora::goalBytesFromText(palmora::goalTextFromBytes(current));
         QCOMPARE(current, bytes);
     }
 }
 
-void TestGoalFile::noteRoundTrip_data()
+void TstGoalFile::noteRoundTrip_data()
 {
     QTest::addColumn<QString>("text");
 
@@ -170,18 +170,18 @@ void TestGoalFile::noteRoundTrip_data()
 }
 
 // Whatever a note holds (without spaces at its ends) is what the next start shows.
-void TestGoalFile::noteRoundTrip()
+void TstGoalFile::noteRoundTrip()
 {
     QFETCH(QString, text);
-    QCOMPARE(palmora::goal_text_from_bytes(palmora::goal_bytes_from_text(text)), text);
+    QCOMPARE(palmora::goalTextFromBytes(palmora::goalBytesFromText(text)), text);
 }
 
-void TestGoalFile::windows1252()
+void TstGoalFile::windows1252()
 {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
-    const QString text = palmora::decode_windows_1252(all);
+    const QString text = palmora::decodeWindows1252(all);
     QCOMPARE(text.size(), 256);
     for (int b = 0; b < 256; ++b) {
         if (b >= 0x80 && b <= 0x9f)
@@ -197,7 +197,7 @@ void TestGoalFile::windows1252()
     QCOMPARE(text.at(0x9d), QChar(0x009D));
 }
 
-void TestGoalFile::neverReplacesWhatExists_data()
+void TstGoalFile::neverReplacesWhatExists_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty file") << QByteArray();
@@ -205,44 +205,44 @@ void TestGoalFile::neverReplacesWhatExists_data()
     QTest::newRow("odd bytes") << QByteArray("\0\xff", 2);
 }
 
-void TestGoalFile::neverReplacesWhatExists()
+void TstGoalFile::neverReplacesWhatExists()
 {
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 1);
     writeAllBytes(file.path(), bytes);
-    QVERIFY(file.create_if_missing());
+    QVERIFY(file.createIfMissing());
     QCOMPARE(readAllBytes(file.path()), bytes);
 
     // A folder or a dangling link in the file's place is left alone too.
     const GoalFile second(folder.path(), 2);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal2.txt")));
-    second.create_if_missing();
+    second.createIfMissing();
     QVERIFY(QFileInfo(second.path()).isDir());
     QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Goal2.txt")));
     QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), second.path()));
-    second.create_if_missing();
+    second.createIfMissing();
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("nowhere"))));
 }
 
-void TestGoalFile::createFailsWithoutFolder()
+void TstGoalFile::createFailsWithoutFolder()
 {
     QTemporaryDir folder;
     QString error;
     const GoalFile missingFolder(folder.filePath(QStringLiteral("gone")), 1);
-    QVERIFY(!missingFolder.create_if_missing(&error));
+    QVERIFY(!missingFolder.createIfMissing(&error));
     QVERIFY(!error.isEmpty());
 
     error.clear();
     const GoalFile noFolder(QString(), 1);
     QVERIFY(noFolder.path().isEmpty());
-    QVERIFY(!noFolder.create_if_missing(&error));
+    QVERIFY(!noFolder.createIfMissing(&error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!noFolder.read().ok);
     QVERIFY(!noFolder.write(QStringLiteral("x")));
 }
 
-void TestGoalFile::refusesWhatIsNotANote_data()
+void TstGoalFile::refusesWhatIsNotANote_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing") << QStringLiteral("missing");
@@ -251,7 +251,7 @@ void TestGoalFile::refusesWhatIsNotANote_data()
     QTest::newRow("too large") << QStringLiteral("large");
 }
 
-void TestGoalFile::refusesWhatIsNotANote()
+void TstGoalFile::refusesWhatIsNotANote()
 {
     QFETCH(QString, kind);
     QTemporaryDir folder;
@@ -270,7 +270,7 @@ void TestGoalFile::refusesWhatIsNotANote()
     QVERIFY(!result.error.isEmpty());
 }
 
-void TestGoalFile::writeReplacesWholeFile()
+void TstGoalFile::writeReplacesWholeFile()
 {
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 2);
@@ -281,7 +281,7 @@ void TestGoalFile::writeReplacesWholeFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {file.fileName()});
 }
 
-void TestGoalFile::failedWriteLeavesOldFile()
+void TstGoalFile::failedWriteLeavesOldFile()
 {
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 1);
@@ -300,37 +300,37 @@ void TestGoalFile::failedWriteLeavesOldFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {file.fileName()});
 }
 
-void TestGoalFile::goalFolderChoice()
+void TstGoalFile::goalFolderChoice()
 {
     QTemporaryDir root;
     const QString program = root.filePath(QStringLiteral("program"));
     const QString user = root.filePath(QStringLiteral("user/data/palmora"));
     QVERIFY(QDir().mkpath(program));
 
-    QCOMPARE(palmora::choose_goal_folder(program, user), QDir::cleanPath(program));
+    QCOMPARE(palmora::chooseGoalFolder(program, user), QDir::cleanPath(program));
     QVERIFY(!QFileInfo::exists(user));
 
     // A program folder that is gone (or cannot be written) gives way to the
     // per-user folder, made on the spot.
-    QCOMPARE(palmora::choose_goal_folder(root.filePath(QStringLiteral("missing")), user),
+    QCOMPARE(palmora::chooseGoalFolder(root.filePath(QStringLiteral("missing")), user),
              QDir::cleanPath(user));
     QVERIFY(QFileInfo(user).isDir());
 
-    QCOMPARE(palmora::choose_goal_folder(QString(), QString()), QString());
+    QCOMPARE(palmora::chooseGoalFolder(QString(), QString()), QString());
 
     // An installed copy keeps its notes per user, even where root could write
     // into the program's folder.
     if (QFileInfo(QStringLiteral("/usr/bin")).isWritable())
-        QCOMPARE(palmora::choose_goal_folder(QStringLiteral("/usr/bin"), user), QDir::cleanPath(user));
+        QCOMPARE(palmora::chooseGoalFolder(QStringLiteral("/usr/bin"), user), QDir::cleanPath(user));
 
     if (permissionsAreEnforced(root.path())) {
         const QFileDevice::Permissions before = QFile::permissions(program);
         QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QString chosen = palmora::choose_goal_folder(program, user);
+        const QString chosen = palmora::chooseGoalFolder(program, user);
         QFile::setPermissions(program, before);
         QCOMPARE(chosen, QDir::cleanPath(user));
     }
 }
 
-QTEST_GUILESS_MAIN(TestGoalFile)
+QTEST_GUILESS_MAIN(TstGoalFile)
 #include "tst_goalfile.moc"

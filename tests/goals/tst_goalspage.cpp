@@ -42,9 +42,9 @@ struct Note {
 
 Note noteOf(const GoalsPage &page, int n)
 {
-    return {page.findChild<QCheckBox *>(QStringLiteral("chkGoal%1").arg(n)),
-            page.findChild<QPlainTextEdit *>(QStringLiteral("txtGoal%1").arg(n)),
-            page.findChild<QPushButton *>(QStringLiteral("cmdGoal%1").arg(n))};
+    return {page.findChild<QCheckBox *>(QStringLiteral("goal%1CheckBox").arg(n)),
+            page.findChild<QPlainTextEdit *>(QStringLiteral("goal%1Edit").arg(n)),
+            page.findChild<QPushButton *>(QStringLiteral("goal%1SaveButton").arg(n))};
 }
 
 void clickSave(const GoalsPage &page, int n)
@@ -60,14 +60,14 @@ void clickSave(const GoalsPage &page, int n)
 std::unique_ptr<GoalsPage> startPage(const QString &folder)
 {
     auto page = std::make_unique<GoalsPage>(folder);
-    page->load_goal_notes();
+    page->loadNotes();
     page->show();
     return page;
 }
 
 } // namespace
 
-class TestGoalsPage : public QObject {
+class TstGoalsPage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -88,7 +88,7 @@ private slots:
     void backToMain();
 };
 
-void TestGoalsPage::firstStart()
+void TstGoalsPage::firstStart()
 {
     QTemporaryDir folder;
     MessageRecorder messages;
@@ -106,7 +106,7 @@ void TestGoalsPage::firstStart()
     QCOMPARE(messages.count(), 0);
 }
 
-void TestGoalsPage::existingFilesAreKept()
+void TstGoalsPage::existingFilesAreKept()
 {
     QTemporaryDir folder;
     writeAllBytes(folder.filePath(QStringLiteral("Goal1.txt")), QByteArray());
@@ -119,14 +119,14 @@ void TestGoalsPage::existingFilesAreKept()
     QCOMPARE(noteOf(*page, 2).txt->toPlainText(), QStringLiteral("Mine"));
 }
 
-void TestGoalsPage::tickEnablesOnlyItsOwnNote_data()
+void TstGoalsPage::tickEnablesOnlyItsOwnNote_data()
 {
     QTest::addColumn<int>("n");
     QTest::newRow("Goal 1") << 1;
     QTest::newRow("Goal 2") << 2;
 }
 
-void TestGoalsPage::tickEnablesOnlyItsOwnNote()
+void TstGoalsPage::tickEnablesOnlyItsOwnNote()
 {
     QFETCH(int, n);
     QTemporaryDir folder;
@@ -155,7 +155,7 @@ void TestGoalsPage::tickEnablesOnlyItsOwnNote()
     QVERIFY(!other.chk->isChecked());
 }
 
-void TestGoalsPage::savingUneditedNoteKeepsFile_data()
+void TstGoalsPage::savingUneditedNoteKeepsFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("default") << QByteArray("This is Goal 1.\r\n");
@@ -165,7 +165,7 @@ void TestGoalsPage::savingUneditedNoteKeepsFile_data()
 }
 
 // Loading and saving again, however often, writes the same bytes.
-void TestGoalsPage::savingUneditedNoteKeepsFile()
+void TstGoalsPage::savingUneditedNoteKeepsFile()
 {
     QFETCH(QByteArray, bytes);
     QTemporaryDir folder;
@@ -182,7 +182,7 @@ void TestGoalsPage::savingUneditedNoteKeepsFile()
     QCOMPARE(messages.count(), 0);
 }
 
-void TestGoalsPage::typedNoteSurvivesRestart()
+void TstGoalsPage::typedNoteSurvivesRestart()
 {
     QTemporaryDir folder;
     {
@@ -208,7 +208,7 @@ void TestGoalsPage::typedNoteSurvivesRestart()
              QStringLiteral(u"Learn\tthe mounts\nand the Girdle of Venus ✋"));
 }
 
-void TestGoalsPage::failedSaveKeepsTextAndOldFile_data()
+void TstGoalsPage::failedSaveKeepsTextAndOldFile_data()
 {
     QTest::addColumn<QString>("cause");
     QTest::newRow("disk full") << QStringLiteral("full");
@@ -216,7 +216,7 @@ void TestGoalsPage::failedSaveKeepsTextAndOldFile_data()
     QTest::newRow("read-only file") << QStringLiteral("file");
 }
 
-void TestGoalsPage::failedSaveKeepsTextAndOldFile()
+void TstGoalsPage::failedSaveKeepsTextAndOldFile()
 {
     QFETCH(QString, cause);
     QTemporaryDir folder;
@@ -258,7 +258,7 @@ void TestGoalsPage::failedSaveKeepsTextAndOldFile()
     QCOMPARE(readAllBytes(path), longNote.toLatin1() + "\r\n");
 }
 
-void TestGoalsPage::unreadableFileDoesNotStopStartUp_data()
+void TstGoalsPage::unreadableFileDoesNotStopStartUp_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("folder in its place") << QStringLiteral("folder");
@@ -267,7 +267,7 @@ void TestGoalsPage::unreadableFileDoesNotStopStartUp_data()
 
 // The other note still loads; saving over a file that could not be shown is
 // refused with a message, so what the file holds is not lost.
-void TestGoalsPage::unreadableFileDoesNotStopStartUp()
+void TstGoalsPage::unreadableFileDoesNotStopStartUp()
 {
     QFETCH(QString, kind);
     QTemporaryDir folder;
@@ -310,7 +310,7 @@ void TestGoalsPage::unreadableFileDoesNotStopStartUp()
 
 // A goal folder that cannot be used leaves both notes empty; start-up goes on and
 // a save says what went wrong.
-void TestGoalsPage::missingFolder()
+void TstGoalsPage::missingFolder()
 {
     QTemporaryDir root;
     const QString folder = root.filePath(QStringLiteral("gone"));
@@ -329,7 +329,7 @@ void TestGoalsPage::missingFolder()
     QVERIFY(!QFileInfo::exists(folder));
 }
 
-void TestGoalsPage::badBytesLoad_data()
+void TstGoalsPage::badBytesLoad_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("shown");
@@ -346,7 +346,7 @@ void TestGoalsPage::badBytesLoad_data()
     QTest::newRow("several MB of binary") << binary << QString();
 }
 
-void TestGoalsPage::badBytesLoad()
+void TstGoalsPage::badBytesLoad()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
@@ -367,18 +367,18 @@ void TestGoalsPage::badBytesLoad()
 
     // Saved back in the program's own format: UTF-8, every line ended by CR LF.
     clickSave(*page, 1);
-    QCOMPARE(readAllBytes(path), palmora::goal_bytes_from_text(shown));
-    QCOMPARE(palmora::goal_text_from_bytes(readAllBytes(path)), shown);
+    QCOMPARE(readAllBytes(path), palmora::goalBytesFromText(shown));
+    QCOMPARE(palmora::goalTextFromBytes(readAllBytes(path)), shown);
 }
 
-void TestGoalsPage::backToMain()
+void TstGoalsPage::backToMain()
 {
     QTemporaryDir folder;
     const auto page = startPage(folder.path());
     QSignalSpy back(page.get(), &GoalsPage::backToMainRequested);
-    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdBackToMain_1")), Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("backToMainButton")), Qt::LeftButton);
     QCOMPARE(back.count(), 1);
 }
 
-QTEST_MAIN(TestGoalsPage)
+QTEST_MAIN(TstGoalsPage)
 #include "tst_goalspage.moc"

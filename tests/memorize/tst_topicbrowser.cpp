@@ -47,10 +47,10 @@ private:
 
 void TstTopicBrowser::init()
 {
-    m_catalogue.fill_topic_catalogue();
+    m_catalogue.fill();
     m_messages = std::make_unique<testing::MessageRecorder>();
     m_browser = std::make_unique<TopicBrowser>(m_catalogue, m_pictures);
-    m_browser->show_topic(0);
+    m_browser->showTopic(0);
     m_browser->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_browser.get()));
 }
@@ -64,43 +64,43 @@ void TstTopicBrowser::cleanup()
 void TstTopicBrowser::goTo(int t)
 {
     while (m_browser->currentTopic() < t)
-        click("cmdNext");
+        click("nextButton");
     while (m_browser->currentTopic() > t)
-        click("cmdBack");
+        click("backButton");
 }
 
 void TstTopicBrowser::firstTopicAndItsEnd()
 {
     QCOMPARE(m_browser->currentTopic(), 0);
     QCOMPARE(m_browser->shownPicture(), 1);
-    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
-    click("cmdBack");
+    QCOMPARE(labelText("nameLabel"), QStringLiteral("Shape of Hands - Square Hand"));
+    click("backButton");
     QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the first record")});
     QCOMPARE(m_messages->last().icon, MessageBox::Icon::Information);
     QCOMPARE(m_browser->currentTopic(), 0);
-    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Shape of Hands - Square Hand"));
+    QCOMPARE(labelText("nameLabel"), QStringLiteral("Shape of Hands - Square Hand"));
 }
 
 void TstTopicBrowser::walkToTheLastTopicAndBack()
 {
     for (int step = 1; step <= 22; ++step) {
-        click("cmdNext");
+        click("nextButton");
         QCOMPARE(m_browser->currentTopic(), step);
-        QCOMPARE(labelText("lblDesc_0"), m_catalogue.topicName(step));
-        QCOMPARE(labelText("lblDesc_2"), m_catalogue.shapeLocation(step));
+        QCOMPARE(labelText("nameLabel"), m_catalogue.topicName(step));
+        QCOMPARE(labelText("shapeLocationLabel"), m_catalogue.shapeLocation(step));
         QVERIFY(m_browser->shownPicture() != 15);
     }
-    QCOMPARE(labelText("lblDesc_0"), QStringLiteral("Girdle of Venus"));
+    QCOMPARE(labelText("nameLabel"), QStringLiteral("Girdle of Venus"));
     QCOMPARE(m_browser->shownPicture(), 24);
     QCOMPARE(m_messages->count(), 0);
 
-    click("cmdNext");
+    click("nextButton");
     QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the last record")});
     QCOMPARE(m_browser->currentTopic(), 22);
     QCOMPARE(m_browser->shownPicture(), 24);
 
     for (int step = 21; step >= 0; --step) {
-        click("cmdBack");
+        click("backButton");
         QCOMPARE(m_browser->currentTopic(), step);
         QCOMPARE(m_browser->shownPicture(), TopicCatalogue::topicPicture(step));
     }
@@ -127,25 +127,25 @@ void TstTopicBrowser::crossingTheNailsIntoTheLines()
     goTo(from);
     goTo(to);
     QCOMPARE(m_browser->shownPicture(), picture);
-    const QPixmap shown = m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap();
+    const QPixmap shown = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap();
     QCOMPARE(shown.toImage(), m_pictures.picture(picture).convertToFormat(shown.toImage().format()));
 }
 
 void TstTopicBrowser::nailTopicsShareAPictureAndPlaceholder()
 {
     goTo(10);
-    const QImage first = m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap().toImage();
+    const QImage first = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage();
     for (int t = 10; t <= 13; ++t) {
         goTo(t);
-        QCOMPARE(labelText("lblDesc_2"), QStringLiteral("Shape / Location is not available."));
-        QCOMPARE(m_browser->findChild<QLabel *>(QStringLiteral("picMemorize"))->pixmap().toImage(), first);
+        QCOMPARE(labelText("shapeLocationLabel"), QStringLiteral("Shape / Location is not available."));
+        QCOMPARE(m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage(), first);
     }
 }
 
 void TstTopicBrowser::conicalHandShowsTwoParagraphs()
 {
     goTo(2);
-    const QStringList paragraphs = labelText("lblDesc_1").split(QLatin1Char('\n'));
+    const QStringList paragraphs = labelText("significanceLabel").split(QLatin1Char('\n'));
     QCOMPARE(paragraphs.size(), 2);
     QCOMPARE(paragraphs[1],
              QStringLiteral("If you have a firm hand, you will have greater energy and firmness of will."));
@@ -161,8 +161,8 @@ void TstTopicBrowser::longestSignificanceCanBeReadInFull()
     goTo(longest);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    auto *text = m_browser->findChild<QLabel *>(QStringLiteral("lblDesc_1"));
-    auto *shape = m_browser->findChild<QLabel *>(QStringLiteral("lblDesc_2"));
+    auto *text = m_browser->findChild<QLabel *>(QStringLiteral("significanceLabel"));
+    auto *shape = m_browser->findChild<QLabel *>(QStringLiteral("shapeLocationLabel"));
     QCOMPARE(text->text(), m_catalogue.significance(longest));
     // The labels are as tall as their wrapped text needs: nothing is cut off,
     // and what does not fit the frame can be scrolled to.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messagebox.h"
+#include "common/messagebox.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "test/randomsource.h"
+#include "common/randomsource.h"
 
 #include <QList>
 

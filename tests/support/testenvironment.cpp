@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 
-#include "test/randomsource.h"
+#include "common/randomsource.h"
 
 namespace palmora::testing {
 

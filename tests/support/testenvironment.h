@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/environment.h"
+#include "common/environment.h"
 
 #include <QDate>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "app/frmmain.h"
-#include "app/frmstartup.h"
-#include "web/frmexitscreen.h"
+#include "app/applicationcontroller.h"
+#include "app/mainwindow.h"
+#include "web/exitscreen.h"
 #include "web/reminderrecord.h"
 #include "web/sitepages.h"
 
@@ -38,7 +38,7 @@ QWidgetList visibleWindows()
 
 // The program's own start and end, run inside this process: start-up with its
 // reminder, the main window's close, the exit screen and the end of the event loop.
-class TestExitFlow : public QObject {
+class TstExitFlow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -52,19 +52,19 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_settingsDir;
     std::unique_ptr<TestEnvironment> m_environment;
-    std::unique_ptr<FrmStartup> m_startup;
+    std::unique_ptr<ApplicationController> m_startup;
 };
 
-void TestExitFlow::init()
+void TstExitFlow::init()
 {
     // The reminder's record goes to a folder of this test alone.
     m_settingsDir = std::make_unique<QTemporaryDir>();
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
     m_environment = std::make_unique<TestEnvironment>();
-    m_startup = std::make_unique<FrmStartup>(m_environment->env);
+    m_startup = std::make_unique<ApplicationController>(m_environment->env);
 }
 
-void TestExitFlow::cleanup()
+void TstExitFlow::cleanup()
 {
     // Windows left by a test; menus and other owned windows go with their owners.
     QList<QPointer<QWidget>> left;
@@ -78,14 +78,14 @@ void TestExitFlow::cleanup()
     m_environment.reset();
 }
 
-void TestExitFlow::reminderAsksBeforeTheMainWindowOpens_data()
+void TstExitFlow::reminderAsksBeforeTheMainWindowOpens_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::newRow("Yes") << true;
     QTest::newRow("No") << false;
 }
 
-void TestExitFlow::reminderAsksBeforeTheMainWindowOpens()
+void TstExitFlow::reminderAsksBeforeTheMainWindowOpens()
 {
     QFETCH(bool, yes);
     const QDate today = m_environment->today;
@@ -101,7 +101,7 @@ void TestExitFlow::reminderAsksBeforeTheMainWindowOpens()
             return MessageBox::Answer::Ok;
         return yes ? MessageBox::Answer::Yes : MessageBox::Answer::No;
     });
-    QVERIFY(m_startup->start_up_sequence());
+    QVERIFY(m_startup->start());
     MessageBox::setHandler({});
 
     QCOMPARE(questions, 1);
@@ -109,22 +109,22 @@ void TestExitFlow::reminderAsksBeforeTheMainWindowOpens()
     QVERIFY(m_startup->mainWindow());
     QVERIFY(m_startup->mainWindow()->isVisible());
     QCOMPARE(urls.addresses(),
-             yes ? QStringList {page_address(QStringLiteral("download-web-page"))} : QStringList {});
+             yes ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
     QCOMPARE(ReminderRecord().read(), today.toString(Qt::ISODate));
 }
 
-void TestExitFlow::firstStartUpAsksNothing()
+void TstExitFlow::firstStartUpAsksNothing()
 {
     MessageRecorder messages;
     UrlRecorder urls;
-    QVERIFY(m_startup->start_up_sequence());
+    QVERIFY(m_startup->start());
     QCOMPARE(messages.count(), 0);
     QVERIFY(urls.urls().isEmpty());
     QCOMPARE(ReminderRecord().read(), m_environment->today.toString(Qt::ISODate));
     QVERIFY(ReminderRecord::defaultSettingsFilePath().startsWith(m_settingsDir->path()));
 }
 
-void TestExitFlow::closingTheExitScreenEndsTheEventLoop_data()
+void TstExitFlow::closingTheExitScreenEndsTheEventLoop_data()
 {
     QTest::addColumn<bool>("mainByMenu");
     QTest::addColumn<bool>("exitByButton");
@@ -134,25 +134,25 @@ void TestExitFlow::closingTheExitScreenEndsTheEventLoop_data()
     QTest::newRow("File > Exit, then close box") << true << false;
 }
 
-void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
+void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
 {
     QFETCH(bool, mainByMenu);
     QFETCH(bool, exitByButton);
     MessageRecorder messages;
-    QVERIFY(m_startup->start_up_sequence());
-    QPointer<FrmMain> main = m_startup->mainWindow();
+    QVERIFY(m_startup->start());
+    QPointer<MainWindow> main = m_startup->mainWindow();
     QVERIFY(main);
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QVERIFY(!m_startup->exitScreen());
 
     if (mainByMenu)
-        main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        main->findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
     else
         main->close();
 
     // The main window unloads itself; the exit screen is the only window left.
     QTRY_VERIFY(!main);
-    QPointer<FrmExitScreen> exitScreen = m_startup->exitScreen();
+    QPointer<ExitScreen> exitScreen = m_startup->exitScreen();
     QVERIFY(exitScreen);
     QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
     QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
@@ -165,7 +165,7 @@ void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
     // The program's own event loop runs until the exit screen ends it.
     QTimer::singleShot(0, exitScreen, [exitScreen, exitByButton] {
         if (exitByButton)
-            QTest::mouseClick(exitScreen->findChild<QPushButton *>(QStringLiteral("cmdClose")),
+            QTest::mouseClick(exitScreen->findChild<QPushButton *>(QStringLiteral("exitButton")),
                               Qt::LeftButton);
         else
             exitScreen->close();
@@ -182,5 +182,5 @@ void TestExitFlow::closingTheExitScreenEndsTheEventLoop()
     QCOMPARE(messages.count(), 0);
 }
 
-QTEST_MAIN(TestExitFlow)
+QTEST_MAIN(TstExitFlow)
 #include "tst_exitflow.moc"

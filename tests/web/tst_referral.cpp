@@ -73,7 +73,7 @@ QList<QPair<QString, QString>> decodedParameters(const QString &address)
 
 } // namespace
 
-class TestReferral : public QObject {
+class TstReferral : public QObject {
     Q_OBJECT
 private slots:
     void firstFailingCheckWins_data();
@@ -85,7 +85,7 @@ private slots:
     void randomTextSurvivesTheAddress();
 };
 
-void TestReferral::firstFailingCheckWins_data()
+void TstReferral::firstFailingCheckWins_data()
 {
     QTest::addColumn<ReferralFields>("typed"); // before trimming
     QTest::addColumn<QString>("message");
@@ -131,27 +131,26 @@ void TestReferral::firstFailingCheckWins_data()
     QTest::newRow("valid") << validFields() << QString();
 }
 
-void TestReferral::firstFailingCheckWins()
+void TstReferral::firstFailingCheckWins()
 {
     QFETCH(ReferralFields, typed);
     QFETCH(QString, message);
-    QCOMPARE(referral_problem_text(referral_problem(trimmed_fields(typed))), message);
+    QCOMPARE(referralProblemText(referralProblem(trimmedFields(typed))), message);
 }
 
-void TestReferral::trimmingRemovesSpacesOnly()
+void TstReferral::trimmingRemovesSpacesOnly()
 {
-    QCOMPARE(trim_field_spaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-    QCOMPARE(trim_field_spaces(QStringLiteral("    ")), QString());
-    QCOMPARE(trim_field_spaces(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(trim_field_spaces(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
+    QCOMPARE(trimFieldSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    QCOMPARE(trimFieldSpaces(QStringLiteral("    ")), QString());
+    QCOMPARE(trimFieldSpaces(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(trimFieldSpaces(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
 }
 
-void TestReferral::addressKeepsParameterNamesAndOrder()
+void TstReferral::addressKeepsParameterNamesAndOrder()
 {
-    const QString address = referral_address(validFields());
+    const QString address = referralAddress(validFields());
     QVERIFY(address.startsWith(
-        site_base_address()
-        + QStringLiteral("/palmora-free/ssd.php?page=pxvs-refer-a-friend&taf1=Ann&taf2=")));
+        siteBaseAddress() + QStringLiteral("/palmora-free/ssd.php?page=pxvs-refer-a-friend&taf1=Ann&taf2=")));
     const auto parameters = decodedParameters(address);
     QStringList names;
     for (const auto &parameter : parameters)
@@ -160,11 +159,11 @@ void TestReferral::addressKeepsParameterNamesAndOrder()
              (QStringList {QStringLiteral("page"), QStringLiteral("taf1"), QStringLiteral("taf2"),
                            QStringLiteral("taf3"), QStringLiteral("taf4"), QStringLiteral("taf5"),
                            QStringLiteral("taf6")}));
-    QCOMPARE(parameters.last().second, product_folder_address());
-    QVERIFY(address.endsWith(QString::fromLatin1(QUrl::toPercentEncoding(product_folder_address()))));
+    QCOMPARE(parameters.last().second, productFolderAddress());
+    QVERIFY(address.endsWith(QString::fromLatin1(QUrl::toPercentEncoding(productFolderAddress()))));
 }
 
-void TestReferral::hostileTextSurvivesTheAddress_data()
+void TstReferral::hostileTextSurvivesTheAddress_data()
 {
     QTest::addColumn<ReferralFields>("fields");
     QTest::newRow("ampersand") << ReferralFields {
@@ -183,40 +182,40 @@ void TestReferral::hostileTextSurvivesTheAddress_data()
         QStringLiteral("s@\u043f\u0440.\u0440\u0444")};
 }
 
-void TestReferral::hostileTextSurvivesTheAddress()
+void TstReferral::hostileTextSurvivesTheAddress()
 {
     QFETCH(ReferralFields, fields);
-    const auto parameters = decodedParameters(referral_address(fields));
+    const auto parameters = decodedParameters(referralAddress(fields));
     QCOMPARE(parameters.size(), 7);
     QCOMPARE(parameters.at(1).second, fields.senderName);
     QCOMPARE(parameters.at(2).second, fields.senderEmail);
     QCOMPARE(parameters.at(3).second, fields.message);
     QCOMPARE(parameters.at(4).second, fields.friendName);
     QCOMPARE(parameters.at(5).second, fields.friendEmail);
-    QCOMPARE(parameters.at(6).second, product_folder_address());
+    QCOMPARE(parameters.at(6).second, productFolderAddress());
 
-    const QUrlQuery query {QUrl(referral_address(fields))};
+    const QUrlQuery query {QUrl(referralAddress(fields))};
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), fields.senderName);
     QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), fields.message);
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), product_folder_address());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), productFolderAddress());
 }
 
-void TestReferral::randomTextSurvivesTheAddress()
+void TstReferral::randomTextSurvivesTheAddress()
 {
     // Fixed start so a failure can be repeated.
     QRandomGenerator random(1207u);
     for (int round = 0; round < 500; ++round) {
         const ReferralFields fields {randomText(random, 40), randomText(random, 40), randomText(random, 200),
                                      randomText(random, 40), randomText(random, 40)};
-        const QString address = referral_address(fields);
+        const QString address = referralAddress(fields);
         const auto parameters = decodedParameters(address);
         QVERIFY2(parameters.size() == 7, qPrintable(address));
         const QStringList expected {fields.senderName, fields.senderEmail, fields.message,
-                                    fields.friendName, fields.friendEmail, product_folder_address()};
+                                    fields.friendName, fields.friendEmail, productFolderAddress()};
         for (int i = 0; i < 6; ++i)
             QVERIFY2(parameters.at(i + 1).second == expected.at(i), qPrintable(address));
     }
 }
 
-QTEST_GUILESS_MAIN(TestReferral)
+QTEST_GUILESS_MAIN(TstReferral)
 #include "tst_referral.moc"

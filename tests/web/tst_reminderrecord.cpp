@@ -7,7 +7,7 @@
 
 using palmora::ReminderRecord;
 
-class TestReminderRecord : public QObject {
+class TstReminderRecord : public QObject {
     Q_OBJECT
 private slots:
     void encodingRoundTrip_data();
@@ -18,7 +18,7 @@ private slots:
     void defaultStoreIsNamedAfterTheExecutable();
 };
 
-void TestReminderRecord::encodingRoundTrip_data()
+void TstReminderRecord::encodingRoundTrip_data()
 {
     QTest::addColumn<QString>("plain");
     QTest::newRow("key") << QStringLiteral("Duration");
@@ -28,7 +28,7 @@ void TestReminderRecord::encodingRoundTrip_data()
     QTest::newRow("slashes") << QStringLiteral("a/b\\c?d");
 }
 
-void TestReminderRecord::encodingRoundTrip()
+void TstReminderRecord::encodingRoundTrip()
 {
     QFETCH(QString, plain);
     const QString stored = ReminderRecord::encode(plain);
@@ -42,7 +42,7 @@ void TestReminderRecord::encodingRoundTrip()
     QCOMPARE(*decoded, plain);
 }
 
-void TestReminderRecord::storesKeyAndValueEncoded()
+void TstReminderRecord::storesKeyAndValueEncoded()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("palmora.ini"));
@@ -70,13 +70,13 @@ void TestReminderRecord::storesKeyAndValueEncoded()
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-11-17"));
 }
 
-void TestReminderRecord::absentRecordReadsEmpty()
+void TstReminderRecord::absentRecordReadsEmpty()
 {
     QTemporaryDir dir;
     QVERIFY(ReminderRecord(dir.filePath(QStringLiteral("none.ini"))).read().isEmpty());
 }
 
-void TestReminderRecord::unwritableStoreReportsFailure()
+void TstReminderRecord::unwritableStoreReportsFailure()
 {
     // A path below a plain file can never be created, whoever runs the test.
     QTemporaryDir dir;
@@ -88,11 +88,11 @@ void TestReminderRecord::unwritableStoreReportsFailure()
     QVERIFY(record.read().isEmpty());
 }
 
-void TestReminderRecord::defaultStoreIsNamedAfterTheExecutable()
+void TstReminderRecord::defaultStoreIsNamedAfterTheExecutable()
 {
     QCOMPARE(ReminderRecord::applicationName(), QStringLiteral("tst_reminderrecord"));
     QVERIFY(ReminderRecord::defaultSettingsFilePath().endsWith(QStringLiteral("/tst_reminderrecord.ini")));
 }
 
-QTEST_GUILESS_MAIN(TestReminderRecord)
+QTEST_GUILESS_MAIN(TstReminderRecord)
 #include "tst_reminderrecord.moc"

@@ -19,7 +19,7 @@ namespace {
 const QDate kToday(2026, 12, 7);
 } // namespace
 
-class TestUpdateReminder : public QObject {
+class TstUpdateReminder : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -35,13 +35,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestUpdateReminder::init()
+void TstUpdateReminder::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void TestUpdateReminder::decisionTable_data()
+void TstUpdateReminder::decisionTable_data()
 {
     QTest::addColumn<QString>("stored"); // empty: no record
     QTest::addColumn<int>("answer"); // 1 Yes, 0 No
@@ -62,7 +62,7 @@ void TestUpdateReminder::decisionTable_data()
     QTest::newRow("two years back, no") << daysFromToday(-730) << 0 << true << today;
 }
 
-void TestUpdateReminder::decisionTable()
+void TstUpdateReminder::decisionTable()
 {
     QFETCH(QString, stored);
     QFETCH(int, answer);
@@ -76,7 +76,7 @@ void TestUpdateReminder::decisionTable()
     MessageRecorder messages;
     messages.queueAnswer(answer ? MessageBox::Answer::Yes : MessageBox::Answer::No);
     UrlRecorder urls;
-    update_reminder(record, kToday);
+    runUpdateReminder(record, kToday);
 
     QCOMPARE(messages.count(), asks ? 1 : 0);
     if (asks) {
@@ -88,23 +88,23 @@ void TestUpdateReminder::decisionTable()
     }
     const bool opens = asks && answer == 1;
     QCOMPARE(urls.addresses(),
-             opens ? QStringList {page_address(QStringLiteral("download-web-page"))} : QStringList {});
+             opens ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
     QCOMPARE(ReminderRecord(path()).read(), storedAfter);
 
     // Whatever happened, the next start-up on the same day stays silent.
     messages.clear();
-    update_reminder(record, kToday);
+    runUpdateReminder(record, kToday);
     QCOMPARE(messages.count(), 0);
 }
 
-void TestUpdateReminder::questionWording()
+void TstUpdateReminder::questionWording()
 {
-    QCOMPARE(update_reminder_question(),
+    QCOMPARE(updateReminderQuestion(),
              QStringLiteral(
                  "There maybe an update to this software available\rDo you want to check for an update?"));
 }
 
-void TestUpdateReminder::unreadableRecordCountsAsFirstRun_data()
+void TstUpdateReminder::unreadableRecordCountsAsFirstRun_data()
 {
     QTest::addColumn<QString>("rawValue"); // written to the store as it is, not encoded
     QTest::newRow("plain old-style date") << QStringLiteral("07/11/2026");
@@ -114,29 +114,29 @@ void TestUpdateReminder::unreadableRecordCountsAsFirstRun_data()
     QTest::newRow("garbage") << QStringLiteral("%%%###");
 }
 
-void TestUpdateReminder::unreadableRecordCountsAsFirstRun()
+void TstUpdateReminder::unreadableRecordCountsAsFirstRun()
 {
     QFETCH(QString, rawValue);
     {
         QSettings settings(path(), QSettings::IniFormat);
         settings.setValue(QStringLiteral("Settings/") + ReminderRecord::storedKeyName(), rawValue);
     }
-    QCOMPARE(reminder_action(ReminderRecord(path()).read(), kToday), ReminderAction::RecordToday);
+    QCOMPARE(reminderAction(ReminderRecord(path()).read(), kToday), ReminderAction::RecordToday);
 
     MessageRecorder messages;
     UrlRecorder urls;
     ReminderRecord record(path());
-    update_reminder(record, kToday);
+    runUpdateReminder(record, kToday);
     QCOMPARE(messages.count(), 0);
     QVERIFY(urls.urls().isEmpty());
     // Repaired: the record now holds today, so the reminder counts from here.
     QCOMPARE(ReminderRecord(path()).read(), kToday.toString(Qt::ISODate));
 
-    update_reminder(record, kToday.addDays(15));
+    runUpdateReminder(record, kToday.addDays(15));
     QCOMPARE(messages.count(), 1);
 }
 
-void TestUpdateReminder::unwritableStoreStillLetsStartUpGoOn()
+void TstUpdateReminder::unwritableStoreStillLetsStartUpGoOn()
 {
     QFile blocker(m_dir->filePath(QStringLiteral("plainfile")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -146,12 +146,12 @@ void TestUpdateReminder::unwritableStoreStillLetsStartUpGoOn()
     MessageRecorder messages;
     UrlRecorder urls;
     // Nothing can be stored, so every start-up looks like the first: no question.
-    update_reminder(record, kToday);
-    update_reminder(record, kToday.addDays(30));
+    runUpdateReminder(record, kToday);
+    runUpdateReminder(record, kToday.addDays(30));
     QCOMPARE(messages.count(), 0);
     QVERIFY(urls.urls().isEmpty());
     QVERIFY(record.read().isEmpty());
 }
 
-QTEST_MAIN(TestUpdateReminder)
+QTEST_MAIN(TstUpdateReminder)
 #include "tst_updatereminder.moc"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "common/environment.h"
+#include "web/exitscreen.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace palmora {
+
+class SingleInstanceGuard;
+
+// Runs the program from start to end: start-up, the one-copy lock, the step from
+// the main window to the exit screen, and the one place the program ends. Never
+// shown.
+class ApplicationController : public QObject {
+    Q_OBJECT
+public:
+    explicit ApplicationController(Environment env, QObject *parent = nullptr);
+    ~ApplicationController() override;
+
+    // Returns false when another copy is running: the caller then ends at once.
+    bool start();
+    // Unloads every open window and ends the event loop; safe to call again
+    // while a call is under way.
+    void quit();
+
+    MainWindow *mainWindow() const { return m_main; }
+    // The exit screen, once the main window has been closed.
+    ExitScreen *exitScreen() const { return m_exitScreen; }
+    bool isQuitting() const { return m_quitting; }
+
+private:
+    void onMainWindowClosing();
+
+    Environment m_env;
+    std::unique_ptr<SingleInstanceGuard> m_guard;
+    QPointer<MainWindow> m_main;
+    QPointer<ExitScreen> m_exitScreen;
+    bool m_quitting = false;
+};
+
+} // namespace palmora

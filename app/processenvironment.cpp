@@ -1,0 +1,19 @@
+#include "app/processenvironment.h"
+
+#include "app/singleinstanceguard.h"
+#include "common/randomsource.h"
+#include "goals/goalfolder.h"
+
+namespace palmora {
+
+Environment processEnvironment()
+{
+    Environment env;
+    env.goalFolder = chooseGoalFolder();
+    env.today = [] { return QDate::currentDate(); };
+    env.random = std::make_shared<GeneratorRandomSource>();
+    env.lockFilePath = SingleInstanceGuard::defaultLockFilePath();
+    return env;
+}
+
+} // namespace palmora

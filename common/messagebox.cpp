@@ -1,0 +1,67 @@
+#include "common/messagebox.h"
+
+#include <QMessageBox>
+
+namespace palmora {
+
+namespace {
+MessageBox::Handler &handler()
+{
+    static MessageBox::Handler instance;
+    return instance;
+}
+} // namespace
+
+QString MessageBox::displayTitle()
+{
+    return QStringLiteral("Palmora");
+}
+
+MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
+                                    Answer defaultAnswer, const QString &title)
+{
+    Request request {title.isEmpty() ? displayTitle() : title, text, icon, buttons, defaultAnswer};
+    if (handler())
+        return handler()(request);
+
+    // A lone carriage return separates sentences in some messages; show it as a line break.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, request.title,
+                    shown, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == Buttons::YesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+MessageBox::Answer MessageBox::information(QWidget *parent, const QString &text)
+{
+    return show(parent, text, Icon::Information);
+}
+
+MessageBox::Answer MessageBox::critical(QWidget *parent, const QString &text)
+{
+    return show(parent, text, Icon::Critical);
+}
+
+MessageBox::Answer MessageBox::question(QWidget *parent, const QString &text, Icon icon)
+{
+    return show(parent, text, icon, Buttons::YesNo, Answer::Yes);
+}
+
+void MessageBox::setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace palmora

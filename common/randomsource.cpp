@@ -1,0 +1,24 @@
+#include "common/randomsource.h"
+
+#include <QRandomGenerator>
+
+namespace palmora {
+
+GeneratorRandomSource::GeneratorRandomSource()
+    : m_engine(QRandomGenerator::system()->generate64())
+{
+}
+
+GeneratorRandomSource::GeneratorRandomSource(std::uint64_t initialState)
+    : m_engine(initialState)
+{
+}
+
+double GeneratorRandomSource::uniform()
+{
+    double u = m_distribution(m_engine);
+    // uniform_real_distribution may return the upper bound through rounding.
+    return u < 1.0 ? u : 0.0;
+}
+
+} // namespace palmora

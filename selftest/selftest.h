@@ -1,0 +1,68 @@
+#pragma once
+
+#include "selftest/testcomposer.h"
+#include "selftest/testreport.h"
+#include "selftest/testsheet.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace palmora {
+
+class PictureList;
+class RandomSource;
+class TestOptionsPage;
+class TestQuestionPage;
+class TestResultPage;
+class TopicCatalogue;
+
+// The self-test section: its three frames (options, question, result) and the
+// test that runs through them.
+class SelfTest : public QObject {
+    Q_OBJECT
+public:
+    SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
+             QObject *parent = nullptr);
+    ~SelfTest() override;
+
+    TestOptionsPage *optionsPage() const { return m_options; }
+    TestQuestionPage *questionPage() const { return m_question; }
+    TestResultPage *resultPage() const { return m_result; }
+
+    const TestSheet &sheet() const { return m_sheet; }
+    // The question on screen (or the last one shown).
+    const Question &question() const { return m_current; }
+
+    // "Click Here To Start The Test": composes a test of the chosen kind and
+    // shows its first question.
+    void startTest();
+    // "Next Question": records the selected answer and moves on.
+    void nextQuestion();
+    // "Start Test Once More": back to the choice of kind, none selected.
+    void startAgain();
+
+signals:
+    // Bring one of the test's pages to the front.
+    void showPageRequested(QWidget *page);
+    void backToMainRequested();
+
+private:
+    // Draws fresh distractors and a position for the current question and shows it.
+    void drawNextQuestion();
+    void showQuestion();
+    void buildReport();
+
+    TopicCatalogue &m_catalogue;
+    const PictureList &m_pictures;
+    RandomSource &m_random;
+    // Watched, since the stack they are put into may delete them first.
+    QPointer<TestOptionsPage> m_options;
+    QPointer<TestQuestionPage> m_question;
+    QPointer<TestResultPage> m_result;
+    TestSheet m_sheet;
+    Question m_current;
+    // A test has been composed and its report is not yet written.
+    bool m_running = false;
+};
+
+} // namespace palmora

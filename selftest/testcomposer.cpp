@@ -1,0 +1,79 @@
+#include "selftest/testcomposer.h"
+
+#include "common/randomsource.h"
+
+#include <cmath>
+
+namespace palmora {
+
+namespace {
+
+// floor(n * u) for u in [0, 1); clamped so that a source returning 1.0 by
+// mistake can never index past the end.
+int drawBelow(int n, RandomSource &random)
+{
+    const int k = static_cast<int>(std::floor(n * random.uniform()));
+    return k < 0 ? 0 : (k >= n ? n - 1 : k);
+}
+
+// Index 22 is never drawn: only 0 to 21 are candidates.
+constexpr int kTopicDrawRange = 22;
+constexpr int kPositionDrawRange = 4;
+
+} // namespace
+
+QList<TopicIndex> drawTopicList(int count, RandomSource &random)
+{
+    QList<TopicIndex> list;
+    list.reserve(count);
+    while (list.size() < count) {
+        const auto t = static_cast<TopicIndex>(drawBelow(kTopicDrawRange, random));
+        if (isEligibleTopic(t) && !list.contains(t))
+            list.append(t);
+    }
+    return list;
+}
+
+int drawCorrectPosition(RandomSource &random)
+{
+    return drawBelow(kPositionDrawRange, random);
+}
+
+std::array<TopicIndex, kOptionCount> Question::optionTopics() const
+{
+    std::array<TopicIndex, kOptionCount> topics = distractors;
+    topics[correctPosition] = topic;
+    return topics;
+}
+
+std::array<QString, kOptionCount> Question::optionTexts(const TopicCatalogue &catalogue, TestMode mode) const
+{
+    const std::array<TopicIndex, kOptionCount> topics = optionTopics();
+    std::array<QString, kOptionCount> texts;
+    for (int k = 0; k < kOptionCount; ++k)
+        texts[k] = topicText(catalogue, topics[k], mode);
+    return texts;
+}
+
+Question drawQuestion(TopicIndex topic, RandomSource &random)
+{
+    Question question;
+    question.topic = topic;
+    const QList<TopicIndex> distractors = drawTopicList(kOptionCount, random);
+    for (int k = 0; k < kOptionCount; ++k)
+        question.distractors[k] = distractors[k];
+    question.correctPosition = drawCorrectPosition(random);
+    return question;
+}
+
+TestSheet composeTest(TestMode mode, RandomSource &random)
+{
+    TestSheet sheet;
+    sheet.mode = mode;
+    const QList<TopicIndex> topics = drawTopicList(kQuestionCount, random);
+    for (int i = 0; i < kQuestionCount; ++i)
+        sheet.questionTopics[i] = topics[i];
+    return sheet;
+}
+
+} // namespace palmora

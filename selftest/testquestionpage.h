@@ -1,0 +1,54 @@
+#pragma once
+
+#include "selftest/testsheet.h"
+
+#include <QGroupBox>
+#include <QImage>
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+
+namespace Ui {
+class TestQuestionPage;
+}
+
+namespace palmora {
+
+class WrappingRadioButton;
+
+// "Test": one question's picture, the topic's name and the five answer options.
+class TestQuestionPage : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TestQuestionPage(QWidget *parent = nullptr);
+    ~TestQuestionPage() override;
+
+    // Puts a question on screen. The selection of the options is left as it is.
+    void showQuestion(const QString &name, bool nameVisible, const QImage &picture,
+                      const std::array<QString, kOptionCount> &optionTexts);
+
+    // Index of the first selected option, or -1.
+    int selectedOption() const;
+    // The caption of option k, exactly as shown.
+    QString optionText(int k) const;
+    void clearSelection();
+
+    WrappingRadioButton *option(int k) const { return m_option.at(k); }
+    QLabel *nameLabel() const;
+    QLabel *pictureLabel() const;
+    QPushButton *nextQuestionButton() const;
+
+signals:
+    void nextQuestionRequested();
+
+private:
+    std::unique_ptr<Ui::TestQuestionPage> ui;
+    std::array<WrappingRadioButton *, kOptionCount> m_option {};
+    QButtonGroup *m_group = nullptr;
+};
+
+} // namespace palmora

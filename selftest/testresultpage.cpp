@@ -1,0 +1,148 @@
+#include "selftest/testresultpage.h"
+
+#include "ui_testresultpage.h"
+
+#include "common/messagebox.h"
+#include "common/theme.h"
+#include "selftest/reportprinter.h"
+#include "web/sitepages.h"
+
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTextCursor>
+
+namespace palmora {
+
+namespace {
+
+void emptyClipboard()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+} // namespace
+
+TestResultPage::TestResultPage(QWidget *parent)
+    : QGroupBox(parent)
+    , ui(std::make_unique<Ui::TestResultPage>())
+    , m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
+    , m_printer(m_defaultPrinter.get())
+{
+    ui->setupUi(this);
+    Theme::styleSectionFrame(this);
+
+    // Dark text on light cyan whatever the desktop's theme says.
+    Theme::setColors(ui->resultBox, Qt::black, Theme::kLightCyan);
+    ui->resultBox->viewport()->setAutoFillBackground(true);
+    ui->resultBox->setFont(reportFont());
+    ui->printBuffer->setFont(reportFont());
+    Theme::setColors(ui->printBuffer, Qt::black, Qt::white);
+    ui->printBuffer->setVisible(false);
+    ui->resultBox->setAccessibleName(tr("Test report"));
+    ui->printBuffer->setAccessibleName(tr("Print buffer"));
+
+    // Whatever the user copied elsewhere does not survive a look at the report.
+    ui->resultBox->viewport()->setMouseTracking(true);
+    ui->resultBox->viewport()->installEventFilter(this);
+    connect(ui->resultBox, &QTextEdit::textChanged, this, &emptyClipboard);
+
+    connect(ui->printButton, &QPushButton::clicked, this, &TestResultPage::printReport);
+    connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
+}
+
+TestResultPage::~TestResultPage() = default;
+
+bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->resultBox->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            emptyClipboard();
+            break;
+        default:
+            break;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void TestResultPage::showReport(const TestReport &report)
+{
+    m_reportText = report.text;
+    writeReport(*ui->resultBox->document(), report);
+    ui->resultBox->moveCursor(QTextCursor::Start);
+}
+
+QString TestResultPage::resultBoxText() const
+{
+    return plainTextCrlf(*ui->resultBox->document());
+}
+
+QString TestResultPage::printBufferText() const
+{
+    return plainTextCrlf(*ui->printBuffer->document());
+}
+
+void TestResultPage::setReportPrinter(ReportPrinter *printer)
+{
+    m_printer = printer ? printer : m_defaultPrinter.get();
+}
+
+void TestResultPage::printReport()
+{
+    // The printout carries the box's text as it stands, without the bold.
+    writePlain(*ui->printBuffer->document(), composePrintBuffer(resultBoxText(), siteBaseAddress()));
+    ui->printBuffer->moveCursor(QTextCursor::Start);
+
+    const PrintResult result = m_printer->print(*ui->printBuffer->document());
+    switch (result.status) {
+    case PrintResult::Status::HandedOver:
+        break;
+    case PrintResult::Status::NoPrinterInstalled:
+        MessageBox::critical(this,
+                             tr("The test results were not printed because no printer is installed "
+                                "on this computer.\n\nInstall a printer, make it the default printer "
+                                "and press \"Print Test Results\" again."));
+        break;
+    case PrintResult::Status::NoDefaultPrinter:
+        MessageBox::critical(this,
+                             tr("The test results were not printed because none of the installed "
+                                "printers is set as the default printer.\n\nChoose a default printer "
+                                "and press \"Print Test Results\" again."));
+        break;
+    case PrintResult::Status::NotStarted:
+        MessageBox::critical(this,
+                             tr("The test results were not printed: the printer \"%1\" did not accept "
+                                "the print job.\n\nCheck that the printer is ready and press \"Print "
+                                "Test Results\" again.")
+                                 .arg(result.printerName));
+        break;
+    }
+}
+
+QTextEdit *TestResultPage::resultBox() const
+{
+    return ui->resultBox;
+}
+
+QTextEdit *TestResultPage::printBuffer() const
+{
+    return ui->printBuffer;
+}
+
+QPushButton *TestResultPage::printButton() const
+{
+    return ui->printButton;
+}
+
+QPushButton *TestResultPage::startAgainButton() const
+{
+    return ui->startAgainButton;
+}
+
+} // namespace palmora

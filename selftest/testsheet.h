@@ -1,0 +1,33 @@
+#pragma once
+
+#include "content/topiccatalogue.h"
+
+#include <QString>
+
+#include <array>
+
+namespace palmora {
+
+// Which catalogue column a test's answer options come from.
+enum class TestMode { ByName, BySignificance, ByLocationShape };
+
+inline constexpr int kQuestionCount = 10;
+inline constexpr int kOptionCount = 5;
+
+// The test being taken: fixed at composition, filled by the answers and emptied
+// again once its report has been written.
+struct TestSheet {
+    std::array<TopicIndex, kQuestionCount> questionTopics {};
+    // The text of the option chosen for each question, exactly as it was shown.
+    std::array<QString, kQuestionCount> givenAnswers {};
+    int currentQuestion = 0;
+    TestMode mode = TestMode::ByName;
+
+    void clear();
+    bool isFinished() const { return currentQuestion >= kQuestionCount; }
+};
+
+// The text of topic t in the column that the mode asks about.
+QString topicText(const TopicCatalogue &catalogue, int t, TestMode mode);
+
+} // namespace palmora

@@ -1,0 +1,166 @@
+#include "app/applicationcontroller.h"
+#include "app/mainwindow.h"
+#include "app/singleinstanceguard.h"
+#include "common/appidentity.h"
+
+#include "messagerecorder.h"
+#include "testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace palmora;
+
+class TstApplicationController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void guardRefusesSecondHolderAndTakesOverDeadOne();
+    void secondCopyShowsMessageAndTouchesNothing();
+    void killedCopyDoesNotBlockNextStart();
+    void unusableLockFolderNeverKeepsUserOut();
+    void firstStartOpensMainWindowOnStartPage();
+    void quitApplicationClosesEveryWindowOnce();
+
+private:
+    // Starts a process that holds the lock at path; returns once it holds it.
+    std::unique_ptr<QProcess> startHolder(const QString &path);
+};
+
+std::unique_ptr<QProcess> TstApplicationController::startHolder(const QString &path)
+{
+    auto holder = std::make_unique<QProcess>();
+    holder->start(QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder"), {path});
+    if (!holder->waitForStarted(10000) || !holder->waitForReadyRead(10000))
+        return {};
+    if (holder->readLine().trimmed() != "locked")
+        return {};
+    return holder;
+}
+
+void TstApplicationController::guardRefusesSecondHolderAndTakesOverDeadOne()
+{
+    testing::TestEnvironment test;
+    auto holder = startHolder(test.env.lockFilePath);
+    QVERIFY(holder);
+
+    SingleInstanceGuard second(test.env.lockFilePath);
+    QCOMPARE(second.acquire(), SingleInstanceGuard::Result::AlreadyRunning);
+
+    holder->kill(); // SIGKILL: the lock file stays behind
+    QVERIFY(holder->waitForFinished(10000));
+    QVERIFY(QFile::exists(test.env.lockFilePath));
+    QCOMPARE(second.acquire(), SingleInstanceGuard::Result::Acquired);
+
+    // And now this one keeps a new holder out.
+    auto late = std::make_unique<QProcess>();
+    late->start(QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder"),
+                {test.env.lockFilePath});
+    QVERIFY(late->waitForFinished(10000));
+    QCOMPARE(late->exitCode(), 1);
+}
+
+void TstApplicationController::secondCopyShowsMessageAndTouchesNothing()
+{
+    testing::TestEnvironment test;
+    auto holder = startHolder(test.env.lockFilePath);
+    QVERIFY(holder);
+    QFile lock(test.env.lockFilePath);
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    const QByteArray lockBefore = lock.readAll();
+    lock.close();
+
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    QVERIFY(!startup.start());
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Application is already running")});
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Information);
+    QCOMPARE(messages.last().buttons, MessageBox::Buttons::Ok);
+    QCOMPARE(messages.last().title, QStringLiteral("Palmora"));
+    QVERIFY(!startup.mainWindow());
+    QVERIFY(startup.isQuitting());
+
+    // No goal file was created, and the running copy's lock is as it was.
+    const QStringList files = QDir(test.env.goalFolder).entryList(QDir::Files);
+    QCOMPARE(files, QStringList {QStringLiteral("palmora.lock")});
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(lock.readAll(), lockBefore);
+    QCOMPARE(holder->state(), QProcess::Running);
+    holder->kill();
+    holder->waitForFinished(10000);
+}
+
+void TstApplicationController::killedCopyDoesNotBlockNextStart()
+{
+    testing::TestEnvironment test;
+    auto holder = startHolder(test.env.lockFilePath);
+    QVERIFY(holder);
+    holder->kill();
+    QVERIFY(holder->waitForFinished(10000));
+
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    QVERIFY(startup.start());
+    QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
+    QVERIFY(startup.mainWindow());
+    startup.quit();
+}
+
+void TstApplicationController::unusableLockFolderNeverKeepsUserOut()
+{
+    testing::TestEnvironment test;
+    test.env.lockFilePath = test.folder.filePath(QStringLiteral("no/such/folder/palmora.lock"));
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    QVERIFY(startup.start());
+    QVERIFY(startup.mainWindow());
+    QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
+    startup.quit();
+}
+
+void TstApplicationController::firstStartOpensMainWindowOnStartPage()
+{
+    testing::TestEnvironment test;
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    QVERIFY(startup.start());
+    MainWindow *main = startup.mainWindow();
+    QVERIFY(main);
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QCOMPARE(main->currentSection(), MainWindow::Section::StartPage);
+    QCOMPARE(main->windowTitle(), AppIdentity::windowCaption());
+    QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+    startup.quit();
+}
+
+void TstApplicationController::quitApplicationClosesEveryWindowOnce()
+{
+    testing::TestEnvironment test;
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    QVERIFY(startup.start());
+    QPointer<MainWindow> main = startup.mainWindow();
+    QVERIFY(main);
+    QWidget other;
+    other.show();
+
+    // The event loop the program runs in ends as soon as quit is called.
+    QTimer::singleShot(0, &startup, [&startup] {
+        startup.quit();
+        startup.quit(); // a second call while the first finishes is harmless
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!other.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull()); // the main window unloaded itself
+    // The lock is free again for the next start.
+    SingleInstanceGuard next(test.env.lockFilePath);
+    QCOMPARE(next.acquire(), SingleInstanceGuard::Result::Acquired);
+}
+
+QTEST_MAIN(TstApplicationController)
+#include "tst_applicationcontroller.moc"

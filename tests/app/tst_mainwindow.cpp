@@ -1,0 +1,290 @@
+#include "app/mainwindow.h"
+
+#include "memorize/topicbrowser.h"
+#include "messagerecorder.h"
+#include "testenvironment.h"
+#include "urlrecorder.h"
+#include "web/sitepages.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace palmora;
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnStartPageWithNothingSelected();
+    void frameCaptions_data();
+    void frameCaptions();
+    void proceedWithoutOptionAsksForOne();
+    void proceedOpensChosenSection_data();
+    void proceedOpensChosenSection();
+    void backToMainKeepsStateOfStartPageAndSection();
+    void browserAlreadyShowsFirstTopic();
+    void menuItemsOpenTheirPages_data();
+    void menuItemsOpenTheirPages();
+    void linkLabelsOpenTheirPages_data();
+    void linkLabelsOpenTheirPages();
+    void makeMoneyCannotBeChosen();
+    void fixedSizeAndCaption();
+    void closingAnnouncesUnloadOnce();
+
+private:
+    QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
+    template<typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+
+    std::unique_ptr<testing::TestEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<testing::MessageRecorder> m_messages;
+    std::unique_ptr<testing::UrlRecorder> m_urls;
+};
+
+void TstMainWindow::init()
+{
+    m_env = std::make_unique<testing::TestEnvironment>();
+    m_messages = std::make_unique<testing::MessageRecorder>();
+    m_urls = std::make_unique<testing::UrlRecorder>();
+    m_window = std::make_unique<MainWindow>(m_env->env);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TstMainWindow::cleanup()
+{
+    m_window.reset();
+    m_urls.reset();
+    m_messages.reset();
+    m_env.reset();
+}
+
+void TstMainWindow::opensOnStartPageWithNothingSelected()
+{
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
+    for (const char *name : {"memorizeChoice", "testChoice", "goalsChoice"}) {
+        auto *option = child<QRadioButton>(name);
+        QVERIFY(option);
+        QVERIFY(!option->isChecked());
+    }
+    QCOMPARE(m_messages->count(), 0);
+}
+
+void TstMainWindow::frameCaptions_data()
+{
+    QTest::addColumn<MainWindow::Section>("section");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("browser") << MainWindow::Section::TopicBrowser << "topicBrowser"
+                             << "Memorize Palmistry";
+    QTest::newRow("options") << MainWindow::Section::TestOptions << "testOptionsPage"
+                             << "Test Options";
+    QTest::newRow("goals") << MainWindow::Section::Goals << "goalsPage"
+                           << "Goal";
+    QTest::newRow("question") << MainWindow::Section::TestQuestion << "testQuestionPage"
+                              << "Test";
+    QTest::newRow("result") << MainWindow::Section::TestResult << "testResultPage"
+                            << "Test Result";
+    QTest::newRow("start page") << MainWindow::Section::StartPage << "startPage"
+                                << "";
+}
+
+void TstMainWindow::frameCaptions()
+{
+    QFETCH(MainWindow::Section, section);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QGroupBox *frame = m_window->sectionFrame(section);
+    QVERIFY(frame);
+    QCOMPARE(frame->objectName(), name);
+    QCOMPARE(frame->title(), caption);
+    m_window->showSection(section);
+    QCOMPARE(m_window->currentSection(), section);
+    QVERIFY(frame->isVisible());
+}
+
+void TstMainWindow::proceedWithoutOptionAsksForOne()
+{
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("Please select an option")});
+    QCOMPARE(m_messages->last().icon, MessageBox::Icon::Critical);
+    QCOMPARE(m_messages->last().title, QStringLiteral("Palmora"));
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
+}
+
+void TstMainWindow::proceedOpensChosenSection_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<MainWindow::Section>("section");
+    QTest::newRow("memorize") << "memorizeChoice" << MainWindow::Section::TopicBrowser;
+    QTest::newRow("test") << "testChoice" << MainWindow::Section::TestOptions;
+    QTest::newRow("goals") << "goalsChoice" << MainWindow::Section::Goals;
+}
+
+void TstMainWindow::proceedOpensChosenSection()
+{
+    QFETCH(QString, option);
+    QFETCH(MainWindow::Section, section);
+    auto *button = m_window->findChild<QRadioButton *>(option);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    QVERIFY(button->isChecked());
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage); // choosing alone moves nothing
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QCOMPARE(m_window->currentSection(), section);
+    QCOMPARE(m_messages->count(), 0);
+}
+
+void TstMainWindow::backToMainKeepsStateOfStartPageAndSection()
+{
+    auto *memorize = child<QRadioButton>("memorizeChoice");
+    auto *goals = child<QRadioButton>("goalsChoice");
+    goals->setChecked(true);
+    memorize->setChecked(true);
+    QVERIFY(!goals->isChecked()); // one group
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::TopicBrowser);
+
+    auto *next = child<QPushButton>("nextButton");
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(m_window->topicBrowser()->currentTopic(), 5);
+
+    QTest::mouseClick(m_window->sectionFrame(MainWindow::Section::TopicBrowser)
+                          ->findChild<QPushButton *>(QStringLiteral("backToMainButton")),
+                      Qt::LeftButton);
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
+    QVERIFY(memorize->isChecked());
+
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::TopicBrowser);
+    QCOMPARE(m_window->topicBrowser()->currentTopic(), 5);
+    QCOMPARE(child<QLabel>("nameLabel")->text(), m_window->catalogue().topicName(5));
+
+    // The other two "Back To Main" buttons lead to the start page as well.
+    for (const MainWindow::Section section : {MainWindow::Section::TestOptions, MainWindow::Section::Goals}) {
+        m_window->showSection(section);
+        auto *back =
+            m_window->sectionFrame(section)->findChild<QPushButton *>(QStringLiteral("backToMainButton"));
+        QVERIFY(back);
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
+    }
+}
+
+void TstMainWindow::browserAlreadyShowsFirstTopic()
+{
+    QCOMPARE(m_window->topicBrowser()->currentTopic(), 0);
+    QCOMPARE(child<QLabel>("nameLabel")->text(), QStringLiteral("Shape of Hands - Square Hand"));
+    QCOMPARE(child<QLabel>("significanceLabel")->text(), m_window->catalogue().significance(0));
+    QCOMPARE(child<QLabel>("shapeLocationLabel")->text(), m_window->catalogue().shapeLocation(0));
+}
+
+void TstMainWindow::menuItemsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("online help") << "onlineHelpAction"
+                                 << "help-web-page";
+    QTest::newRow("visit us") << "visitUsAction"
+                              << "home-page";
+    QTest::newRow("update") << "checkUpdateAction"
+                            << "download-web-page";
+    QTest::newRow("donate") << "donateAction"
+                            << "donate";
+}
+
+void TstMainWindow::menuItemsOpenTheirPages()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, key);
+    m_window->showSection(MainWindow::Section::Goals);
+    QAction *menuItem = m_window->findChild<QAction *>(item);
+    QVERIFY(menuItem);
+    QVERIFY(menuItem->isEnabled());
+    menuItem->trigger();
+    const QString expected = siteBaseAddress() + QStringLiteral("/palmora-free/ssd.php?page=") + key;
+    QCOMPARE(m_urls->addresses(), QStringList {expected});
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::Goals);
+    menuItem->trigger();
+    QCOMPARE(m_urls->addresses(), (QStringList {expected, expected}));
+}
+
+void TstMainWindow::linkLabelsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("forum") << "homePageLink"
+                           << "home-page";
+    QTest::newRow("branding") << "brandingLink"
+                              << "fully-branded";
+}
+
+void TstMainWindow::linkLabelsOpenTheirPages()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    m_window->showSection(MainWindow::Section::TopicBrowser);
+    auto *link = m_window->findChild<QLabel *>(label);
+    QVERIFY(link);
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(m_urls->addresses(),
+             QStringList {siteBaseAddress() + QStringLiteral("/palmora-free/ssd.php?page=") + key});
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::TopicBrowser);
+    QTest::mouseClick(link, Qt::RightButton);
+    QCOMPARE(m_urls->urls().size(), 1);
+}
+
+void TstMainWindow::makeMoneyCannotBeChosen()
+{
+    QAction *makeMoney = action("makeMoneyAction");
+    QVERIFY(makeMoney);
+    QCOMPARE(makeMoney->text(), QStringLiteral("&Make Money Online"));
+    QVERIFY(!makeMoney->isEnabled());
+    makeMoney->trigger(); // a disabled action ignores it
+    QVERIFY(m_urls->urls().isEmpty());
+
+    QStringList topLevel;
+    for (QAction *entry : m_window->menuBar()->actions())
+        topLevel.append(entry->text());
+    QCOMPARE(topLevel, (QStringList {"&File", "&Help", "&Donate", "&Make Money Online"}));
+    QStringList help;
+    for (QAction *entry : child<QMenu>("helpMenu")->actions())
+        help.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    QCOMPARE(help,
+             (QStringList {"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                           "&About Software"}));
+}
+
+void TstMainWindow::fixedSizeAndCaption()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(775, 461));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(child<QLabel>("homePageLink")->text().contains(siteHostName()));
+}
+
+void TstMainWindow::closingAnnouncesUnloadOnce()
+{
+    QSignalSpy unloading(m_window.get(), &MainWindow::unloading);
+    action("exitAction")->trigger();
+    QCOMPARE(unloading.count(), 1);
+    QVERIFY(!m_window->isVisible());
+}
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,394 @@
+#include "common/randomsource.h"
+#include "content/picturelist.h"
+#include "content/topiccatalogue.h"
+#include "messagerecorder.h"
+#include "scriptedrandomsource.h"
+#include "selftest/selftest.h"
+#include "selftest/testoptionspage.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/testresultpage.h"
+#include "selftest/wrappingradiobutton.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace palmora;
+using palmora::testing::MessageRecorder;
+
+namespace {
+
+// The self-test's frames stacked as the main window stacks them.
+struct Harness {
+    explicit Harness(RandomSource &random)
+        : test(catalogue, pictures, random)
+    {
+        catalogue.fill();
+        stack.addWidget(test.optionsPage());
+        stack.addWidget(test.questionPage());
+        stack.addWidget(test.resultPage());
+        QObject::connect(&test, &SelfTest::showPageRequested, &stack, [this](QWidget *page) {
+            pages.append(page);
+            stack.setCurrentWidget(page);
+        });
+        stack.show();
+    }
+
+    void start(int kind)
+    {
+        QTest::mouseClick(test.optionsPage()->modeChoice(kind), Qt::LeftButton);
+        QTest::mouseClick(test.optionsPage()->startTestButton(), Qt::LeftButton);
+    }
+
+    QString rightText() const
+    {
+        const Question &q = test.question();
+        return topicText(catalogue, q.topic, test.sheet().mode);
+    }
+
+    // An option whose text is not the right one.
+    int wrongOption() const
+    {
+        for (int k = 0; k < kOptionCount; ++k) {
+            if (test.questionPage()->optionText(k) != rightText())
+                return k;
+        }
+        return -1;
+    }
+
+    void choose(int k)
+    {
+        // The click lands on the wrapped text's far corner, not on the indicator.
+        WrappingRadioButton *option = test.questionPage()->option(k);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 4, option->height() - 4));
+    }
+
+    void next() { QTest::mouseClick(test.questionPage()->nextQuestionButton(), Qt::LeftButton); }
+
+    TopicCatalogue catalogue;
+    PictureList pictures;
+    SelfTest test;
+    QStackedWidget stack;
+    QList<QWidget *> pages;
+};
+
+} // namespace
+
+class TstSelfTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startWithoutKindOnlyWarns();
+    void nextWithoutAnswerOnlyWarns();
+    void questionShowsItsTopic_data();
+    void questionShowsItsTopic();
+    void wholeTest_data();
+    void wholeTest();
+    void eitherOfTwoEqualOptionsIsRight_data();
+    void eitherOfTwoEqualOptionsIsRight();
+    void secondReportReplacesFirstAndRestart();
+    void resultBoxEmptiesClipboard();
+    void resultBoxReadableOnLightCyan();
+};
+
+void TstSelfTest::startWithoutKindOnlyWarns()
+{
+    GeneratorRandomSource random(1u);
+    Harness h(random);
+    MessageRecorder messages;
+    QTest::mouseClick(h.test.optionsPage()->startTestButton(), Qt::LeftButton);
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QVERIFY(h.pages.isEmpty());
+
+    h.start(1);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(h.pages, QList<QWidget *> {h.test.questionPage()});
+    QCOMPARE(h.test.questionPage()->title(), QStringLiteral("Test"));
+
+    QSignalSpy back(&h.test, &SelfTest::backToMainRequested);
+    QTest::mouseClick(h.test.optionsPage()->backToMainButton(), Qt::LeftButton);
+    QCOMPARE(back.count(), 1);
+}
+
+void TstSelfTest::nextWithoutAnswerOnlyWarns()
+{
+    palmora::testing::ScriptedRandomSource random;
+    for (int t = 0; t < kQuestionCount; ++t)
+        random.appendIndex(t, 22);
+    for (const int t : {15, 16, 17, 18, 19})
+        random.appendIndex(t, 22);
+    random.appendIndex(2, 4);
+    for (const int t : {21, 20, 19, 18, 17})
+        random.appendIndex(t, 22);
+    random.appendIndex(3, 4);
+    Harness h(random);
+    MessageRecorder messages;
+    h.start(0);
+    QCOMPARE(random.drawn(), 16);
+
+    h.next();
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select an answer")});
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QCOMPARE(h.test.sheet().currentQuestion, 0);
+    QVERIFY(h.test.sheet().givenAnswers[0].isEmpty());
+    QCOMPARE(random.drawn(), 16);
+    QCOMPARE(h.stack.currentWidget(), h.test.questionPage());
+
+    // The same press records the answer once one is selected.
+    h.choose(2);
+    h.next();
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(h.test.sheet().currentQuestion, 1);
+    QCOMPARE(h.test.sheet().givenAnswers[0], h.catalogue.topicName(0));
+    QCOMPARE(random.drawn(), 22);
+    QCOMPARE(h.test.question().topic, TopicIndex(1));
+    QCOMPARE(h.test.question().correctPosition, 3);
+    QCOMPARE(h.test.questionPage()->optionText(3), h.catalogue.topicName(1));
+    QCOMPARE(h.test.questionPage()->optionText(0), h.catalogue.topicName(21));
+    QCOMPARE(h.test.questionPage()->optionText(4), h.catalogue.topicName(17));
+}
+
+void TstSelfTest::questionShowsItsTopic_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("by name") << 0;
+    QTest::newRow("by significance") << 1;
+    QTest::newRow("by location / shape") << 2;
+}
+
+void TstSelfTest::questionShowsItsTopic()
+{
+    QFETCH(int, kind);
+    GeneratorRandomSource random(99u + kind);
+    Harness h(random);
+    h.start(kind);
+    const TestMode mode = TestMode(kind);
+    QCOMPARE(h.test.sheet().mode, mode);
+
+    for (int i = 0; i < kQuestionCount; ++i) {
+        const Question &q = h.test.question();
+        QCOMPARE(q.topic, h.test.sheet().questionTopics[i]);
+        TestQuestionPage *page = h.test.questionPage();
+        QCOMPARE(page->selectedOption(), -1);
+        QCOMPARE(page->nameLabel()->isVisible(), mode != TestMode::ByName);
+        QCOMPARE(page->nameLabel()->text(), h.catalogue.topicName(q.topic));
+        for (int k = 0; k < kOptionCount; ++k) {
+            QCOMPARE(page->optionText(k), topicText(h.catalogue, q.optionTopics()[k], mode));
+            QCOMPARE(page->option(k)->text(), page->optionText(k));
+        }
+        const QImage expected = h.pictures.picture(TopicCatalogue::topicPicture(q.topic));
+        if (!expected.isNull()) {
+            QCOMPARE(page->pictureLabel()->pixmap().size(), expected.size());
+            QCOMPARE(page->pictureLabel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                     expected.convertToFormat(QImage::Format_RGB32));
+        }
+        h.choose(kOptionCount - 1);
+        h.next();
+    }
+}
+
+void TstSelfTest::wholeTest_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("allRight");
+    QTest::newRow("ten right by name") << 0 << true;
+    QTest::newRow("none right by significance") << 1 << false;
+    QTest::newRow("ten right by location / shape") << 2 << true;
+    QTest::newRow("none right by name") << 0 << false;
+}
+
+void TstSelfTest::wholeTest()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, allRight);
+    GeneratorRandomSource random(2026u + kind);
+    Harness h(random);
+    h.start(kind);
+
+    QList<TopicIndex> topics;
+    QStringList answers;
+    QStringList rights;
+    for (int i = 0; i < kQuestionCount; ++i) {
+        QCOMPARE(h.stack.currentWidget(), h.test.questionPage());
+        const int k = allRight ? h.test.question().correctPosition : h.wrongOption();
+        QVERIFY(k >= 0);
+        topics.append(h.test.question().topic);
+        rights.append(h.rightText());
+        answers.append(h.test.questionPage()->optionText(k));
+        h.choose(k);
+        QCOMPARE(h.test.questionPage()->selectedOption(), k);
+        h.next();
+        if (i < kQuestionCount - 1)
+            QCOMPARE(h.test.questionPage()->selectedOption(), -1);
+    }
+    QCOMPARE(h.pages.last(), static_cast<QWidget *>(h.test.resultPage()));
+    QCOMPARE(h.stack.currentWidget(), h.test.resultPage());
+
+    QString expected;
+    for (int i = 0; i < kQuestionCount; ++i) {
+        expected += h.catalogue.topicName(topics[i]) + QStringLiteral("\r\nYour Answer:\r\n") + answers[i]
+            + QStringLiteral("\r\nCorrect Choice: \r\n") + rights[i] + QStringLiteral("\r\n\r\n");
+    }
+    expected += allRight ? QStringLiteral("10 Correct out of 10 Questions")
+                         : QStringLiteral("0 Correct out of 10 Questions");
+    TestResultPage *result = h.test.resultPage();
+    QCOMPARE(result->reportText(), expected);
+    QCOMPARE(result->resultBoxText(), expected);
+
+    // Exactly the ten names are bold, each one a whole paragraph of its own.
+    QStringList boldParagraphs;
+    for (QTextBlock block = result->resultBox()->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().fontWeight() >= QFont::Bold) {
+                QCOMPARE(it.fragment().text(), block.text());
+                boldParagraphs.append(block.text());
+            }
+        }
+    }
+    QStringList names;
+    for (const TopicIndex t : topics)
+        names.append(h.catalogue.topicName(t));
+    QCOMPARE(boldParagraphs, names);
+
+    // The sheet is empty again.
+    QCOMPARE(h.test.sheet().currentQuestion, 0);
+    for (int i = 0; i < kQuestionCount; ++i) {
+        QCOMPARE(h.test.sheet().questionTopics[i], TopicIndex(0));
+        QVERIFY(h.test.sheet().givenAnswers[i].isEmpty());
+    }
+}
+
+void TstSelfTest::eitherOfTwoEqualOptionsIsRight_data()
+{
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("the right position") << 0;
+    QTest::newRow("the fifth option, same topic") << 4;
+}
+
+void TstSelfTest::eitherOfTwoEqualOptionsIsRight()
+{
+    QFETCH(int, chosen);
+    palmora::testing::ScriptedRandomSource random;
+    // Questions 0, 1, ..., 8 and 14.
+    for (const int t : {0, 1, 2, 3, 4, 5, 6, 7, 8, 14})
+        random.appendIndex(t, 22);
+    for (int i = 0; i < kQuestionCount; ++i) {
+        const int own = i < 9 ? i : 14;
+        // Distractors 15, 16, 17, 18 and the question's own topic last.
+        for (const int t : {15, 16, 17, 18})
+            random.appendIndex(t == own ? 19 : t, 22);
+        random.appendIndex(own, 22);
+        random.appendIndex(0, 4);
+    }
+    Harness h(random);
+    MessageRecorder messages;
+    h.start(1);
+    for (int i = 0; i < kQuestionCount; ++i) {
+        QCOMPARE(h.test.question().correctPosition, 0);
+        QCOMPARE(h.test.questionPage()->optionText(0), h.test.questionPage()->optionText(4));
+        h.choose(chosen);
+        h.next();
+    }
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(
+        h.test.resultPage()->reportText().endsWith(QStringLiteral("\r\n\r\n10 Correct out of 10 Questions")));
+}
+
+void TstSelfTest::secondReportReplacesFirstAndRestart()
+{
+    GeneratorRandomSource random(7u);
+    Harness h(random);
+    MessageRecorder messages;
+
+    h.start(0);
+    for (int i = 0; i < kQuestionCount; ++i) {
+        h.choose(h.test.question().correctPosition);
+        h.next();
+    }
+    const QString first = h.test.resultPage()->reportText();
+    QVERIFY(first.endsWith(QStringLiteral("10 Correct out of 10 Questions")));
+
+    QTest::mouseClick(h.test.resultPage()->startAgainButton(), Qt::LeftButton);
+    QCOMPARE(h.stack.currentWidget(), h.test.optionsPage());
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(!h.test.optionsPage()->modeChoice(k)->isChecked());
+    // The old report stays until the next one replaces it.
+    QCOMPARE(h.test.resultPage()->resultBoxText(), first);
+
+    QTest::mouseClick(h.test.optionsPage()->startTestButton(), Qt::LeftButton);
+    QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
+    QCOMPARE(h.stack.currentWidget(), h.test.optionsPage());
+
+    h.start(2);
+    QCOMPARE(h.stack.currentWidget(), h.test.questionPage());
+    for (int i = 0; i < kQuestionCount; ++i) {
+        h.choose(h.wrongOption());
+        h.next();
+    }
+    const QString second = h.test.resultPage()->resultBoxText();
+    QVERIFY(second.endsWith(QStringLiteral("\r\n\r\n0 Correct out of 10 Questions")));
+    QVERIFY(!second.contains(QStringLiteral("10 Correct out of 10 Questions")));
+    QCOMPARE(second, h.test.resultPage()->reportText());
+    QCOMPARE(second.count(QStringLiteral("Your Answer:")), kQuestionCount);
+}
+
+void TstSelfTest::resultBoxEmptiesClipboard()
+{
+    GeneratorRandomSource random(11u);
+    Harness h(random);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("copied elsewhere"));
+    QCOMPARE(clipboard->text(), QStringLiteral("copied elsewhere"));
+
+    h.start(0);
+    for (int i = 0; i < kQuestionCount; ++i) {
+        h.choose(0);
+        h.next();
+    }
+    QVERIFY(clipboard->text().isEmpty());
+
+    QWidget *viewport = h.test.resultPage()->resultBox()->viewport();
+    const QPoint inside(30, 30);
+    clipboard->setText(QStringLiteral("again"));
+    QTest::mouseMove(viewport, inside);
+    QTRY_VERIFY(clipboard->text().isEmpty());
+
+    clipboard->setText(QStringLiteral("again"));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
+    QVERIFY(clipboard->text().isEmpty());
+
+    clipboard->setText(QStringLiteral("again"));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside);
+    QVERIFY(clipboard->text().isEmpty());
+
+    // Text copied from the box itself lasts only until the next such event.
+    h.test.resultPage()->resultBox()->selectAll();
+    h.test.resultPage()->resultBox()->copy();
+    QVERIFY(!clipboard->text().isEmpty());
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
+    QVERIFY(clipboard->text().isEmpty());
+}
+
+void TstSelfTest::resultBoxReadableOnLightCyan()
+{
+    GeneratorRandomSource random(3u);
+    Harness h(random);
+    QTextEdit *box = h.test.resultPage()->resultBox();
+    QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 255, 255));
+    const QColor text = box->palette().color(QPalette::Text);
+    QVERIFY2(text.lightness() < 80, qPrintable(text.name()));
+    QVERIFY(box->isReadOnly());
+    QVERIFY(!h.test.resultPage()->printBuffer()->isVisibleTo(h.test.resultPage()));
+    QCOMPARE(box->font().pointSizeF(), 8.25);
+}
+
+QTEST_MAIN(TstSelfTest)
+#include "tst_selftest.moc"

@@ -1,0 +1,130 @@
+#include "web/aboutdialog.h"
+#include "web/sitepages.h"
+
+#include "app/mainwindow.h"
+#include "common/clickablelabel.h"
+#include "testenvironment.h"
+#include "urlrecorder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace palmora;
+using palmora::testing::TestEnvironment;
+using palmora::testing::UrlRecorder;
+
+class TstAboutDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void showsItsTexts();
+    void closesLikeOk_data();
+    void closesLikeOk();
+    void linksOpenOnePageAndKeepTheBoxOpen_data();
+    void linksOpenOnePageAndKeepTheBoxOpen();
+    void helpMenuShowsAFreshModalBoxEachTime();
+};
+
+void TstAboutDialog::showsItsTexts()
+{
+    AboutDialog about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(about.size(), QSize(404, 251));
+    QVERIFY(about.findChild<QLabel *>(QStringLiteral("descriptionLabel"))
+                ->text()
+                .startsWith(QStringLiteral("Palmora is a learn-and-test yourself on palmistry software.")));
+    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(),
+             QStringLiteral("Palmora v1.20"));
+    QCOMPARE(about.findChild<QLabel *>(QStringLiteral("homePageLink"))->text(),
+             QStringLiteral("Click here to visit ") + siteBaseAddress());
+    auto *ok = about.findChild<QPushButton *>(QStringLiteral("okButton"));
+    QVERIFY(ok->isDefault());
+}
+
+void TstAboutDialog::closesLikeOk_data()
+{
+    QTest::addColumn<int>("how"); // 0 OK clicked, 1 Enter, 2 Esc, 3 close box
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << 1;
+    QTest::newRow("Esc") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void TstAboutDialog::closesLikeOk()
+{
+    QFETCH(int, how);
+    AboutDialog about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QSignalSpy finished(&about, &QDialog::finished);
+    switch (how) {
+    case 0:
+        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+        break;
+    case 1:
+        QTest::keyClick(&about, Qt::Key_Return);
+        break;
+    case 2:
+        QTest::keyClick(&about, Qt::Key_Escape);
+        break;
+    default:
+        about.close();
+    }
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!about.isVisible());
+}
+
+void TstAboutDialog::linksOpenOnePageAndKeepTheBoxOpen_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("home page") << QStringLiteral("homePageLink") << QStringLiteral("home-page");
+    QTest::newRow("co-brand") << QStringLiteral("brandingLink") << QStringLiteral("fully-branded");
+}
+
+void TstAboutDialog::linksOpenOnePageAndKeepTheBoxOpen()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    AboutDialog about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    UrlRecorder urls;
+    QTest::mouseClick(about.findChild<ClickableLabel *>(label), Qt::LeftButton);
+    QCOMPARE(urls.addresses(), QStringList {pageAddress(key)});
+    QVERIFY(about.isVisible());
+}
+
+void TstAboutDialog::helpMenuShowsAFreshModalBoxEachTime()
+{
+    TestEnvironment environment;
+    MainWindow main(environment.env);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto *about = main.findChild<QAction *>(QStringLiteral("aboutAction"));
+    QVERIFY(about);
+
+    for (int round = 0; round < 2; ++round) {
+        about->trigger();
+        const QList<AboutDialog *> boxes = main.findChildren<AboutDialog *>();
+        QCOMPARE(boxes.size(), 1); // a fresh box, the last one is gone
+        AboutDialog *box = boxes.first();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QVERIFY(box->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    // Each box was deleted when closed; none is left behind.
+    QVERIFY(main.findChildren<AboutDialog *>().isEmpty());
+    QCOMPARE(main.currentSection(), MainWindow::Section::StartPage);
+}
+
+QTEST_MAIN(TstAboutDialog)
+#include "tst_aboutdialog.moc"
