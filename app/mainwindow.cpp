@@ -44,7 +44,7 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
         Theme::setColors(option, Theme::kPurple);
 
     m_browser = new TopicBrowser(m_catalogue, m_pictures);
-    m_goals = new GoalsPage(env.goalFolder);
+    m_goals = new GoalsPage(env.goalFolders);
     m_selfTest = new SelfTest(m_catalogue, m_pictures, *env.random, this);
     m_sections = {m_browser,
                   m_selfTest->optionsPage(),

@@ -9,7 +9,7 @@ namespace palmora {
 Environment processEnvironment()
 {
     Environment env;
-    env.goalFolder = chooseGoalFolder();
+    env.goalFolders = chooseGoalFolders();
     env.today = [] { return QDate::currentDate(); };
     env.random = std::make_shared<GeneratorRandomSource>();
     env.lockFilePath = SingleInstanceGuard::defaultLockFilePath();

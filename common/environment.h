@@ -10,10 +10,18 @@ namespace palmora {
 
 class RandomSource;
 
+// Where the goal notes are kept. New notes are made and saved in home; a note
+// that is already there is looked for in the per-user data folder first, then in
+// home, then in the program's own folder. Empty folders take no part.
+struct GoalFolders {
+    QString home;
+    QString program;
+    QString data;
+};
+
 // What the program takes from the machine it runs on. Tests build their own.
 struct Environment {
-    // Folder that holds Goal1.txt and Goal2.txt.
-    QString goalFolder;
+    GoalFolders goalFolders;
     // Today's date, as the update reminder sees it.
     std::function<QDate()> today;
     // The one random source of the program (test draws, exit screen appeal).

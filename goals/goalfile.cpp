@@ -40,6 +40,20 @@ QString whatIsWrongWith(const QFileInfo &info)
     return QString();
 }
 
+// The file a chain of links ends at, whether or not it exists.
+QString linkEnd(QFileInfo info)
+{
+    for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+QString brokenLinkReason(const QString &end, const QString &why)
+{
+    return trText("It is a link to %1, and that file cannot be made: %2")
+        .arg(QDir::toNativeSeparators(end), why);
+}
+
 } // namespace
 
 QString decodeWindows1252(const QByteArray &bytes)
@@ -131,15 +145,17 @@ bool GoalFile::createIfMissing(QString *error) const
         return false;
     }
     const QFileInfo info(target);
-    // A dangling link counts as something that exists: it is not ours to replace.
-    if (info.exists() || info.isSymLink())
+    if (info.exists())
         return true;
+    // A link that leads nowhere is a missing note: the default is made where the
+    // link points, and the link itself stays.
+    const QString made = info.isSymLink() ? linkEnd(info) : target;
 
-    QFile file(target);
+    QFile file(made);
     // NewOnly fails rather than replace a file that appeared in the meantime.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = info.isSymLink() ? brokenLinkReason(made, file.errorString()) : file.errorString();
         return QFileInfo::exists(target);
     }
     const QByteArray bytes = goalBytesFromText(defaultText());
@@ -214,8 +230,11 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     // while a buffer is flushed at commit time is not reported by commit().
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
+        if (error) {
+            const QFileInfo info(target);
+            *error = info.isSymLink() && !info.exists() ? brokenLinkReason(linkEnd(info), file.errorString())
+                                                        : file.errorString();
+        }
         return false;
     }
     const QByteArray bytes = goalBytesFromText(noteText);

@@ -29,4 +29,34 @@ QString chooseGoalFolder(const QString &programFolder, const QString &userDataFo
     return QDir::cleanPath(QFileInfo(userDataFolder).absoluteFilePath());
 }
 
+GoalFolders chooseGoalFolders()
+{
+    return chooseGoalFolders(QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder)
+{
+    const auto clean = [](const QString &folder) {
+        return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    };
+    return {chooseGoalFolder(programFolder, userDataFolder), clean(programFolder), clean(userDataFolder)};
+}
+
+GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)
+{
+    for (const QString &folder : {folders.data, folders.home, folders.program}) {
+        if (folder.isEmpty())
+            continue;
+        const QFileInfo info(QDir(folder).filePath(fileName));
+        // A link counts even when it leads nowhere: the user put it there.
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        const bool readOnlyOrigin =
+            folder == folders.program && folder != folders.home && !folders.home.isEmpty();
+        return {folder, readOnlyOrigin ? folders.home : folder, false};
+    }
+    return {folders.home, folders.home, true};
+}
+
 } // namespace palmora

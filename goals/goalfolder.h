@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/environment.h"
+
 #include <QString>
 
 namespace palmora {
@@ -13,5 +15,23 @@ QString chooseGoalFolder();
 // The same choice between two given folders; an empty result means neither folder
 // is usable.
 QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder);
+
+// The chosen home folder together with the two folders a note may already be in.
+GoalFolders chooseGoalFolders();
+GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder);
+
+// Where one note is read from and where it is saved.
+struct GoalNotePlace {
+    QString readFolder;
+    QString saveFolder;
+    // Nothing was found: the note is new and made in saveFolder.
+    bool isNew = false;
+};
+
+// Looks for fileName in the data folder, home and the program folder, in that
+// order, so a note the user already has is never hidden. A note found in the
+// program folder while home is elsewhere (the program folder cannot be written)
+// is read from there and saved to home, which holds it from then on.
+GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName);
 
 } // namespace palmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/environment.h"
 #include "goals/goalfile.h"
 
 #include <QGroupBox>
@@ -24,6 +25,8 @@ class GoalsPage : public QGroupBox {
 public:
     static constexpr int kNoteCount = 2;
 
+    explicit GoalsPage(const GoalFolders &folders, QWidget *parent = nullptr);
+    // Notes kept in one folder only.
     explicit GoalsPage(const QString &goalFolder, QWidget *parent = nullptr);
     ~GoalsPage() override;
 
@@ -44,7 +47,10 @@ private:
         QCheckBox *checkBox = nullptr;
         QPlainTextEdit *edit = nullptr;
         QPushButton *saveButton = nullptr;
+        // Where the note is saved, and where it was read from: the same file,
+        // unless the note was found in a folder the program cannot write.
         GoalFile file;
+        GoalFile source;
         // Why an existing file could not be shown; saving over it would destroy
         // what it holds, so the note is not saved while this is set.
         QString unreadReason;
@@ -54,6 +60,7 @@ private:
     GoalNote &note(int n) { return m_notes[static_cast<std::size_t>(n - 1)]; }
 
     std::unique_ptr<Ui::GoalsPage> ui;
+    GoalFolders m_folders;
     std::array<GoalNote, kNoteCount> m_notes;
 };
 

@@ -85,7 +85,7 @@ void TstApplicationController::secondCopyShowsMessageAndTouchesNothing()
     QVERIFY(startup.isQuitting());
 
     // No goal file was created, and the running copy's lock is as it was.
-    const QStringList files = QDir(test.env.goalFolder).entryList(QDir::Files);
+    const QStringList files = QDir(test.env.goalFolders.home).entryList(QDir::Files);
     QCOMPARE(files, QStringList {QStringLiteral("palmora.lock")});
     QVERIFY(lock.open(QIODevice::ReadOnly));
     QCOMPARE(lock.readAll(), lockBefore);

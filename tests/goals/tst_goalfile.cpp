@@ -62,6 +62,9 @@ private slots:
 
     void neverReplacesWhatExists_data();
     void neverReplacesWhatExists();
+    void danglingLinkIsAMissingNote();
+    void notePlace_data();
+    void notePlace();
     void createFailsWithoutFolder();
 
     void refusesWhatIsNotANote_data();
@@ -214,15 +217,91 @@ void TstGoalFile::neverReplacesWhatExists()
     QVERIFY(file.createIfMissing());
     QCOMPARE(readAllBytes(file.path()), bytes);
 
-    // A folder or a dangling link in the file's place is left alone too.
+    // A folder in the file's place is left alone too.
     const GoalFile second(folder.path(), 2);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal2.txt")));
     second.createIfMissing();
     QVERIFY(QFileInfo(second.path()).isDir());
-    QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Goal2.txt")));
-    QVERIFY(QFile::link(folder.filePath(QStringLiteral("nowhere")), second.path()));
-    second.createIfMissing();
-    QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("nowhere"))));
+}
+
+void TstGoalFile::danglingLinkIsAMissingNote()
+{
+    QTemporaryDir folder;
+    // A link to a file that is not there yet: the default is made where it points.
+    const GoalFile linked(folder.path(), 1);
+    const QString end = folder.filePath(QStringLiteral("notes/mine.txt"));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("notes")));
+    QVERIFY(QFile::link(end, linked.path()));
+    QVERIFY(linked.createIfMissing());
+    QVERIFY(QFileInfo(linked.path()).isSymLink());
+    QCOMPARE(readAllBytes(end), QByteArray("This is Goal 1.\r\n"));
+    QCOMPARE(linked.read().text, QStringLiteral("This is Goal 1."));
+
+    // A link into a folder that is gone: neither making nor saving can write, and
+    // both say why in the same words.
+    const GoalFile broken(folder.path(), 2);
+    const QString nowhere = folder.filePath(QStringLiteral("gone/Goal2.txt"));
+    QVERIFY(QFile::link(nowhere, broken.path()));
+    QString createError;
+    QVERIFY(!broken.createIfMissing(&createError));
+    QString writeError;
+    QVERIFY(!broken.write(QStringLiteral("text"), &writeError));
+    for (const QString &error : {createError, writeError})
+        QVERIFY2(error.startsWith(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(error));
+    QVERIFY(QFileInfo(broken.path()).isSymLink());
+    QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("gone"))));
+}
+
+void TstGoalFile::notePlace_data()
+{
+    // Which folders hold a Goal1.txt before the start, whether home is the
+    // program folder (a portable copy) or the data folder (the program folder
+    // cannot be written), and where the note is then read from and saved to.
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<bool>("inProgram");
+    QTest::addColumn<bool>("inData");
+    QTest::addColumn<QString>("readFrom");
+    QTest::addColumn<QString>("saveTo");
+    QTest::addColumn<bool>("isNew");
+    QTest::newRow("portable, note beside the program") << true << true << false << "program"
+                                                       << "program" << false;
+    QTest::newRow("portable, the data copy wins") << true << true << true << "data"
+                                                  << "data" << false;
+    QTest::newRow("portable, no note yet") << true << false << false << "program"
+                                           << "program" << true;
+    QTest::newRow("read-only folder keeps showing its note") << false << true << false << "program"
+                                                             << "data" << false;
+    QTest::newRow("read-only folder, the saved copy wins") << false << true << true << "data"
+                                                           << "data" << false;
+    QTest::newRow("read-only folder, no note yet") << false << false << false << "data"
+                                                   << "data" << true;
+}
+
+void TstGoalFile::notePlace()
+{
+    QFETCH(bool, portable);
+    QFETCH(bool, inProgram);
+    QFETCH(bool, inData);
+    QFETCH(QString, readFrom);
+    QFETCH(QString, saveTo);
+    QFETCH(bool, isNew);
+    QTemporaryDir root;
+    const QMap<QString, QString> folder {
+        {QStringLiteral("program"), root.filePath(QStringLiteral("program"))},
+        {QStringLiteral("data"), root.filePath(QStringLiteral("data"))}};
+    for (const QString &path : folder)
+        QVERIFY(QDir().mkpath(path));
+    if (inProgram)
+        writeAllBytes(folder[QStringLiteral("program")] + QStringLiteral("/Goal1.txt"), "old\r\n");
+    if (inData)
+        writeAllBytes(folder[QStringLiteral("data")] + QStringLiteral("/Goal1.txt"), "new\r\n");
+
+    const palmora::GoalFolders folders {folder[portable ? QStringLiteral("program") : QStringLiteral("data")],
+                                        folder[QStringLiteral("program")], folder[QStringLiteral("data")]};
+    const palmora::GoalNotePlace place = palmora::placeOfNote(folders, QStringLiteral("Goal1.txt"));
+    QCOMPARE(place.readFolder, folder[readFrom]);
+    QCOMPARE(place.saveFolder, folder[saveTo]);
+    QCOMPARE(place.isNew, isNew);
 }
 
 void TstGoalFile::createFailsWithoutFolder()

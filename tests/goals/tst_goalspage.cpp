@@ -85,6 +85,8 @@ private slots:
     void missingFolder();
     void badBytesLoad_data();
     void badBytesLoad();
+    void notesOutsideAWritableFolderStayVisible();
+    void danglingLinkNote();
     void backToMain();
 };
 
@@ -369,6 +371,70 @@ void TstGoalsPage::badBytesLoad()
     clickSave(*page, 1);
     QCOMPARE(readAllBytes(path), palmora::goalBytesFromText(shown));
     QCOMPARE(palmora::goalTextFromBytes(readAllBytes(path)), shown);
+}
+
+void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
+{
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("program"));
+    const QString data = root.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(QDir().mkpath(data));
+    const QString oldNote = program + QStringLiteral("/Goal1.txt");
+    writeAllBytes(oldNote, "My own goal\r\n");
+    // The program folder is read-only, as on read-only media; the notes' home is
+    // then the data folder.
+    QFile::setPermissions(program,
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const palmora::GoalFolders readOnly {data, program, data};
+
+    MessageRecorder messages;
+    {
+        GoalsPage page(readOnly);
+        page.loadNotes();
+        QCOMPARE(noteOf(page, 1).txt->toPlainText(), QStringLiteral("My own goal"));
+        QCOMPARE(noteOf(page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+        QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Goal1.txt")));
+        QVERIFY(QFileInfo::exists(data + QStringLiteral("/Goal2.txt")));
+
+        noteOf(page, 1).txt->setPlainText(QStringLiteral("My own goal, longer"));
+        clickSave(page, 1);
+    }
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(readAllBytes(data + QStringLiteral("/Goal1.txt")), QByteArray("My own goal, longer\r\n"));
+    QCOMPARE(readAllBytes(oldNote), QByteArray("My own goal\r\n"));
+    QCOMPARE(QDir(program).entryList(QDir::Files), QStringList {QStringLiteral("Goal1.txt")});
+
+    // Writable again, the program folder is home once more; what was saved
+    // meanwhile is still what the user sees.
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
+    GoalsPage page(palmora::GoalFolders {program, program, data});
+    page.loadNotes();
+    QCOMPARE(noteOf(page, 1).txt->toPlainText(), QStringLiteral("My own goal, longer"));
+    QCOMPARE(noteOf(page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+}
+
+void TstGoalsPage::danglingLinkNote()
+{
+    QTemporaryDir folder;
+    const QString nowhere = folder.filePath(QStringLiteral("gone/Goal1.txt"));
+    QVERIFY(QFile::link(nowhere, folder.filePath(QStringLiteral("Goal1.txt"))));
+    MessageRecorder messages;
+    const auto page = startPage(folder.path());
+    const Note note = noteOf(*page, 1);
+    QCOMPARE(note.txt->toPlainText(), QString());
+    QVERIFY2(note.txt->placeholderText().contains(QStringLiteral("It is a link to %1").arg(nowhere)),
+             qPrintable(note.txt->placeholderText()));
+
+    QTest::mouseClick(note.chk, Qt::LeftButton);
+    QTest::keyClicks(note.txt, QStringLiteral("kept"));
+    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QCOMPARE(messages.count(), 1);
+    const QString told = messages.last().text;
+    QVERIFY2(told.startsWith(QStringLiteral("Goal 1 could not be saved")), qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(told));
+    QCOMPARE(note.txt->toPlainText(), QStringLiteral("kept"));
 }
 
 void TstGoalsPage::backToMain()
