@@ -1,10 +1,13 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 
+#include <QColor>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSet>
 #include <QTest>
+
+#include <algorithm>
 
 using palmora::PictureList;
 using palmora::TopicCatalogue;
@@ -16,6 +19,8 @@ private slots:
     void pictures_data();
     void pictures();
     void nailPicturesAreOneDrawingAndFifteenAnother();
+    void nothingDrawnOutsideTheShownBox_data();
+    void nothingDrawnOutsideTheShownBox();
     void decodedOnlyWhenAskedAndThenKept();
     void outOfRangeGivesNullPicture();
 
@@ -83,6 +88,38 @@ void TstPictureList::nailPicturesAreOneDrawingAndFifteenAnother()
         hashes.insert(QCryptographicHash::hash(bytesOf(n), QCryptographicHash::Sha256));
     }
     QCOMPARE(hashes.size(), 21);
+}
+
+void TstPictureList::nothingDrawnOutsideTheShownBox_data()
+{
+    QTest::addColumn<int>("number");
+    for (int n = 1; n <= PictureList::kPictureCount; ++n)
+        QTest::addRow("%s", qPrintable(PictureList::pictureName(n))) << n;
+}
+
+void TstPictureList::nothingDrawnOutsideTheShownBox()
+{
+    // The topic browser and the self-test show a picture in a 154x180 label from
+    // its top left corner; anything beyond it is cut off on screen, so only paper
+    // may lie there.
+    const QRect shown(0, 0, 154, 180);
+    // JPEG leaves a few levels of noise around a drawing; even skin, the lightest
+    // colour drawn, is 55 levels below paper white.
+    constexpr int tolerance = 24;
+    QFETCH(int, number);
+    PictureList list;
+    const QImage image = list.picture(number).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!image.isNull());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (shown.contains(x, y))
+                continue;
+            const QRgb rgb = image.pixel(x, y);
+            if (255 - std::min({qRed(rgb), qGreen(rgb), qBlue(rgb)}) > tolerance)
+                QFAIL(qPrintable(
+                    QStringLiteral("drawn at (%1, %2): %3").arg(x).arg(y).arg(QColor(rgb).name())));
+        }
+    }
 }
 
 void TstPictureList::decodedOnlyWhenAskedAndThenKept()

@@ -9,6 +9,10 @@ class QPainterPath;
 
 namespace Canvas {
 
+// The program shows a picture in a box of this size, from the picture's top left
+// corner; whatever lies to the right of it or below it never reaches the screen.
+inline constexpr QSize ShownArea {154, 180};
+
 // Paper-coloured image with fixed resolution metadata, so encoders never see
 // a screen-dependent DPI.
 QImage blank(QSize size);

@@ -4,9 +4,11 @@
 #include "FingerShape.h"
 #include "Style.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -129,12 +131,29 @@ QImage NailPicture::renderRow() const
     QPainter painter(&image);
     Canvas::prepare(painter);
 
-    const double column = RowSize.width() / 4.0;
+    constexpr double pitch = 37.0;
     constexpr double tipY = 52.0;
-    constexpr double halfWidth = 14.0;
+    constexpr double halfWidth = 13.0;
+    // Narrow enough that every word gets a line of its own and "Almond-Shaped"
+    // breaks at its hyphen.
+    constexpr double labelWidth = 40.0;
+    constexpr int labelFlags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap;
     const QFont font = Canvas::labelFont(8);
+    const QFontMetricsF metrics(font);
+
+    // How far a column reaches either side of its centre: the finger with its
+    // outline, or the longest line of its label, whichever is wider.
+    const auto reach = [&](NailShape shape) {
+        const QRectF text =
+            metrics.boundingRect(QRectF(0.0, 0.0, labelWidth, tipY), labelFlags, label(shape));
+        return std::max(halfWidth + Style::OutlineWidth, 0.5 * text.width());
+    };
+    // The row, from its leftmost to its rightmost ink, sits centred in the shown part.
+    const double rowWidth = reach(Shapes.front()) + 3.0 * pitch + reach(Shapes.back());
+    const double firstCentreX = 0.5 * (Canvas::ShownArea.width() - rowWidth) + reach(Shapes.front());
+
     for (int i = 0; i < 4; ++i) {
-        const double centreX = (i + 0.5) * column;
+        const double centreX = firstCentreX + i * pitch;
         painter.save();
         painter.translate(centreX, tipY);
         paintFingertip(painter, Shapes[i], halfWidth, RowSize.height() - tipY + 30.0);
@@ -142,8 +161,8 @@ QImage NailPicture::renderRow() const
 
         painter.setFont(font);
         painter.setPen(Style::color(Style::Ink));
-        const QRectF labelBox(centreX - 0.5 * column, 2.0, column, tipY - 6.0);
-        painter.drawText(labelBox, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, label(Shapes[i]));
+        const QRectF labelBox(centreX - 0.5 * labelWidth, 2.0, labelWidth, tipY - 6.0);
+        painter.drawText(labelBox, labelFlags, label(Shapes[i]));
     }
     painter.end();
     return image;

@@ -12,6 +12,8 @@ class NailPicture {
 public:
     enum class Layout { FingertipRow, CardGrid };
 
+    // The row is a few pixels wider than the program shows; it is drawn inside
+    // Canvas::ShownArea and the columns beyond stay paper.
     static constexpr QSize RowSize {161, 180};
     static constexpr QSize GridSize {153, 177};
 

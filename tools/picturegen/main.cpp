@@ -1,9 +1,11 @@
 #include "AppIcon.h"
+#include "Canvas.h"
 #include "FingerPicture.h"
 #include "HandTypePicture.h"
 #include "NailPicture.h"
 #include "OutputFolder.h"
 #include "PalmLinePicture.h"
+#include "Style.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -43,6 +45,26 @@ bool hasExpectedSize(const Picture &picture)
     std::fprintf(stderr, "palmora-picturegen: picture %d is %dx%d, expected %dx%d\n", picture.number,
                  picture.image.width(), picture.image.height(), expected.width(), expected.height());
     return false;
+}
+
+// A picture may be larger than the box the program shows it in, but only paper
+// may lie outside that box: anything else would be cut off on screen.
+bool fitsShownArea(const Picture &picture)
+{
+    const QImage &image = picture.image;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (x < Canvas::ShownArea.width() && y < Canvas::ShownArea.height())
+                continue;
+            if (image.pixel(x, y) != Style::Paper) {
+                std::fprintf(stderr,
+                             "palmora-picturegen: picture %d is drawn at (%d, %d), outside the shown %dx%d\n",
+                             picture.number, x, y, Canvas::ShownArea.width(), Canvas::ShownArea.height());
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 std::vector<Picture> drawTopicPictures()
@@ -85,13 +107,13 @@ int main(int argc, char *argv[])
     bool ok = true;
 
     const QImage nails = NailPicture(NailPicture::Layout::FingertipRow).render();
-    ok = ok && hasExpectedSize({11, nails});
+    ok = ok && hasExpectedSize({11, nails}) && fitsShownArea({11, nails});
     const QByteArray nailBytes = OutputFolder::encodeJpeg(nails);
     for (int number = 11; number <= 14; ++number)
         ok = out.write(pictureName(number), nailBytes) && ok;
 
     for (const Picture &picture : drawTopicPictures()) {
-        ok = hasExpectedSize(picture) && ok;
+        ok = hasExpectedSize(picture) && fitsShownArea(picture) && ok;
         ok = out.write(pictureName(picture.number), OutputFolder::encodeJpeg(picture.image)) && ok;
     }
 
