@@ -16,7 +16,11 @@
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
 
 namespace palmora {
 
@@ -89,6 +93,8 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     showSection(Section::StartPage);
 
     setFixedSize(sizeHint());
+    // Key events reach the application's filters before the widget with the focus.
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -119,6 +125,44 @@ void MainWindow::onProceedClicked()
 void MainWindow::showStartPage()
 {
     showSection(Section::StartPage);
+}
+
+QAbstractButton *MainWindow::pageButtonForAccessKey(const QKeyEvent *key) const
+{
+    if (key->modifiers() != Qt::AltModifier)
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+    // Qt counts a menu title among the owners of its access key even while the
+    // menu is switched off, and a key with two owners only moves the focus.
+    const QList<QAction *> titles = menuBar()->actions();
+    const bool takenBySwitchedOffTitle = std::any_of(titles.begin(), titles.end(), [&](const QAction *title) {
+        return !title->isEnabled() && QKeySequence::mnemonic(title->text()) == pressed;
+    });
+    if (!takenBySwitchedOffTitle)
+        return nullptr;
+    const QList<QAbstractButton *> buttons =
+        ui->sectionStack->currentWidget()->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == pressed)
+            return button;
+    }
+    return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // An access key of the page in front wins over a switched-off menu title:
+    // the key is kept from the shortcut map and presses the page's button.
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (keyEvent && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+        if (QAbstractButton *button = pageButtonForAccessKey(static_cast<QKeyEvent *>(event))) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                button->animateClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

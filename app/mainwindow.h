@@ -8,7 +8,9 @@
 #include <array>
 #include <memory>
 
+class QAbstractButton;
 class QGroupBox;
+class QKeyEvent;
 class QPushButton;
 class QRadioButton;
 
@@ -59,10 +61,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onProceedClicked();
     void showStartPage();
+    QAbstractButton *pageButtonForAccessKey(const QKeyEvent *key) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     TopicCatalogue m_catalogue;

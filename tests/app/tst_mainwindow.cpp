@@ -2,8 +2,15 @@
 
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
+#include "selftest/reportprinter.h"
+#include "selftest/selftest.h"
+#include "selftest/testoptionspage.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/testresultpage.h"
 #include "testenvironment.h"
 #include "urlrecorder.h"
+#include "web/aboutdialog.h"
+#include "web/exitscreen.h"
 #include "web/sitepages.h"
 
 #include <QAction>
@@ -13,7 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace palmora;
 
@@ -37,6 +47,8 @@ private slots:
     void linkLabelsOpenTheirPages_data();
     void linkLabelsOpenTheirPages();
     void makeMoneyCannotBeChosen();
+    void everyAccessKeyPressesItsButton_data();
+    void everyAccessKeyPressesItsButton();
     void fixedSizeAndCaption();
     void closingAnnouncesUnloadOnce();
 
@@ -266,6 +278,92 @@ void TstMainWindow::makeMoneyCannotBeChosen()
     QCOMPARE(help,
              (QStringList {"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                            "&About Software"}));
+}
+
+namespace {
+
+// Presses Alt and each access key shown in `scope` on the whole window, as a user
+// does, and returns the keys that pressed their own button. `reset` brings the
+// page back to the front before each key, since a button may lead elsewhere.
+QString keysThatWork(QWidget *window, QWidget *scope, const std::function<void()> &reset)
+{
+    QString working;
+    const QList<QAbstractButton *> buttons = scope->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        reset();
+        // Access keys belong to the active window only.
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return QStringLiteral("window not active");
+        const QKeySequence key = QKeySequence::mnemonic(button->text());
+        if (!button->isVisible() || key.isEmpty())
+            continue;
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QTest::keyClick(window, key[0].key(), Qt::AltModifier);
+        if (clicked.count() > 0 || clicked.wait(1000))
+            working += QChar(key[0].key());
+    }
+    std::sort(working.begin(), working.end());
+    return working;
+}
+
+} // namespace
+
+void TstMainWindow::everyAccessKeyPressesItsButton_data()
+{
+    // The access keys each page shows, in alphabetical order.
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("start page") << "startPage"
+                                << "C";
+    QTest::newRow("browser") << "topicBrowser"
+                             << "BMN";
+    QTest::newRow("options") << "testOptionsPage"
+                             << "CM";
+    QTest::newRow("goals") << "goalsPage"
+                           << "M";
+    QTest::newRow("question") << "testQuestionPage"
+                              << "N";
+    QTest::newRow("result") << "testResultPage"
+                            << "PS";
+    QTest::newRow("about box") << "about"
+                               << "";
+    QTest::newRow("exit screen") << "exit"
+                                 << "NX";
+}
+
+void TstMainWindow::everyAccessKeyPressesItsButton()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, keys);
+    // Printing goes to a file here, never to a real printer.
+    QTemporaryDir folder;
+    PdfReportPrinter printer(folder.filePath(QStringLiteral("report.pdf")));
+    m_window->selfTest()->resultPage()->setReportPrinter(&printer);
+
+    if (page == QLatin1String("about")) {
+        action("aboutAction")->trigger();
+        auto *about = m_window->findChild<AboutDialog *>();
+        QVERIFY(about);
+        QCOMPARE(keysThatWork(about, about, [] {}), keys);
+    } else if (page == QLatin1String("exit")) {
+        ExitScreen screen(*m_env->env.random);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCOMPARE(keysThatWork(&screen, &screen, [] {}), keys);
+    } else {
+        auto *frame = m_window->findChild<QGroupBox *>(page);
+        QVERIFY(frame);
+        const auto reset = [this, frame] {
+            for (int k = 0; k < MainWindow::kSectionCount; ++k) {
+                const auto section = static_cast<MainWindow::Section>(k);
+                if (m_window->sectionFrame(section) == frame)
+                    m_window->showSection(section);
+            }
+        };
+        QCOMPARE(keysThatWork(m_window.get(), frame, reset), keys);
+    }
 }
 
 void TstMainWindow::fixedSizeAndCaption()
