@@ -10,6 +10,7 @@
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -33,12 +34,26 @@ void shrinkToFit(QWidget *widget, const QString &text, int width)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     widget->setFont(font);
 }
+
+// Qt announces a plain top-level widget as a filler; screen readers only tell
+// the user about a new window when it is exposed as one.
+QAccessibleInterface *accessibleExitScreen(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("palmora::ExitScreen") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 } // namespace
 
 ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::ExitScreen>())
 {
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(accessibleExitScreen);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsWindow);
     ui->setupUi(this);
     // Fixed single border, no minimise or maximise button; above other windows
     // without taking the focus from whatever the user turns to next.

@@ -25,6 +25,8 @@ class Leaving(d.DesktopTest):
                                                if self.desktop.find_all(w, "push button", "Exit")), None),
                                  what="the exit screen")
         self.assertEqual(exit_screen.name, "Palmora v1.20")
+        # Announced as a window of its own, not as a filler.
+        self.assertEqual(exit_screen.getRoleName(), "frame")
         return exit_screen
 
     def exit_program(self, app, exit_screen):

@@ -35,9 +35,9 @@ void writeAllBytes(const QString &path, const QByteArray &bytes)
 
 // The controls of one note, found the way a user sees them: by name.
 struct Note {
-    QCheckBox *chk;
-    QPlainTextEdit *txt;
-    QPushButton *cmd;
+    QCheckBox *checkBox;
+    QPlainTextEdit *edit;
+    QPushButton *saveButton;
 };
 
 Note noteOf(const GoalsPage &page, int n)
@@ -50,10 +50,10 @@ Note noteOf(const GoalsPage &page, int n)
 void clickSave(const GoalsPage &page, int n)
 {
     const Note note = noteOf(page, n);
-    if (!note.chk->isChecked())
-        QTest::mouseClick(note.chk, Qt::LeftButton);
-    QVERIFY(note.cmd->isEnabled());
-    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    if (!note.checkBox->isChecked())
+        QTest::mouseClick(note.checkBox, Qt::LeftButton);
+    QVERIFY(note.saveButton->isEnabled());
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
 }
 
 // A freshly started section, as the main window builds it.
@@ -100,10 +100,10 @@ void TstGoalsPage::firstStart()
         QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal%1.txt").arg(n))),
                  QStringLiteral("This is Goal %1.\r\n").arg(n).toLatin1());
         const Note note = noteOf(*page, n);
-        QCOMPARE(note.txt->toPlainText(), QStringLiteral("This is Goal %1.").arg(n));
-        QVERIFY(!note.chk->isChecked());
-        QVERIFY(!note.txt->isEnabled());
-        QVERIFY(!note.cmd->isEnabled());
+        QCOMPARE(note.edit->toPlainText(), QStringLiteral("This is Goal %1.").arg(n));
+        QVERIFY(!note.checkBox->isChecked());
+        QVERIFY(!note.edit->isEnabled());
+        QVERIFY(!note.saveButton->isEnabled());
     }
     QCOMPARE(messages.count(), 0);
 }
@@ -117,8 +117,8 @@ void TstGoalsPage::existingFilesAreKept()
 
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))), QByteArray());
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal2.txt"))), QByteArray("Mine\r\n"));
-    QCOMPARE(noteOf(*page, 1).txt->toPlainText(), QString());
-    QCOMPARE(noteOf(*page, 2).txt->toPlainText(), QStringLiteral("Mine"));
+    QCOMPARE(noteOf(*page, 1).edit->toPlainText(), QString());
+    QCOMPARE(noteOf(*page, 2).edit->toPlainText(), QStringLiteral("Mine"));
 }
 
 void TstGoalsPage::tickEnablesOnlyItsOwnNote_data()
@@ -136,25 +136,25 @@ void TstGoalsPage::tickEnablesOnlyItsOwnNote()
     const Note own = noteOf(*page, n);
     const Note other = noteOf(*page, 3 - n);
 
-    QTest::mouseClick(own.chk, Qt::LeftButton);
-    QVERIFY(own.chk->isChecked());
-    QVERIFY(own.txt->isEnabled());
-    QVERIFY(own.cmd->isEnabled());
-    QVERIFY(!other.txt->isEnabled());
-    QVERIFY(!other.cmd->isEnabled());
+    QTest::mouseClick(own.checkBox, Qt::LeftButton);
+    QVERIFY(own.checkBox->isChecked());
+    QVERIFY(own.edit->isEnabled());
+    QVERIFY(own.saveButton->isEnabled());
+    QVERIFY(!other.edit->isEnabled());
+    QVERIFY(!other.saveButton->isEnabled());
 
-    own.txt->setFocus();
-    own.txt->moveCursor(QTextCursor::End);
-    QTest::keyClicks(own.txt, QStringLiteral(" edited"));
+    own.edit->setFocus();
+    own.edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(own.edit, QStringLiteral(" edited"));
 
     // Unticking locks the note again without saving it; the edit stays on screen.
-    QTest::mouseClick(own.chk, Qt::LeftButton);
-    QVERIFY(!own.txt->isEnabled());
-    QVERIFY(!own.cmd->isEnabled());
-    QCOMPARE(own.txt->toPlainText(), QStringLiteral("This is Goal %1. edited").arg(n));
+    QTest::mouseClick(own.checkBox, Qt::LeftButton);
+    QVERIFY(!own.edit->isEnabled());
+    QVERIFY(!own.saveButton->isEnabled());
+    QCOMPARE(own.edit->toPlainText(), QStringLiteral("This is Goal %1. edited").arg(n));
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal%1.txt").arg(n))),
              QStringLiteral("This is Goal %1.\r\n").arg(n).toLatin1());
-    QVERIFY(!other.chk->isChecked());
+    QVERIFY(!other.checkBox->isChecked());
 }
 
 void TstGoalsPage::savingUneditedNoteKeepsFile_data()
@@ -190,23 +190,23 @@ void TstGoalsPage::typedNoteSurvivesRestart()
     {
         const auto page = startPage(folder.path());
         const Note note = noteOf(*page, 2);
-        QTest::mouseClick(note.chk, Qt::LeftButton);
-        note.txt->setFocus();
-        note.txt->selectAll();
-        QTest::keyClicks(note.txt, QStringLiteral("  Learn\tthe mounts"));
-        QTest::keyClick(note.txt, Qt::Key_Return);
-        QTest::keyClicks(note.txt, QStringLiteral("and the Girdle of Venus "));
+        QTest::mouseClick(note.checkBox, Qt::LeftButton);
+        note.edit->setFocus();
+        note.edit->selectAll();
+        QTest::keyClicks(note.edit, QStringLiteral("  Learn\tthe mounts"));
+        QTest::keyClick(note.edit, Qt::Key_Return);
+        QTest::keyClicks(note.edit, QStringLiteral("and the Girdle of Venus "));
         // Characters beyond Latin-1 arrive from an input method, not as key codes.
-        note.txt->insertPlainText(QStringLiteral(u"✋"));
-        QTest::keyClicks(note.txt, QStringLiteral("  "));
-        QTest::mouseClick(note.cmd, Qt::LeftButton);
+        note.edit->insertPlainText(QStringLiteral(u"✋"));
+        QTest::keyClicks(note.edit, QStringLiteral("  "));
+        QTest::mouseClick(note.saveButton, Qt::LeftButton);
     }
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal2.txt"))),
              QByteArray("Learn\tthe mounts\r\nand the Girdle of Venus \xe2\x9c\x8b\r\n"));
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))), QByteArray("This is Goal 1.\r\n"));
 
     const auto restarted = startPage(folder.path());
-    QCOMPARE(noteOf(*restarted, 2).txt->toPlainText(),
+    QCOMPARE(noteOf(*restarted, 2).edit->toPlainText(),
              QStringLiteral(u"Learn\tthe mounts\nand the Girdle of Venus ✋"));
 }
 
@@ -225,9 +225,9 @@ void TstGoalsPage::failedSaveKeepsTextAndOldFile()
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     const auto page = startPage(folder.path());
     const Note note = noteOf(*page, 1);
-    QTest::mouseClick(note.chk, Qt::LeftButton);
+    QTest::mouseClick(note.checkBox, Qt::LeftButton);
     const QString longNote(4000, QLatin1Char('p'));
-    note.txt->setPlainText(longNote);
+    note.edit->setPlainText(longNote);
 
     const QString locked = cause == QLatin1String("folder") ? folder.path() : path;
     const QFileDevice::Permissions before = QFile::permissions(locked);
@@ -235,13 +235,13 @@ void TstGoalsPage::failedSaveKeepsTextAndOldFile()
     if (cause == QLatin1String("full")) {
         palmora::testing::FileSizeLimit limit(100);
         QVERIFY(limit.isActive());
-        QTest::mouseClick(note.cmd, Qt::LeftButton);
+        QTest::mouseClick(note.saveButton, Qt::LeftButton);
     } else {
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         // Root, for one, writes through read-only permissions.
         const bool enforced = !QFileInfo(locked).isWritable();
         if (enforced)
-            QTest::mouseClick(note.cmd, Qt::LeftButton);
+            QTest::mouseClick(note.saveButton, Qt::LeftButton);
         QFile::setPermissions(locked, before);
         if (!enforced)
             QSKIP("This process writes through read-only permissions");
@@ -251,11 +251,11 @@ void TstGoalsPage::failedSaveKeepsTextAndOldFile()
     QCOMPARE(messages.last().title, QStringLiteral("Palmora"));
     QVERIFY2(messages.last().text.contains(QDir::toNativeSeparators(path)), qPrintable(messages.last().text));
     QCOMPARE(readAllBytes(path), QByteArray("This is Goal 1.\r\n"));
-    QCOMPARE(note.txt->toPlainText(), longNote);
-    QVERIFY(note.cmd->isEnabled());
+    QCOMPARE(note.edit->toPlainText(), longNote);
+    QVERIFY(note.saveButton->isEnabled());
 
     // Once the cause is gone the same click saves.
-    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(readAllBytes(path), longNote.toLatin1() + "\r\n");
 }
@@ -284,17 +284,17 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
     const auto page = startPage(folder.path());
     QCOMPARE(messages.count(), 0);
     const Note note = noteOf(*page, 1);
-    QCOMPARE(note.txt->toPlainText(), QString());
-    QVERIFY(note.txt->placeholderText().contains(QStringLiteral("Goal1.txt")));
-    QCOMPARE(noteOf(*page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+    QCOMPARE(note.edit->toPlainText(), QString());
+    QVERIFY(note.edit->placeholderText().contains(QStringLiteral("Goal1.txt")));
+    QCOMPARE(noteOf(*page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
 
-    QTest::mouseClick(note.chk, Qt::LeftButton);
-    QTest::keyClicks(note.txt, QStringLiteral("new goal"));
-    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QTest::mouseClick(note.checkBox, Qt::LeftButton);
+    QTest::keyClicks(note.edit, QStringLiteral("new goal"));
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY(messages.last().text.contains(QDir::toNativeSeparators(path)));
-    QCOMPARE(note.txt->toPlainText(), QStringLiteral("new goal"));
+    QCOMPARE(note.edit->toPlainText(), QStringLiteral("new goal"));
     if (kind == QLatin1String("folder"))
         QVERIFY(QFileInfo(path).isDir());
     else
@@ -305,7 +305,7 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
         QVERIFY(QDir(folder.path()).rmdir(QStringLiteral("Goal1.txt")));
     else
         QVERIFY(QFile::rename(path, path + QStringLiteral(".old")));
-    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(readAllBytes(path), QByteArray("new goal\r\n"));
 }
@@ -320,8 +320,8 @@ void TstGoalsPage::missingFolder()
     const auto page = startPage(folder);
     QCOMPARE(messages.count(), 0);
     for (int n = 1; n <= 2; ++n) {
-        QCOMPARE(noteOf(*page, n).txt->toPlainText(), QString());
-        QVERIFY(!noteOf(*page, n).txt->placeholderText().isEmpty());
+        QCOMPARE(noteOf(*page, n).edit->toPlainText(), QString());
+        QVERIFY(!noteOf(*page, n).edit->placeholderText().isEmpty());
     }
     clickSave(*page, 2);
     QCOMPARE(messages.count(), 1);
@@ -362,10 +362,10 @@ void TstGoalsPage::badBytesLoad()
     QCOMPARE(messages.count(), 0);
     QCOMPARE(readAllBytes(path), bytes);
     if (shown.isEmpty()) {
-        QVERIFY(note.txt->toPlainText().size() > bytes.size() / 4);
+        QVERIFY(note.edit->toPlainText().size() > bytes.size() / 4);
         return;
     }
-    QCOMPARE(note.txt->toPlainText(), shown);
+    QCOMPARE(note.edit->toPlainText(), shown);
 
     // Saved back in the program's own format: UTF-8, every line ended by CR LF.
     clickSave(*page, 1);
@@ -393,12 +393,12 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
     {
         GoalsPage page(readOnly);
         page.loadNotes();
-        QCOMPARE(noteOf(page, 1).txt->toPlainText(), QStringLiteral("My own goal"));
-        QCOMPARE(noteOf(page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+        QCOMPARE(noteOf(page, 1).edit->toPlainText(), QStringLiteral("My own goal"));
+        QCOMPARE(noteOf(page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
         QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Goal1.txt")));
         QVERIFY(QFileInfo::exists(data + QStringLiteral("/Goal2.txt")));
 
-        noteOf(page, 1).txt->setPlainText(QStringLiteral("My own goal, longer"));
+        noteOf(page, 1).edit->setPlainText(QStringLiteral("My own goal, longer"));
         clickSave(page, 1);
     }
     QCOMPARE(messages.count(), 0);
@@ -411,8 +411,8 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
     GoalsPage page(palmora::GoalFolders {program, program, data});
     page.loadNotes();
-    QCOMPARE(noteOf(page, 1).txt->toPlainText(), QStringLiteral("My own goal, longer"));
-    QCOMPARE(noteOf(page, 2).txt->toPlainText(), QStringLiteral("This is Goal 2."));
+    QCOMPARE(noteOf(page, 1).edit->toPlainText(), QStringLiteral("My own goal, longer"));
+    QCOMPARE(noteOf(page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
 }
 
 void TstGoalsPage::danglingLinkNote()
@@ -423,18 +423,18 @@ void TstGoalsPage::danglingLinkNote()
     MessageRecorder messages;
     const auto page = startPage(folder.path());
     const Note note = noteOf(*page, 1);
-    QCOMPARE(note.txt->toPlainText(), QString());
-    QVERIFY2(note.txt->placeholderText().contains(QStringLiteral("It is a link to %1").arg(nowhere)),
-             qPrintable(note.txt->placeholderText()));
+    QCOMPARE(note.edit->toPlainText(), QString());
+    QVERIFY2(note.edit->placeholderText().contains(QStringLiteral("It is a link to %1").arg(nowhere)),
+             qPrintable(note.edit->placeholderText()));
 
-    QTest::mouseClick(note.chk, Qt::LeftButton);
-    QTest::keyClicks(note.txt, QStringLiteral("kept"));
-    QTest::mouseClick(note.cmd, Qt::LeftButton);
+    QTest::mouseClick(note.checkBox, Qt::LeftButton);
+    QTest::keyClicks(note.edit, QStringLiteral("kept"));
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
     QCOMPARE(messages.count(), 1);
     const QString told = messages.last().text;
     QVERIFY2(told.startsWith(QStringLiteral("Goal 1 could not be saved")), qPrintable(told));
     QVERIFY2(told.contains(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(told));
-    QCOMPARE(note.txt->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(note.edit->toPlainText(), QStringLiteral("kept"));
 }
 
 void TstGoalsPage::backToMain()

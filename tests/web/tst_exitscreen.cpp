@@ -7,6 +7,7 @@
 #include "scriptedrandomsource.h"
 #include "urlrecorder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -37,7 +38,7 @@ private slots:
     void spaceRefusedInEmailFields_data();
     void spaceRefusedInEmailFields();
     void pastedSpaceIsKept();
-    void check1SpringsBack();
+    void visitSiteButtonSpringsBack();
     void softwareLinkOpensItsPage();
     void submitShowsFirstProblem_data();
     void submitShowsFirstProblem();
@@ -87,6 +88,11 @@ void TstExitScreen::fill(const char *name, const QString &text)
 void TstExitScreen::loadsCaptionsAndTexts()
 {
     QCOMPARE(m_screen->windowTitle(), QStringLiteral("Palmora v1.20"));
+    // A screen reader hears of a new window, titled like the main window.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_screen.get());
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Palmora v1.20"));
     QCOMPARE(child<QLabel>("captionLabel")->text(), QStringLiteral("Palmora v1.20"));
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(m_screen->testAttribute(Qt::WA_ShowWithoutActivating));
@@ -220,7 +226,7 @@ void TstExitScreen::pastedSpaceIsKept()
     QCOMPARE(messages.count(), 0);
 }
 
-void TstExitScreen::check1SpringsBack()
+void TstExitScreen::visitSiteButtonSpringsBack()
 {
     UrlRecorder urls;
     auto *button = child<QPushButton>("visitSiteButton");
