@@ -28,6 +28,7 @@ TestQuestionPage::TestQuestionPage(QWidget *parent)
     }
 
     connect(ui->nextQuestionButton, &QPushButton::clicked, this, &TestQuestionPage::nextQuestionRequested);
+    placeOptions();
 }
 
 TestQuestionPage::~TestQuestionPage() = default;
@@ -43,6 +44,34 @@ void TestQuestionPage::showQuestion(const QString &name, bool nameVisible, const
     for (int k = 0; k < kOptionCount; ++k) {
         m_option[k]->setText(optionTexts[k]);
         m_option[k]->update();
+    }
+    placeOptions();
+}
+
+void TestQuestionPage::placeOptions()
+{
+    // The options stand in a column below the frame's caption and border, each as
+    // tall as its wrapped text; the height left over is shared out evenly between
+    // them, so a long option never runs into the next and short ones spread over
+    // the page as before.
+    constexpr int kMargin = 4;
+    constexpr int kMinimumGap = 6;
+    const QRect contents = contentsRect();
+    const int top = contents.top() + kMargin;
+    const int bottom = contents.bottom() - kMargin;
+
+    std::array<int, kOptionCount> heights {};
+    int used = 0;
+    for (int k = 0; k < kOptionCount; ++k) {
+        heights[k] = m_option[k]->sizeHint().height();
+        used += heights[k];
+    }
+    const int gap = qMax(kMinimumGap, (bottom - top + 1 - used) / (kOptionCount - 1));
+    int y = top;
+    for (int k = 0; k < kOptionCount; ++k) {
+        const QRect old = m_option[k]->geometry();
+        m_option[k]->setGeometry(old.x(), y, old.width(), heights[k]);
+        y += heights[k] + gap;
     }
 }
 

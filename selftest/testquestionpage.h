@@ -46,6 +46,8 @@ signals:
     void nextQuestionRequested();
 
 private:
+    void placeOptions();
+
     std::unique_ptr<Ui::TestQuestionPage> ui;
     std::array<WrappingRadioButton *, kOptionCount> m_option {};
     QButtonGroup *m_group = nullptr;

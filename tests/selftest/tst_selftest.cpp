@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+
+#include <algorithm>
 
 using namespace palmora;
 using palmora::testing::MessageRecorder;
@@ -85,6 +88,8 @@ class TstSelfTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void optionsKeepClearOfBorderAndEachOther_data();
+    void optionsKeepClearOfBorderAndEachOther();
     void startWithoutKindOnlyWarns();
     void nextWithoutAnswerOnlyWarns();
     void questionShowsItsTopic_data();
@@ -388,6 +393,44 @@ void TstSelfTest::resultBoxReadableOnLightCyan()
     QVERIFY(box->isReadOnly());
     QVERIFY(!h.test.resultPage()->printBuffer()->isVisibleTo(h.test.resultPage()));
     QCOMPARE(box->font().pointSizeF(), 8.25);
+}
+
+void TstSelfTest::optionsKeepClearOfBorderAndEachOther_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("by name") << int(TestMode::ByName);
+    QTest::newRow("by significance") << int(TestMode::BySignificance);
+    QTest::newRow("by shape or location") << int(TestMode::ByLocationShape);
+}
+
+void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
+{
+    QFETCH(int, kind);
+    const auto mode = static_cast<TestMode>(kind);
+    TopicCatalogue catalogue;
+    catalogue.fill();
+    // The five longest texts of the kind: the hardest question to lay out.
+    QStringList texts;
+    for (int t = 0; t < TopicCatalogue::kTopicCount; ++t)
+        texts.append(topicText(catalogue, t, mode));
+    std::sort(texts.begin(), texts.end(),
+              [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    std::array<QString, kOptionCount> options;
+    std::copy_n(texts.begin(), kOptionCount, options.begin());
+
+    TestQuestionPage page;
+    page.show();
+    page.showQuestion(catalogue.topicName(0), mode != TestMode::ByName, QImage(), options);
+    const QRect inside = page.contentsRect();
+    for (int k = 0; k < kOptionCount; ++k) {
+        const QRect box = page.option(k)->geometry();
+        QVERIFY2(inside.contains(box), qPrintable(QStringLiteral("option %1 crosses the frame").arg(k + 1)));
+        // Every line of the text fits in its option.
+        QVERIFY(box.height() >= page.option(k)->sizeHint().height());
+        if (k + 1 < kOptionCount)
+            QVERIFY2(page.option(k + 1)->geometry().top() - box.bottom() > 4,
+                     qPrintable(QStringLiteral("no gap below option %1").arg(k + 1)));
+    }
 }
 
 QTEST_MAIN(TstSelfTest)
