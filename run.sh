@@ -17,12 +17,41 @@ fi
 
 # No display: Palmora runs in a virtual X server whose screen a VNC server offers
 # on this machine only (Qt's own VNC platform cannot be kept to localhost).
-echo "No display found. Palmora is starting in a virtual screen shared over VNC:"
-echo "connect a VNC viewer to localhost:5900 (e.g. 'vncviewer localhost:5900'). Ctrl+C ends it."
-Xvfb :57 -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a display number nobody uses and x11vnc a free port, so Palmora never
+# lands on somebody else's X server or VNC session.
+work=$(mktemp -d)
+trap 'kill "${xvfb:-}" "${vnc:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-trap 'kill "$xvfb" "${vnc:-}" 2>/dev/null || true' EXIT
-for _ in $(seq 1 50); do [[ -e /tmp/.X11-unix/X57 ]] && break; sleep 0.1; done
-x11vnc -display :57 -localhost -rfbport 5900 -forever -nopw -quiet >/dev/null 2>&1 &
+display=""
+for _ in $(seq 1 100); do
+  display=$(head -n 1 "$work/display" 2>/dev/null || true)
+  [[ -n "$display" ]] && break
+  kill -0 "$xvfb" 2>/dev/null || break
+  sleep 0.1
+done
+if [[ ! "$display" =~ ^[0-9]+$ ]]; then
+  echo "run.sh: no virtual X server could be started, so Palmora cannot be shown." >&2
+  sed 's/^/  Xvfb: /' "$work/xvfb.log" >&2 || true
+  exit 1
+fi
+
+x11vnc -display ":$display" -localhost -autoport 5900 -forever -nopw -quiet >"$work/vnc.out" 2>"$work/vnc.log" &
 vnc=$!
-DISPLAY=:57 QT_QPA_PLATFORM=xcb ./build/palmora
+port=""
+for _ in $(seq 1 100); do
+  port=$(sed -n 's/^PORT=\([0-9]\+\)$/\1/p' "$work/vnc.out" 2>/dev/null | head -n 1)
+  [[ -n "$port" ]] && break
+  kill -0 "$vnc" 2>/dev/null || break
+  sleep 0.1
+done
+if [[ -z "$port" ]]; then
+  echo "run.sh: no VNC port could be opened on localhost, so Palmora's screen cannot be shared." >&2
+  tail -n 5 "$work/vnc.log" | sed 's/^/  x11vnc: /' >&2 || true
+  exit 1
+fi
+
+echo "No display found. Palmora is starting in a virtual screen (display :$display) shared over VNC:"
+echo "connect a VNC viewer to localhost:$port (e.g. 'vncviewer localhost:$port'). Ctrl+C ends it."
+DISPLAY=":$display" QT_QPA_PLATFORM=xcb ./build/palmora
