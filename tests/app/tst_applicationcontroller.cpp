@@ -2,18 +2,52 @@
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
 #include "common/appidentity.h"
+#include "web/reminderrecord.h"
 
+#include "hangbreaker.h"
 #include "messagerecorder.h"
 #include "testenvironment.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 using namespace palmora;
+
+namespace {
+
+constexpr auto kGrace = std::chrono::seconds(5);
+
+bool makeFifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// What a path is and holds, without opening anything but a regular file.
+QByteArray fingerprint(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return "absent";
+    if (info.isDir())
+        return "folder";
+    if (!info.isFile())
+        return "special";
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "unreadable";
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
 
 class TstApplicationController : public QObject {
     Q_OBJECT
@@ -23,13 +57,26 @@ private slots:
     void secondCopyShowsMessageAndTouchesNothing();
     void killedCopyDoesNotBlockNextStart();
     void unusableLockFolderNeverKeepsUserOut();
+    void brokenSettingsStoreNeverHoldsUpStartUp_data();
+    void brokenSettingsStoreNeverHoldsUpStartUp();
     void firstStartOpensMainWindowOnStartPage();
     void quitApplicationClosesEveryWindowOnce();
+    void initTestCase();
 
 private:
     // Starts a process that holds the lock at path; returns once it holds it.
     std::unique_ptr<QProcess> startHolder(const QString &path);
+
+    // The user's config folder, where the reminder's store is found; set before
+    // anything asks for it.
+    QTemporaryDir m_config;
 };
+
+void TstApplicationController::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 std::unique_ptr<QProcess> TstApplicationController::startHolder(const QString &path)
 {
@@ -119,6 +166,63 @@ void TstApplicationController::unusableLockFolderNeverKeepsUserOut()
     QVERIFY(startup.start());
     QVERIFY(startup.mainWindow());
     QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
+    startup.quit();
+}
+
+void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp_data()
+{
+    QTest::addColumn<QString>("broken");
+    QTest::newRow("FIFO as the store") << QStringLiteral("fifo");
+    QTest::newRow("folder as the store") << QStringLiteral("folder");
+    QTest::newRow("store far larger than a record") << QStringLiteral("huge");
+    QTest::newRow("folder as the store's lock") << QStringLiteral("lock folder");
+    QTest::newRow("FIFO as the store's lock") << QStringLiteral("lock fifo");
+}
+
+void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp()
+{
+    QFETCH(QString, broken);
+    const QString folder = m_config.filePath(QStringLiteral("Palmora"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    const QString store =
+        folder + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".ini");
+    const QString lock = store + QStringLiteral(".lock");
+    if (broken == QLatin1String("fifo")) {
+        QVERIFY(makeFifo(store));
+    } else if (broken == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(store));
+    } else if (broken == QLatin1String("huge")) {
+        // A readable date at its head: it is still not taken, nor the file replaced.
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\n" + ReminderRecord::storedKeyName().toLatin1() + '='
+                   + ReminderRecord::encode(QStringLiteral("2026-01-01")).toLatin1() + '\n');
+        const QByteArray line(1023, 'x');
+        for (int i = 0; i < 1024; ++i)
+            file.write(line + '\n');
+    } else if (broken == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkdir(lock));
+    } else {
+        QVERIFY(makeFifo(lock));
+    }
+    const QByteArray storeBefore = fingerprint(store);
+
+    testing::TestEnvironment test;
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    bool started = false;
+    {
+        testing::HangBreaker breaker({store, lock}, kGrace);
+        started = startup.start();
+        QVERIFY2(!breaker.fired(), "start-up waited on the settings store");
+    }
+    QVERIFY(started);
+    QVERIFY(startup.mainWindow());
+    QVERIFY(startup.mainWindow()->isVisible());
+    // No question about updates, and the store is as it was.
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(fingerprint(store), storeBefore);
     startup.quit();
 }
 
