@@ -9,14 +9,16 @@ class QLockFile;
 namespace palmora {
 
 // One copy of the program per user: a lock file in the user's runtime folder.
-// A lock left behind by a copy that crashed or was killed is recognised as stale
-// (its process is gone) and taken over.
+// Only a lock held by a live process of this user keeps a copy out. A lock left
+// behind by a copy that crashed or was killed, whatever it holds, is taken over;
+// a lock that can be neither taken nor proved live (another user's file, a
+// folder, a FIFO) lets the copy run without one.
 class SingleInstanceGuard {
 public:
     enum class Result {
         Acquired, // this is the only copy
         AlreadyRunning, // another live copy holds the lock
-        Unavailable // the lock could not be made (folder missing, not writable)
+        Unavailable // the lock could not be made, nor proved held by a live copy
     };
 
     explicit SingleInstanceGuard(const QString &lockFilePath = defaultLockFilePath());

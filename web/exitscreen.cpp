@@ -7,6 +7,7 @@
 #include "common/randomsource.h"
 #include "common/theme.h"
 #include "web/exittexts.h"
+#include "web/limitedtextedit.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 
@@ -83,14 +84,31 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     setFieldText(ui->messageEdit, QString::fromLatin1(ReferralPlaceholder::Message) + QStringLiteral("\r\n"));
 
     m_fieldList = {
-        {ui->senderNameEdit, QString::fromLatin1(ReferralPlaceholder::SenderName)},
-        {ui->senderEmailEdit, QString::fromLatin1(ReferralPlaceholder::SenderEmail)},
-        {ui->messageEdit, QString::fromLatin1(ReferralPlaceholder::Message)},
-        {ui->friendNameEdit, QString::fromLatin1(ReferralPlaceholder::FriendName)},
-        {ui->friendEmailEdit, QString::fromLatin1(ReferralPlaceholder::FriendEmail)},
+        {ui->senderNameEdit, QString::fromLatin1(ReferralPlaceholder::SenderName), ReferralField::SenderName},
+        {ui->senderEmailEdit, QString::fromLatin1(ReferralPlaceholder::SenderEmail),
+         ReferralField::SenderEmail},
+        {ui->messageEdit, QString::fromLatin1(ReferralPlaceholder::Message), ReferralField::Message},
+        {ui->friendNameEdit, QString::fromLatin1(ReferralPlaceholder::FriendName), ReferralField::FriendName},
+        {ui->friendEmailEdit, QString::fromLatin1(ReferralPlaceholder::FriendEmail),
+         ReferralField::FriendEmail},
     };
-    for (const Field &field : m_fieldList)
+    ui->messageEdit->setFitCheck(
+        [](const QString &text) { return fitsReferralField(ReferralField::Message, text); });
+    connect(ui->messageEdit, &LimitedTextEdit::insertRefused, this, [this] {
+        MessageBox::critical(this, referralFieldFullText(ReferralField::Message));
+        ui->messageEdit->setFocus();
+    });
+    for (Field &field : m_fieldList) {
         field.widget->installEventFilter(this);
+        field.accepted = fieldText(field.widget);
+        QWidget *const widget = field.widget;
+        if (widget == ui->messageEdit)
+            connect(ui->messageEdit, &QPlainTextEdit::textChanged, this,
+                    [this, widget] { fieldChanged(widget); });
+        else
+            connect(static_cast<QLineEdit *>(widget), &QLineEdit::textChanged, this,
+                    [this, widget] { fieldChanged(widget); });
+    }
 
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->visitSiteButton, &QPushButton::clicked, this, &ExitScreen::visitSite);
@@ -157,6 +175,65 @@ void ExitScreen::setFieldText(QWidget *widget, const QString &text)
     }
 }
 
+int ExitScreen::cursorPosition(QWidget *widget) const
+{
+    if (widget == ui->messageEdit)
+        return ui->messageEdit->textCursor().position();
+    return static_cast<QLineEdit *>(widget)->cursorPosition();
+}
+
+void ExitScreen::setCursorPosition(QWidget *widget, int position)
+{
+    if (widget == ui->messageEdit) {
+        QTextCursor cursor = ui->messageEdit->textCursor();
+        cursor.setPosition(qMin(position, ui->messageEdit->document()->characterCount() - 1));
+        ui->messageEdit->setTextCursor(cursor);
+    } else {
+        static_cast<QLineEdit *>(widget)->setCursorPosition(position);
+    }
+}
+
+ExitScreen::Field *ExitScreen::findField(const QObject *widget)
+{
+    const auto found = std::find_if(m_fieldList.begin(), m_fieldList.end(),
+                                    [widget](const Field &field) { return field.widget == widget; });
+    return found == m_fieldList.end() ? nullptr : &*found;
+}
+
+void ExitScreen::fieldChanged(QWidget *widget)
+{
+    Field *field = findField(widget);
+    if (!field)
+        return; // still being set up
+    const QString text = fieldText(widget);
+    if (fitsReferralField(field->kind, text)) {
+        field->accepted = text;
+        field->acceptedCursor = cursorPosition(widget);
+        return;
+    }
+    // The field is put back after the edit under way has finished with it.
+    if (!field->refusalPending) {
+        field->refusalPending = true;
+        QMetaObject::invokeMethod(
+            this, [this, widget] { refuseOverfill(widget); }, Qt::QueuedConnection);
+    }
+}
+
+void ExitScreen::refuseOverfill(QWidget *widget)
+{
+    Field *field = findField(widget);
+    if (!field)
+        return;
+    field->refusalPending = false;
+    if (fitsReferralField(field->kind, fieldText(widget)))
+        return;
+    const int cursor = field->acceptedCursor;
+    setFieldText(widget, field->accepted);
+    setCursorPosition(widget, cursor);
+    MessageBox::critical(this, referralFieldFullText(field->kind));
+    widget->setFocus();
+}
+
 QString ExitScreen::messageText() const
 {
     // The raw text keeps no-break spaces, which toPlainText() would turn into spaces.
@@ -168,9 +245,8 @@ QString ExitScreen::messageText() const
 
 bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto found = std::find_if(m_fieldList.begin(), m_fieldList.end(),
-                                    [watched](const Field &field) { return field.widget == watched; });
-    if (found == m_fieldList.end())
+    const Field *found = findField(watched);
+    if (!found)
         return QWidget::eventFilter(watched, event);
     QWidget *const widget = found->widget;
 
@@ -214,6 +290,13 @@ void ExitScreen::visitSite(bool checked)
 
 void ExitScreen::referFriend()
 {
+    // A refusal still on its way is made before the fields are read.
+    for (const Field &field : m_fieldList) {
+        if (field.refusalPending) {
+            refuseOverfill(field.widget);
+            return;
+        }
+    }
     m_fields = trimmedFields({fieldText(ui->senderNameEdit), fieldText(ui->senderEmailEdit), messageText(),
                               fieldText(ui->friendNameEdit), fieldText(ui->friendEmailEdit)});
     submitReferral();

@@ -39,15 +39,27 @@ private:
     struct Field {
         QWidget *widget;
         QString placeholder;
+        ReferralField kind;
+        // The text last seen within the field's limit, and its cursor.
+        QString accepted;
+        int acceptedCursor = 0;
+        bool refusalPending = false;
     };
 
     void visitSite(bool checked);
     void referFriend();
     void submitReferral();
     void applyLook();
+    // Text that would overfill a field is refused whole, once the edit that
+    // brought it is done, and the user is told the field's limit.
+    void fieldChanged(QWidget *widget);
+    void refuseOverfill(QWidget *widget);
+    Field *findField(const QObject *widget);
 
     QString fieldText(QWidget *widget) const;
     void setFieldText(QWidget *widget, const QString &text);
+    int cursorPosition(QWidget *widget) const;
+    void setCursorPosition(QWidget *widget, int position);
     // The message with Windows line ends, as the referral page expects them.
     QString messageText() const;
 

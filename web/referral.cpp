@@ -39,8 +39,64 @@ ReferralFields trimmedFields(const ReferralFields &fields)
             trimFieldSpaces(fields.friendEmail)};
 }
 
+int referralFieldLimit(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::SenderName:
+    case ReferralField::FriendName:
+        return kMaxReferralNameLength;
+    case ReferralField::SenderEmail:
+    case ReferralField::FriendEmail:
+        return kMaxReferralEmailLength;
+    case ReferralField::Message:
+        return kMaxReferralMessageLength;
+    }
+    return 0;
+}
+
+qsizetype referralFieldLength(const QString &text)
+{
+    return text.size() - text.count(QLatin1String("\r\n"));
+}
+
+bool fitsReferralField(ReferralField field, const QString &text)
+{
+    return referralFieldLength(text) <= referralFieldLimit(field);
+}
+
+QString referralFieldFullText(ReferralField field)
+{
+    const char *text = nullptr;
+    switch (field) {
+    case ReferralField::SenderName:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your name can have at most %1 characters.");
+        break;
+    case ReferralField::SenderEmail:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your email address can have at most %1 characters.");
+        break;
+    case ReferralField::Message:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your message can have at most %1 characters.");
+        break;
+    case ReferralField::FriendName:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your friend's name can have at most %1 characters.");
+        break;
+    case ReferralField::FriendEmail:
+        text = QT_TRANSLATE_NOOP("palmora::Referral",
+                                 "Your friend's email address can have at most %1 characters.");
+        break;
+    }
+    return text ? QCoreApplication::translate("palmora::Referral", text).arg(referralFieldLimit(field))
+                : QString();
+}
+
 ReferralProblem referralProblem(const ReferralFields &fields)
 {
+    if (!fitsReferralField(ReferralField::SenderName, fields.senderName)
+        || !fitsReferralField(ReferralField::SenderEmail, fields.senderEmail)
+        || !fitsReferralField(ReferralField::Message, fields.message)
+        || !fitsReferralField(ReferralField::FriendName, fields.friendName)
+        || !fitsReferralField(ReferralField::FriendEmail, fields.friendEmail))
+        return ReferralProblem::TooLong;
     if (fields.senderEmail == fields.friendEmail)
         return ReferralProblem::SameEmails;
     if (!isProperEmail(fields.senderEmail) || !isProperEmail(fields.friendEmail))
@@ -64,6 +120,9 @@ QString referralProblemText(ReferralProblem problem)
     switch (problem) {
     case ReferralProblem::None:
         return {};
+    case ReferralProblem::TooLong:
+        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Shorten Your Entries");
+        break;
     case ReferralProblem::SameEmails:
         text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Distinct Email Addresses");
         break;

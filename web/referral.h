@@ -23,9 +23,33 @@ inline constexpr char FriendName[] = "Friend's Name";
 inline constexpr char FriendEmail[] = "Friend's Email Address";
 } // namespace ReferralPlaceholder
 
+// The five fields, in the order of the address.
+enum class ReferralField { SenderName, SenderEmail, Message, FriendName, FriendEmail };
+
+// The most characters each field takes: room for any real name, for the longest
+// e-mail address mail servers carry (254) and for a message of a few hundred
+// words. With them the address stays short enough for every browser and far
+// below the system's limit on a program argument (128 KiB).
+inline constexpr int kMaxReferralNameLength = 100;
+inline constexpr int kMaxReferralEmailLength = 254;
+inline constexpr int kMaxReferralMessageLength = 2000;
+// What no referral address within those limits ever reaches: each character
+// takes at most nine in the address (three UTF-8 bytes, percent-encoded).
+inline constexpr int kMaxReferralAddressLength = 32000;
+
+int referralFieldLimit(ReferralField field);
+// A field's length as its user sees it: UTF-16 characters, a CR LF line end
+// counting once.
+qsizetype referralFieldLength(const QString &text);
+// True when the text fits the field.
+bool fitsReferralField(ReferralField field, const QString &text);
+// The message that tells the user why text that would overfill a field was refused.
+QString referralFieldFullText(ReferralField field);
+
 // The first check a referral fails, in the order the checks are made.
 enum class ReferralProblem {
     None,
+    TooLong,
     SameEmails,
     ImproperEmail,
     MissingSenderName,
@@ -40,7 +64,8 @@ QString trimFieldSpaces(const QString &text);
 // The fields with leading and trailing spaces removed.
 ReferralFields trimmedFields(const ReferralFields &fields);
 
-// Checks already trimmed fields; the first failing check wins.
+// Checks already trimmed fields; the first failing check wins. A field over its
+// limit fails first: no address is ever built from it.
 ReferralProblem referralProblem(const ReferralFields &fields);
 // The message that tells the user about a problem; empty for None.
 QString referralProblemText(ReferralProblem problem);

@@ -10,6 +10,9 @@ namespace palmora {
 // Kept under the executable's own name, section "Settings", key "Duration"; key
 // and value are stored in URL-safe base64 so that neither reads as plain text
 // and the key never holds a '/' or '\' (QSettings reads those as groups).
+//
+// The store is only ever read when it is a regular file of a sane size, and its
+// lock is waited for a bounded time, so no store can hold up the caller.
 class ReminderRecord {
 public:
     // The user's own settings store, named after the running executable.
@@ -17,10 +20,20 @@ public:
     // A settings file of the caller's choice (INI format).
     explicit ReminderRecord(const QString &settingsFilePath);
 
-    // The stored text, decoded; empty when there is no record or it cannot be decoded.
+    // The stored text, decoded; empty when there is no record or it cannot be
+    // decoded. Nothing when the store exists but cannot be read: it is not a
+    // regular file, is larger than kMaxStoreBytes, or refuses to be opened.
+    std::optional<QString> load() const;
+    // load(), with an unreadable store read as empty.
     QString read() const;
-    // Stores the text; false when the store could not be written.
+    // Stores the text, keeping whatever else the store holds; false when the
+    // store could not be read or written or its lock stayed taken.
     bool write(const QString &text);
+
+    // A record is a few dozen bytes; a store far larger than that is not ours.
+    static constexpr qint64 kMaxStoreBytes = 64 * 1024;
+    // How long a write waits for another writer's lock on the store.
+    static constexpr int kLockWaitMilliseconds = 300;
 
     // The plain key and the section it lives in.
     static QString sectionName();
@@ -29,7 +42,9 @@ public:
     static QString storedKeyName();
     // The executable's file name without its extension.
     static QString applicationName();
-    // Where the default constructor keeps the record.
+    // Where the default constructor keeps the record: the file QSettings uses
+    // for IniFormat, UserScope, organisation "Palmora" and applicationName(),
+    // worked out without opening anything.
     static QString defaultSettingsFilePath();
 
     static QString encode(const QString &plain);

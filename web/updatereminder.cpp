@@ -22,7 +22,12 @@ void runUpdateReminder(ReminderRecord &record, const QDate &today)
 {
     if (!today.isValid())
         return;
-    switch (reminderAction(record.read(), today)) {
+    // A store that cannot be read ends the reminder: asking would come back on
+    // every start, and writing could replace what the store holds.
+    const std::optional<QString> stored = record.load();
+    if (!stored)
+        return;
+    switch (reminderAction(*stored, today)) {
     case ReminderAction::Silent:
         return;
     case ReminderAction::RecordToday:

@@ -2,18 +2,54 @@
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
 #include "common/appidentity.h"
+#include "web/reminderrecord.h"
 
+#include "hangbreaker.h"
 #include "messagerecorder.h"
 #include "testenvironment.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace palmora;
+
+namespace {
+
+constexpr auto kGrace = std::chrono::seconds(5);
+constexpr uint kNobody = 65534;
+
+bool makeFifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// What a path is and holds, without opening anything but a regular file.
+QByteArray fingerprint(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return "absent";
+    if (info.isDir())
+        return "folder";
+    if (!info.isFile())
+        return "special";
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "unreadable";
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
 
 class TstApplicationController : public QObject {
     Q_OBJECT
@@ -23,13 +59,30 @@ private slots:
     void secondCopyShowsMessageAndTouchesNothing();
     void killedCopyDoesNotBlockNextStart();
     void unusableLockFolderNeverKeepsUserOut();
+    void lockNobodyCanProveLiveNeverKeepsUserOut_data();
+    void lockNobodyCanProveLiveNeverKeepsUserOut();
+    void anotherUsersLockNeverKeepsUserOut_data();
+    void anotherUsersLockNeverKeepsUserOut();
+    void brokenSettingsStoreNeverHoldsUpStartUp_data();
+    void brokenSettingsStoreNeverHoldsUpStartUp();
     void firstStartOpensMainWindowOnStartPage();
     void quitApplicationClosesEveryWindowOnce();
+    void initTestCase();
 
 private:
     // Starts a process that holds the lock at path; returns once it holds it.
     std::unique_ptr<QProcess> startHolder(const QString &path);
+
+    // The user's config folder, where the reminder's store is found; set before
+    // anything asks for it.
+    QTemporaryDir m_config;
 };
+
+void TstApplicationController::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
 
 std::unique_ptr<QProcess> TstApplicationController::startHolder(const QString &path)
 {
@@ -119,6 +172,183 @@ void TstApplicationController::unusableLockFolderNeverKeepsUserOut()
     QVERIFY(startup.start());
     QVERIFY(startup.mainWindow());
     QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
+    startup.quit();
+}
+
+void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("folder named like the lock") << QStringLiteral("folder") << false;
+    QTest::newRow("FIFO named like the lock") << QStringLiteral("fifo") << false;
+    QTest::newRow("junk written a moment ago") << QStringLiteral("junk") << false;
+    // The live copy's flock is the proof, whatever its file says.
+    QTest::newRow("live copy, its lock overwritten with junk") << QStringLiteral("live junk") << true;
+}
+
+void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut()
+{
+    QFETCH(QString, lock);
+    QFETCH(bool, refused);
+    testing::TestEnvironment test;
+    const QString path = test.env.lockFilePath;
+    std::unique_ptr<QProcess> holder;
+    if (lock == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (lock == QLatin1String("fifo")) {
+        QVERIFY(makeFifo(path));
+    } else {
+        if (lock == QLatin1String("live junk")) {
+            holder = startHolder(path);
+            QVERIFY(holder);
+        }
+        QFile junk(path);
+        QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(junk.write("\x01not a lock\n") > 0);
+    }
+
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    bool started = false;
+    QElapsedTimer clock;
+    clock.start();
+    {
+        testing::HangBreaker breaker({path}, kGrace);
+        started = startup.start();
+        QVERIFY2(!breaker.fired(), "start-up waited on the lock");
+    }
+    QCOMPARE(started, !refused);
+    QCOMPARE(messages.texts().contains(QStringLiteral("Application is already running")), refused);
+    QCOMPARE(startup.mainWindow() != nullptr, !refused);
+    if (holder) {
+        QCOMPARE(holder->state(), QProcess::Running);
+        holder->kill();
+        holder->waitForFinished(10000);
+    }
+    if (started)
+        startup.quit();
+}
+
+void TstApplicationController::anotherUsersLockNeverKeepsUserOut_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::newRow("another user's stale lock, undeletable") << QStringLiteral("stale");
+    QTest::newRow("another user's live copy, no runtime folder") << QStringLiteral("live");
+}
+
+void TstApplicationController::anotherUsersLockNeverKeepsUserOut()
+{
+    QFETCH(QString, lock);
+    if (::geteuid() != 0)
+        QSKIP("Only root can make another user's lock and run a copy as another user");
+
+    // A shared folder like /tmp: everybody may write, nobody may remove another's
+    // files. Neither user has a usable runtime folder there.
+    QTemporaryDir top;
+    QVERIFY(QFile::setPermissions(top.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                      | QFile::ExeOther));
+    const QString shared = top.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkdir(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    for (const char *user : {"runtime-root", "runtime-nobody"}) {
+        QFile blocker(shared + QLatin1Char('/') + QLatin1String(user));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), shared);
+    const QString lockholder = QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder");
+
+    QString argument = QStringLiteral("--default");
+    QProcess rootCopy;
+    if (lock == QLatin1String("stale")) {
+        // Left by a copy of root's whose process is gone.
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForFinished(10000));
+        argument = shared + QStringLiteral("/palmora.lock");
+        QFile stale(argument);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write(QByteArray::number(gone.processId()) + "\nlockholder\n"
+                    + QSysInfo::machineHostName().toUtf8() + '\n');
+    } else {
+        rootCopy.setProcessEnvironment(environment);
+        rootCopy.start(lockholder, {argument});
+        QVERIFY(rootCopy.waitForStarted(10000) && rootCopy.waitForReadyRead(10000));
+        QCOMPARE(rootCopy.readLine().trimmed(), QByteArray("locked"));
+    }
+
+    QProcess nobodyCopy;
+    nobodyCopy.setProcessEnvironment(environment);
+    nobodyCopy.start(QStringLiteral("setpriv"),
+                     {QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
+                      QStringLiteral("--clear-groups"), lockholder, argument});
+    QVERIFY(nobodyCopy.waitForStarted(10000));
+    QVERIFY(nobodyCopy.waitForReadyRead(10000));
+    const QByteArray answer = nobodyCopy.readLine().trimmed();
+    nobodyCopy.kill();
+    nobodyCopy.waitForFinished(10000);
+    rootCopy.kill();
+    rootCopy.waitForFinished(10000);
+    QVERIFY2(answer != "running" && answer != "refused", answer.constData());
+    QVERIFY2(answer == "locked" || answer == "unavailable", answer.constData());
+}
+
+void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp_data()
+{
+    QTest::addColumn<QString>("broken");
+    QTest::newRow("FIFO as the store") << QStringLiteral("fifo");
+    QTest::newRow("folder as the store") << QStringLiteral("folder");
+    QTest::newRow("store far larger than a record") << QStringLiteral("huge");
+    QTest::newRow("folder as the store's lock") << QStringLiteral("lock folder");
+    QTest::newRow("FIFO as the store's lock") << QStringLiteral("lock fifo");
+}
+
+void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp()
+{
+    QFETCH(QString, broken);
+    const QString folder = m_config.filePath(QStringLiteral("Palmora"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    const QString store =
+        folder + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".ini");
+    const QString lock = store + QStringLiteral(".lock");
+    if (broken == QLatin1String("fifo")) {
+        QVERIFY(makeFifo(store));
+    } else if (broken == QLatin1String("folder")) {
+        QVERIFY(QDir().mkdir(store));
+    } else if (broken == QLatin1String("huge")) {
+        // A readable date at its head: it is still not taken, nor the file replaced.
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\n" + ReminderRecord::storedKeyName().toLatin1() + '='
+                   + ReminderRecord::encode(QStringLiteral("2026-01-01")).toLatin1() + '\n');
+        const QByteArray line(1023, 'x');
+        for (int i = 0; i < 1024; ++i)
+            file.write(line + '\n');
+    } else if (broken == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkdir(lock));
+    } else {
+        QVERIFY(makeFifo(lock));
+    }
+    const QByteArray storeBefore = fingerprint(store);
+
+    testing::TestEnvironment test;
+    testing::MessageRecorder messages;
+    ApplicationController startup(test.env);
+    bool started = false;
+    {
+        testing::HangBreaker breaker({store, lock}, kGrace);
+        started = startup.start();
+        QVERIFY2(!breaker.fired(), "start-up waited on the settings store");
+    }
+    QVERIFY(started);
+    QVERIFY(startup.mainWindow());
+    QVERIFY(startup.mainWindow()->isVisible());
+    // No question about updates, and the store is as it was.
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(fingerprint(store), storeBefore);
     startup.quit();
 }
 

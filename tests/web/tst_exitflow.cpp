@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -57,9 +57,10 @@ private:
 
 void TstExitFlow::init()
 {
-    // The reminder's record goes to a folder of this test alone.
+    // The reminder's record goes to a folder of this test alone: the user's
+    // config folder is where the store is found.
     m_settingsDir = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir->path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settingsDir->path()));
     m_environment = std::make_unique<TestEnvironment>();
     m_startup = std::make_unique<ApplicationController>(m_environment->env);
 }

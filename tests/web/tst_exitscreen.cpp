@@ -46,6 +46,9 @@ private slots:
     void randomEntriesSurviveTheLauncher();
     void exitAndCloseBoxBothUnload_data();
     void exitAndCloseBoxBothUnload();
+    void overfillIsRefusedWithItsLimit_data();
+    void overfillIsRefusedWithItsLimit();
+    void handOverWritesNoPersonalDataToTheLog();
 
 private:
     template<typename T> T *child(const char *name) const
@@ -56,6 +59,8 @@ private:
         return found;
     }
     void fill(const char *name, const QString &text);
+    QString text(const char *name) const;
+    void fillValidReferral();
     void focusOn(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
 
     std::unique_ptr<ScriptedRandomSource> m_random;
@@ -83,6 +88,22 @@ void TstExitScreen::fill(const char *name, const QString &text)
         line->setText(text);
     else
         child<QPlainTextEdit>(name)->setPlainText(text);
+}
+
+QString TstExitScreen::text(const char *name) const
+{
+    if (auto *line = m_screen->findChild<QLineEdit *>(QLatin1String(name)))
+        return line->text();
+    return child<QPlainTextEdit>(name)->toPlainText();
+}
+
+void TstExitScreen::fillValidReferral()
+{
+    fill("senderNameEdit", QStringLiteral("Ann Quill"));
+    fill("senderEmailEdit", QStringLiteral("ann.quill@example.org"));
+    fill("messageEdit", QStringLiteral("Have a look"));
+    fill("friendNameEdit", QStringLiteral("Bob Marsh"));
+    fill("friendEmailEdit", QStringLiteral("bob.marsh@example.org"));
 }
 
 void TstExitScreen::loadsCaptionsAndTexts()
@@ -399,6 +420,103 @@ void TstExitScreen::exitAndCloseBoxBothUnload()
     QVERIFY(!m_screen->isVisible());
     m_screen->close();
     QCOMPARE(unloading.count(), 1);
+}
+
+void TstExitScreen::overfillIsRefusedWithItsLimit_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<bool>("typed"); // typed at a full field, or pasted
+    QTest::addColumn<int>("added"); // characters pasted
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("name typed past its limit")
+        << QByteArray("senderNameEdit") << int(ReferralField::SenderName) << true << 1 << true;
+    QTest::newRow("message of 1.2 million characters pasted")
+        << QByteArray("messageEdit") << int(ReferralField::Message) << false << 1200000 << true;
+    QTest::newRow("message typed past its limit")
+        << QByteArray("messageEdit") << int(ReferralField::Message) << true << 1 << true;
+    QTest::newRow("friend's name of 40,000 characters pasted")
+        << QByteArray("friendNameEdit") << int(ReferralField::FriendName) << false << 40000 << true;
+    QTest::newRow("friend's email pasted one past its limit")
+        << QByteArray("friendEmailEdit") << int(ReferralField::FriendEmail) << false
+        << kMaxReferralEmailLength + 1 - 11 << true;
+    QTest::newRow("message pasted up to its limit")
+        << QByteArray("messageEdit") << int(ReferralField::Message) << false << kMaxReferralMessageLength - 11
+        << false;
+}
+
+void TstExitScreen::overfillIsRefusedWithItsLimit()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, field);
+    QFETCH(bool, typed);
+    QFETCH(int, added);
+    QFETCH(bool, refused);
+    const auto kind = static_cast<ReferralField>(field);
+    fillValidReferral();
+    QWidget *edit = child<QWidget>(name.constData());
+    focusOn(edit);
+    // A full field, or eleven characters with the cursor after them.
+    const QString before =
+        typed ? QString(referralFieldLimit(kind), QLatin1Char('x')) : QStringLiteral("a@b.example");
+    fill(name.constData(), before);
+    if (auto *line = qobject_cast<QLineEdit *>(edit))
+        line->end(false);
+    else
+        static_cast<QPlainTextEdit *>(edit)->moveCursor(QTextCursor::End);
+
+    MessageRecorder messages;
+    if (typed) {
+        QTest::keyClick(edit, Qt::Key_Z);
+    } else {
+        QApplication::clipboard()->setText(QString(added, QLatin1Char('y')));
+        QTest::keySequence(edit, QKeySequence::Paste);
+    }
+    QCoreApplication::processEvents();
+
+    QCOMPARE(messages.texts(), refused ? QStringList {referralFieldFullText(kind)} : QStringList {});
+    if (refused) {
+        QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+        QVERIFY(messages.last().text.contains(QString::number(referralFieldLimit(kind))));
+        QCOMPARE(text(name.constData()), before); // nothing typed before is lost
+        QCOMPARE(QApplication::focusWidget(), edit);
+    } else {
+        QCOMPARE(text(name.constData()), before + QString(added, QLatin1Char('y')));
+    }
+
+    // What goes out is what the field holds, in an address every browser takes.
+    UrlRecorder urls;
+    if (name == "senderNameEdit" || name == "friendNameEdit" || name == "messageEdit") {
+        messages.clear();
+        QTest::mouseClick(child<QPushButton>("referButton"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(urls.urls().size(), 1);
+        QVERIFY(urls.urls().first().toString(QUrl::FullyEncoded).size() <= kMaxReferralAddressLength);
+    }
+}
+
+void TstExitScreen::handOverWritesNoPersonalDataToTheLog()
+{
+    fillValidReferral();
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { logged.append(text); });
+    // No recorder: the address really goes to the platform, which cannot open it here.
+    MessageRecorder messages;
+    QTest::mouseClick(child<QPushButton>("referButton"), Qt::LeftButton);
+    qInstallMessageHandler(previous);
+    QCOMPARE(messages.count(), 0);
+    for (const QString &line : std::as_const(logged)) {
+        for (const char *personal : {"Ann", "Quill", "ann.quill", "Bob", "Marsh", "bob.marsh"})
+            QVERIFY2(!line.contains(QLatin1String(personal)), qPrintable(line));
+    }
+    // Other messages still reach the log once the address has gone.
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { logged.append(text); });
+    qWarning("after the hand-over");
+    qInstallMessageHandler(previous);
+    QCOMPARE(logged.last(), QStringLiteral("after the hand-over"));
 }
 
 QTEST_MAIN(TstExitScreen)

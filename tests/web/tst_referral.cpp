@@ -83,6 +83,8 @@ private slots:
     void hostileTextSurvivesTheAddress_data();
     void hostileTextSurvivesTheAddress();
     void randomTextSurvivesTheAddress();
+    void fieldLimitsKeepTheAddressShort_data();
+    void fieldLimitsKeepTheAddressShort();
 };
 
 void TstReferral::firstFailingCheckWins_data()
@@ -215,6 +217,57 @@ void TstReferral::randomTextSurvivesTheAddress()
         for (int i = 0; i < 6; ++i)
             QVERIFY2(parameters.at(i + 1).second == expected.at(i), qPrintable(address));
     }
+}
+
+void TstReferral::fieldLimitsKeepTheAddressShort_data()
+{
+    QTest::addColumn<int>("field"); // -1: every field at once
+    QTest::newRow("sender name") << int(ReferralField::SenderName);
+    QTest::newRow("sender email") << int(ReferralField::SenderEmail);
+    QTest::newRow("message") << int(ReferralField::Message);
+    QTest::newRow("friend name") << int(ReferralField::FriendName);
+    QTest::newRow("friend email") << int(ReferralField::FriendEmail);
+    QTest::newRow("every field") << -1;
+}
+
+void TstReferral::fieldLimitsKeepTheAddressShort()
+{
+    QFETCH(int, field);
+    // The longest encoding a character can get: three UTF-8 bytes, nine characters.
+    const QChar widest(0x20ac);
+    auto full = [&](ReferralField kind, qsizetype extra) {
+        const qsizetype length = referralFieldLimit(kind) + extra;
+        if (kind == ReferralField::SenderEmail || kind == ReferralField::FriendEmail) {
+            const QString domain =
+                kind == ReferralField::SenderEmail ? QStringLiteral("@a.b") : QStringLiteral("@c.d");
+            return QString(length - domain.size(), widest) + domain;
+        }
+        return QString(length, widest);
+    };
+    auto fieldsWith = [&](qsizetype extra) {
+        ReferralFields fields = validFields();
+        const std::pair<ReferralField, QString *> entries[] = {
+            {ReferralField::SenderName, &fields.senderName},
+            {ReferralField::SenderEmail, &fields.senderEmail},
+            {ReferralField::Message, &fields.message},
+            {ReferralField::FriendName, &fields.friendName},
+            {ReferralField::FriendEmail, &fields.friendEmail}};
+        for (const auto &[kind, value] : entries) {
+            if (field < 0 || int(kind) == field)
+                *value = full(kind, extra);
+        }
+        return fields;
+    };
+
+    const ReferralFields atLimit = fieldsWith(0);
+    QCOMPARE(referralProblem(atLimit), ReferralProblem::None);
+    const QString address = referralAddress(atLimit);
+    QVERIFY2(address.size() <= kMaxReferralAddressLength, qPrintable(QString::number(address.size())));
+    QCOMPARE(decodedParameters(address).size(), 7);
+
+    // One character more is refused before any address is made.
+    QCOMPARE(referralProblem(fieldsWith(1)), ReferralProblem::TooLong);
+    QVERIFY(!referralProblemText(ReferralProblem::TooLong).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstReferral)

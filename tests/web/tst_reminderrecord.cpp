@@ -92,6 +92,11 @@ void TstReminderRecord::defaultStoreIsNamedAfterTheExecutable()
 {
     QCOMPARE(ReminderRecord::applicationName(), QStringLiteral("tst_reminderrecord"));
     QVERIFY(ReminderRecord::defaultSettingsFilePath().endsWith(QStringLiteral("/tst_reminderrecord.ini")));
+    // Worked out by hand, the name is still the one QSettings gives, so a record
+    // written by an older copy is found.
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Palmora"),
+                             ReminderRecord::applicationName());
+    QCOMPARE(ReminderRecord::defaultSettingsFilePath(), settings.fileName());
 }
 
 QTEST_GUILESS_MAIN(TstReminderRecord)
