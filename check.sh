@@ -19,7 +19,11 @@ echo "== 2. build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
 cmake --build build-asan
 # libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
-ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1 \
+# intercept_tls_get_addr=0: this compiler's leak checker misreads the dynamic TLS
+# blocks of this C library at exit (its tracer dies with "Tracer caught signal
+# 11" after listing a bogus DTLS range), which fails a run that leaked nothing;
+# static TLS, stacks and the heap are still searched for roots.
+ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1:intercept_tls_get_addr=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2 -LE install
 
