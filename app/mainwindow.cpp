@@ -27,6 +27,8 @@ namespace palmora {
 MainWindow::MainWindow(const Environment &env, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
+    , m_random(env.random)
+    , m_goalNotes(std::in_place, env.goalFolders)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("mainWindow"));
@@ -47,26 +49,9 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     for (QRadioButton *option : m_activityChoices)
         Theme::setColors(option, Theme::kPurple);
 
-    m_browser = new TopicBrowser(m_catalogue, m_pictures);
-    m_goals = new GoalsPage(env.goalFolders);
-    m_selfTest = new SelfTest(m_catalogue, m_pictures, *env.random, this);
-    m_sections = {m_browser,
-                  m_selfTest->optionsPage(),
-                  m_goals,
-                  m_selfTest->questionPage(),
-                  m_selfTest->resultPage(),
-                  ui->startPage};
-    for (QGroupBox *frame : m_sections) {
-        if (frame != ui->startPage)
-            ui->sectionStack->addWidget(frame);
-    }
+    m_sections[static_cast<std::size_t>(Section::StartPage)] = ui->startPage;
 
     connect(ui->proceedButton, &QPushButton::clicked, this, &MainWindow::onProceedClicked);
-    connect(m_browser, &TopicBrowser::backToMainRequested, this, [this] { showStartPage(); });
-    connect(m_goals, &GoalsPage::backToMainRequested, this, [this] { showStartPage(); });
-    connect(m_selfTest, &SelfTest::backToMainRequested, this, [this] { showStartPage(); });
-    connect(m_selfTest, &SelfTest::showPageRequested, ui->sectionStack, &QStackedWidget::setCurrentWidget);
-
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
     connect(ui->exitAction, &QAction::triggered, this, &QWidget::close);
@@ -87,9 +72,8 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     connect(ui->makeMoneyAction, &QAction::triggered, this, [] { openSitePage(PageKey::FullyBranded); });
 
     // Load handler.
-    m_goals->loadNotes();
+    m_goalNotes->load();
     m_catalogue.fill();
-    m_browser->showTopic(m_browser->currentTopic());
     showSection(Section::StartPage);
 
     setFixedSize(sizeHint());
@@ -99,6 +83,66 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
+QGroupBox *MainWindow::sectionFrame(Section section)
+{
+    switch (section) {
+    case Section::TopicBrowser:
+        return topicBrowser();
+    case Section::Goals:
+        return goalsPage();
+    case Section::TestOptions:
+    case Section::TestQuestion:
+    case Section::TestResult:
+        selfTest();
+        break;
+    case Section::StartPage:
+        break;
+    }
+    return m_sections.at(static_cast<std::size_t>(section));
+}
+
+TopicBrowser *MainWindow::topicBrowser()
+{
+    if (!m_browser) {
+        m_browser = new TopicBrowser(m_catalogue, m_pictures);
+        connect(m_browser, &TopicBrowser::backToMainRequested, this, [this] { showStartPage(); });
+        m_browser->showTopic(m_browser->currentTopic());
+        addSection(Section::TopicBrowser, m_browser);
+    }
+    return m_browser;
+}
+
+GoalsPage *MainWindow::goalsPage()
+{
+    if (!m_goals) {
+        m_goals = new GoalsPage(std::move(*m_goalNotes));
+        m_goalNotes.reset();
+        connect(m_goals, &GoalsPage::backToMainRequested, this, [this] { showStartPage(); });
+        addSection(Section::Goals, m_goals);
+    }
+    return m_goals;
+}
+
+SelfTest *MainWindow::selfTest()
+{
+    if (!m_selfTest) {
+        m_selfTest = new SelfTest(m_catalogue, m_pictures, *m_random, this);
+        connect(m_selfTest, &SelfTest::backToMainRequested, this, [this] { showStartPage(); });
+        connect(m_selfTest, &SelfTest::showPageRequested, ui->sectionStack,
+                &QStackedWidget::setCurrentWidget);
+        addSection(Section::TestOptions, m_selfTest->optionsPage());
+        addSection(Section::TestQuestion, m_selfTest->questionPage());
+        addSection(Section::TestResult, m_selfTest->resultPage());
+    }
+    return m_selfTest;
+}
+
+void MainWindow::addSection(Section section, QGroupBox *frame)
+{
+    m_sections.at(static_cast<std::size_t>(section)) = frame;
+    ui->sectionStack->addWidget(frame);
+}
+
 void MainWindow::showSection(Section section)
 {
     ui->sectionStack->setCurrentWidget(sectionFrame(section));
@@ -106,7 +150,8 @@ void MainWindow::showSection(Section section)
 
 MainWindow::Section MainWindow::currentSection() const
 {
-    const auto found = std::find(m_sections.begin(), m_sections.end(), ui->sectionStack->currentWidget());
+    const QWidget *current = ui->sectionStack->currentWidget();
+    const auto found = std::find(m_sections.begin(), m_sections.end(), current);
     return static_cast<Section>(found - m_sections.begin());
 }
 

@@ -2,11 +2,13 @@
 
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
+#include "goals/goalnotes.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QGroupBox;
@@ -22,6 +24,7 @@ namespace palmora {
 
 struct Environment;
 class GoalsPage;
+class RandomSource;
 class SelfTest;
 class TopicBrowser;
 
@@ -36,23 +39,21 @@ public:
     Q_ENUM(Section)
     static constexpr int kSectionCount = 6;
 
-    // Builds the window and runs its load handler: goal notes, catalogue, first
-    // topic, start page.
+    // Builds the window and runs its load handler: goal notes, catalogue, start
+    // page. A section's frame is built the first time it is asked for; the
+    // topic browser then opens at the first topic.
     explicit MainWindow(const Environment &env, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     void showSection(Section section);
     // The frame in front.
     Section currentSection() const;
-    QGroupBox *sectionFrame(Section section) const
-    {
-        return m_sections.at(static_cast<std::size_t>(section));
-    }
+    QGroupBox *sectionFrame(Section section);
 
     TopicCatalogue &catalogue() { return m_catalogue; }
-    TopicBrowser *topicBrowser() const { return m_browser; }
-    GoalsPage *goalsPage() const { return m_goals; }
-    SelfTest *selfTest() const { return m_selfTest; }
+    TopicBrowser *topicBrowser();
+    GoalsPage *goalsPage();
+    SelfTest *selfTest();
 
 signals:
     // The window is being closed (close box, File > Exit or any other route).
@@ -68,9 +69,14 @@ private:
     void showStartPage();
     QAbstractButton *pageButtonForAccessKey(const QKeyEvent *key) const;
 
+    void addSection(Section section, QGroupBox *frame);
+
     std::unique_ptr<Ui::MainWindow> ui;
     TopicCatalogue m_catalogue;
     PictureList m_pictures;
+    std::shared_ptr<RandomSource> m_random;
+    // Loaded at start-up; the goals page takes them when it is built.
+    std::optional<GoalNotes> m_goalNotes;
     TopicBrowser *m_browser = nullptr;
     GoalsPage *m_goals = nullptr;
     SelfTest *m_selfTest = nullptr;

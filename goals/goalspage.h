@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/environment.h"
-#include "goals/goalfile.h"
+#include "goals/goalnotes.h"
 
 #include <QGroupBox>
 
@@ -23,8 +23,11 @@ namespace palmora {
 class GoalsPage : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kNoteCount = 2;
+    static constexpr int kNoteCount = GoalNotes::kNoteCount;
 
+    // Shows notes that are already loaded.
+    explicit GoalsPage(GoalNotes notes, QWidget *parent = nullptr);
+    // Notes not loaded yet: loadNotes() loads them.
     explicit GoalsPage(const GoalFolders &folders, QWidget *parent = nullptr);
     // Notes kept in one folder only.
     explicit GoalsPage(const QString &goalFolder, QWidget *parent = nullptr);
@@ -43,25 +46,19 @@ signals:
     void backToMainRequested();
 
 private:
-    struct GoalNote {
+    struct NoteControls {
         QCheckBox *checkBox = nullptr;
         QPlainTextEdit *edit = nullptr;
         QPushButton *saveButton = nullptr;
-        // Where the note is saved, and where it was read from: the same file,
-        // unless the note was found in a folder the program cannot write.
-        GoalFile file;
-        GoalFile source;
-        // Why an existing file could not be shown; saving over it would destroy
-        // what it holds, so the note is not saved while this is set.
-        QString unreadReason;
     };
 
+    void showNotes();
     void setNoteEditable(int n);
-    GoalNote &note(int n) { return m_notes[static_cast<std::size_t>(n - 1)]; }
+    NoteControls &controls(int n) { return m_controls[static_cast<std::size_t>(n - 1)]; }
 
     std::unique_ptr<Ui::GoalsPage> ui;
-    GoalFolders m_folders;
-    std::array<GoalNote, kNoteCount> m_notes;
+    GoalNotes m_notes;
+    std::array<NoteControls, kNoteCount> m_controls;
 };
 
 } // namespace palmora

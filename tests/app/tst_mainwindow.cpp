@@ -14,9 +14,12 @@
 #include "web/sitepages.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -41,7 +44,7 @@ private slots:
     void proceedOpensChosenSection_data();
     void proceedOpensChosenSection();
     void backToMainKeepsStateOfStartPageAndSection();
-    void browserAlreadyShowsFirstTopic();
+    void sectionsAreBuiltWhenFirstShown();
     void menuItemsOpenTheirPages_data();
     void menuItemsOpenTheirPages();
     void linkLabelsOpenTheirPages_data();
@@ -195,12 +198,38 @@ void TstMainWindow::backToMainKeepsStateOfStartPageAndSection()
     }
 }
 
-void TstMainWindow::browserAlreadyShowsFirstTopic()
+void TstMainWindow::sectionsAreBuiltWhenFirstShown()
 {
+    // Start-up builds the start page only, yet reads the goal notes and makes
+    // the missing files.
+    QCOMPARE(m_window->findChildren<QGroupBox *>(), QList<QGroupBox *> {child<QGroupBox>("startPage")});
+    const QString goal1 = QDir(m_env->env.goalFolders.home).filePath(QStringLiteral("Goal1.txt"));
+    QVERIFY(QFile::exists(goal1));
+    QVERIFY(QFile::exists(QDir(m_env->env.goalFolders.home).filePath(QStringLiteral("Goal2.txt"))));
+    // What the notes showed at start-up is what the goals page shows, later.
+    QFile file(goal1);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Written after start-up\r\n");
+    file.close();
+
+    auto *memorize = child<QRadioButton>("memorizeChoice");
+    QTest::mouseClick(memorize, Qt::LeftButton, {}, QPoint(6, memorize->height() / 2));
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QCOMPARE(m_window->currentSection(), MainWindow::Section::TopicBrowser);
     QCOMPARE(m_window->topicBrowser()->currentTopic(), 0);
     QCOMPARE(child<QLabel>("nameLabel")->text(), QStringLiteral("Shape of Hands - Square Hand"));
     QCOMPARE(child<QLabel>("significanceLabel")->text(), m_window->catalogue().significance(0));
     QCOMPARE(child<QLabel>("shapeLocationLabel")->text(), m_window->catalogue().shapeLocation(0));
+    QVERIFY(!child<QLabel>("pictureLabel")->pixmap().isNull());
+    QVERIFY(!child<QGroupBox>("goalsPage"));
+    QVERIFY(!child<QGroupBox>("testOptionsPage"));
+
+    m_window->showSection(MainWindow::Section::Goals);
+    QCOMPARE(child<QPlainTextEdit>("goal1Edit")->toPlainText(), QStringLiteral("This is Goal 1."));
+    QCOMPARE(child<QPlainTextEdit>("goal2Edit")->toPlainText(), QStringLiteral("This is Goal 2."));
+    // Built once: asking again gives the same frame.
+    QCOMPARE(m_window->sectionFrame(MainWindow::Section::Goals), child<QGroupBox>("goalsPage"));
+    QCOMPARE(m_window->findChildren<QGroupBox *>(QStringLiteral("goalsPage")).size(), 1);
 }
 
 void TstMainWindow::menuItemsOpenTheirPages_data()
@@ -353,6 +382,9 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         QCOMPARE(keysThatWork(&screen, &screen, [] {}), keys);
     } else {
+        // Frames are built the first time they are asked for.
+        for (int k = 0; k < MainWindow::kSectionCount; ++k)
+            m_window->sectionFrame(static_cast<MainWindow::Section>(k));
         auto *frame = m_window->findChild<QGroupBox *>(page);
         QVERIFY(frame);
         const auto reset = [this, frame] {
