@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <fcntl.h>
@@ -26,8 +25,8 @@ enum class LockState {
     Unprovable // neither taken nor proved live: foreign, not a file, or unreadable
 };
 
-// A QLockFile holder keeps an flock on its lock file for as long as it runs, so
-// the flock, not the file's content or age, tells a live copy from a leftover.
+// A holder keeps an flock on its lock file for as long as it runs, so the flock,
+// not the file's content or age, tells a live copy from a leftover.
 // Opened without blocking, the lock is never waited on, whatever it is.
 LockState inspectExistingLock(const QString &path)
 {
@@ -43,8 +42,8 @@ LockState inspectExistingLock(const QString &path)
         if (::time(nullptr) - info.st_mtime < 1)
             ::usleep(kFreshLockPauseMicroseconds);
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            // Nobody holds it: remove it while holding its flock, as QLockFile
-            // does for a stale lock, so a copy starting now is not robbed.
+            // Nobody holds it: remove it while holding its flock, so a copy
+            // starting now is not robbed.
             if (::unlink(name.constData()) == 0)
                 state = LockState::Removed;
         } else if (errno == EWOULDBLOCK) {
@@ -61,22 +60,42 @@ bool lockExists(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+// Makes the lock file and holds it: -1 when it exists already or cannot be made.
+// The file only has to exist while this copy runs, so it is not synced to disk.
+int createHeldLock(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    // The process number, for a person who looks at the file.
+    const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
+    [[maybe_unused]] const ssize_t written = ::write(fd, pid.constData(), static_cast<size_t>(pid.size()));
+    return fd;
+}
+
 } // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const QString &lockFilePath)
     : m_path(lockFilePath)
-    , m_lock(std::make_unique<QLockFile>(lockFilePath))
 {
 }
 
-SingleInstanceGuard::~SingleInstanceGuard() = default;
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    release();
+}
 
 SingleInstanceGuard::Result SingleInstanceGuard::acquire()
 {
-    if (m_lock->isLocked())
+    if (m_fd >= 0)
         return Result::Acquired;
-    // QLockFile reads an existing lock to judge it, which would wait on a FIFO
-    // and keeps junk for 30 s; the lock is judged here first.
+    // An existing lock is judged by its flock alone, without reading it, which
+    // would wait on a FIFO.
     if (lockExists(m_path)) {
         switch (inspectExistingLock(m_path)) {
         case LockState::Live:
@@ -87,18 +106,23 @@ SingleInstanceGuard::Result SingleInstanceGuard::acquire()
             break;
         }
     }
-    if (m_lock->tryLock(0))
+    m_fd = createHeldLock(m_path);
+    if (m_fd >= 0)
         return Result::Acquired;
     // Another copy made the lock a moment ago: it counts only once proved live.
-    if (m_lock->error() == QLockFile::LockFailedError && lockExists(m_path)
-        && inspectExistingLock(m_path) == LockState::Live)
+    if (lockExists(m_path) && inspectExistingLock(m_path) == LockState::Live)
         return Result::AlreadyRunning;
     return Result::Unavailable;
 }
 
 void SingleInstanceGuard::release()
 {
-    m_lock->unlock();
+    if (m_fd < 0)
+        return;
+    // Removed while still held, so no other copy can take a lock that is going.
+    ::unlink(QFile::encodeName(m_path).constData());
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 QString SingleInstanceGuard::defaultLockFilePath()

@@ -2,13 +2,10 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 namespace palmora {
 
-// One copy of the program per user: a lock file in the user's runtime folder.
+// One copy of the program per user: a lock file in the user's runtime folder,
+// which the copy that made it keeps an flock on for as long as it runs.
 // Only a lock held by a live process of this user keeps a copy out. A lock left
 // behind by a copy that crashed or was killed, whatever it holds, is taken over;
 // a lock that can be neither taken nor proved live (another user's file, a
@@ -34,7 +31,8 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    // The open lock file while this copy holds it, else -1.
+    int m_fd = -1;
 };
 
 } // namespace palmora
