@@ -1,6 +1,7 @@
 #include "common/appidentity.h"
 
-#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace palmora::AppIdentity {
 
@@ -13,13 +14,18 @@ QIcon applicationIcon()
 {
     static const QIcon icon = [] {
         QIcon built;
-        // The sizes title bars and task bars use. Every size given here is decoded
-        // when a window is created, so the large ones (launchers take those from
-        // the installed icon theme) would only slow down start-up.
-        for (const int size : {16, 22, 24, 32, 48, 64}) {
-            const QString path = QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(size);
-            if (QFile::exists(path))
-                built.addFile(path, QSize(size, size));
+        // A title bar's size, a task bar's, and each doubled for a high-density
+        // screen; the window system scales between them. Every size given here is
+        // decoded when a window is created, and launchers take the large ones from
+        // the installed icon theme.
+        for (const int size : {16, 32, 64}) {
+            QImageReader reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(size), "png");
+            // Otherwise every image plugin is loaded to be asked whether it
+            // reads PNG better than Qt itself.
+            reader.setAutoDetectImageFormat(false);
+            const QImage picture = reader.read();
+            if (!picture.isNull())
+                built.addPixmap(QPixmap::fromImage(picture));
         }
         return built;
     }();
