@@ -2,6 +2,7 @@
 
 #include "common/theme.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -30,7 +31,7 @@ bool PalmoraStyle::isSectionFrame(const QWidget *widget)
 
 QFont PalmoraStyle::captionFont()
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font = QApplication::font();
     font.setPointSizeF(9);
     font.setBold(true);
     return font;

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace palmora::Theme {
 
@@ -35,12 +38,18 @@ void apply(QApplication &app)
     palette.setColor(QPalette::Disabled, QPalette::Base, QColor(240, 240, 240));
     app.setPalette(palette);
 
-    // Designer files name Verdana; where it is not installed a close humanist
-    // sans of similar width stands in (a substitution only applies to a missing
-    // family, so there is no need to load the font list to check).
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
-    QFont font(QStringLiteral("Verdana"));
+    // Verdana, or where it is not installed a close humanist sans of similar
+    // width, asked for by the name of the family that will serve: a family that
+    // is missing is looked up again through the font configuration for every
+    // size and weight. Forms give sizes and weights only, so they take it too.
+    const QStringList preferred {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                 QStringLiteral("Bitstream Vera Sans")};
+    QFont::insertSubstitutions(preferred.first(), preferred.mid(1));
+    const QStringList installed = QFontDatabase::families();
+    const auto serving = std::find_if(preferred.begin(), preferred.end(), [&](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
+    QFont font(serving != preferred.end() ? *serving : preferred.first());
     font.setPointSizeF(8.25);
     app.setFont(font);
 }

@@ -21,7 +21,7 @@ inline constexpr QColor kPlum {64, 0, 64};
 inline constexpr QColor kLightCyan {192, 255, 255};
 
 // Fusion style, a fixed light palette, Verdana (or DejaVu Sans where Verdana is
-// missing) at 8.25 pt as the default font.
+// missing) at 8.25 pt as the default font, which every form's text takes.
 void apply(QApplication &app);
 
 // Text colour of a widget; with a background colour the widget also fills it.
