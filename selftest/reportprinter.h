@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QPrinterInfo>
 #include <QString>
-#include <QStringList>
 
-#include <functional>
-
-class QPrinter;
 class QTextDocument;
 
 namespace palmora {
@@ -17,10 +12,13 @@ struct PrintResult {
         NoPrinterInstalled,
         NoDefaultPrinter, // printers exist, but none is the default one
         NotStarted, // the printer did not take the job
+        PrintingUnavailable, // the printing module could not be loaded
     };
     Status status = Status::HandedOver;
     // The printer (or file) the job was meant for.
     QString printerName;
+    // Why printing is unavailable.
+    QString problem;
 };
 
 // Puts a document on paper. The result page prints through one of these, so a
@@ -29,40 +27,6 @@ class ReportPrinter {
 public:
     virtual ~ReportPrinter() = default;
     virtual PrintResult print(const QTextDocument &document) = 0;
-};
-
-// Prints every page of the document on `printer` as one job, in the document's
-// own fonts, black on white, without page numbers. False when the job could not
-// be started or the printer reported an error.
-bool printDocument(const QTextDocument &document, QPrinter &printer);
-
-// The system's default printer.
-class DefaultReportPrinter final : public ReportPrinter {
-public:
-    // How the installed printers and the default one are found.
-    struct Lookup {
-        std::function<QStringList()> installedPrinters;
-        std::function<QPrinterInfo()> defaultPrinter;
-    };
-
-    DefaultReportPrinter();
-    explicit DefaultReportPrinter(Lookup lookup);
-
-    PrintResult print(const QTextDocument &document) override;
-
-private:
-    Lookup m_lookup;
-};
-
-// Writes the printout to a PDF file.
-class PdfReportPrinter final : public ReportPrinter {
-public:
-    explicit PdfReportPrinter(QString filePath);
-
-    PrintResult print(const QTextDocument &document) override;
-
-private:
-    QString m_filePath;
 };
 
 } // namespace palmora

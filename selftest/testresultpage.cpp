@@ -4,7 +4,7 @@
 
 #include "common/messagebox.h"
 #include "common/theme.h"
-#include "selftest/reportprinter.h"
+#include "selftest/ondemandreportprinter.h"
 #include "web/sitepages.h"
 
 #include <QClipboard>
@@ -27,7 +27,7 @@ void emptyClipboard()
 TestResultPage::TestResultPage(QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TestResultPage>())
-    , m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
+    , m_defaultPrinter(std::make_unique<OnDemandReportPrinter>())
     , m_printer(m_defaultPrinter.get())
 {
     ui->setupUi(this);
@@ -121,6 +121,12 @@ void TestResultPage::printReport()
                                 "the print job.\n\nCheck that the printer is ready and press \"Print "
                                 "Test Results\" again.")
                                  .arg(result.printerName));
+        break;
+    case PrintResult::Status::PrintingUnavailable:
+        MessageBox::critical(this,
+                             tr("The test results were not printed: printing is not available.\n\n%1"
+                                "\n\nReinstall Palmora to print.")
+                                 .arg(result.problem));
         break;
     }
 }

@@ -2,7 +2,7 @@
 
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
-#include "selftest/reportprinter.h"
+#include "selftest/reportprinters.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"

@@ -21,6 +21,9 @@ for file in bin/palmora share/applications/palmora.desktop \
   [[ -f "$work/prefix/$file" ]] || fail "missing $file"
 done
 [[ -x "$work/prefix/bin/palmora" ]] || fail "palmora is not executable"
+# The printing module is loaded from the library folder beside the program's.
+[[ -n "$(find "$work/prefix" -path '*/lib*/palmora/libpalmora-printing.so')" ]] || fail "missing the printing module"
+if ldd "$work/prefix/bin/palmora" | grep -q libQt6PrintSupport; then fail "palmora links the printing library"; fi
 desktop-file-validate "$work/prefix/share/applications/palmora.desktop" || fail "desktop entry"
 grep -q '^Categories=Education;' "$work/prefix/share/applications/palmora.desktop" || fail "category"
 appstreamcli validate --no-net "$work/prefix/share/metainfo/example.vespersoftwares.palmora.metainfo.xml" \
@@ -31,6 +34,7 @@ echo "-- cpack"
 (cd "$work" && cpack -G DEB -B "$work/package" --config "$build_dir/CPackConfig.cmake" >/dev/null)
 deb=$(ls "$work"/package/*.deb)
 dpkg-deb -c "$deb" >"$work/contents"
+grep -q "/palmora/libpalmora-printing.so\$" "$work/contents" || fail "package lacks the printing module"
 for file in ./usr/bin/palmora ./usr/share/applications/palmora.desktop \
             ./usr/share/icons/hicolor/48x48/apps/palmora.png; do
   grep -q " $file\$" "$work/contents" || fail "package lacks $file"

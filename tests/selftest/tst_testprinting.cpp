@@ -2,7 +2,8 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "messagerecorder.h"
-#include "selftest/reportprinter.h"
+#include "selftest/ondemandreportprinter.h"
+#include "selftest/reportprinters.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
@@ -10,6 +11,7 @@
 #include "selftest/wrappingradiobutton.h"
 #include "web/sitepages.h"
 
+#include <QFile>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -60,6 +62,8 @@ private slots:
     void noPrinterSaysSo_data();
     void noPrinterSaysSo();
     void jobThatCannotStartSaysSo();
+    void printingModuleThatCannotBeLoadedSaysSo_data();
+    void printingModuleThatCannotBeLoadedSaysSo();
     void realJobOnTheDefaultPrinter();
 
 private:
@@ -196,6 +200,39 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
     m_test->resultPage()->setReportPrinter(nullptr);
 }
 
+void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo_data()
+{
+    QTest::addColumn<QByteArray>("content"); // of the module file; null: no file
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("is missing");
+    QTest::newRow("not a library") << QByteArray("not a library\n") << QStringLiteral("Cannot load library");
+}
+
+void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    const QString module = folder.filePath(QStringLiteral("libpalmora-printing.so"));
+    if (!content.isNull()) {
+        QFile file(module);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    OnDemandReportPrinter printer({module});
+    m_test->resultPage()->setReportPrinter(&printer);
+    MessageRecorder messages;
+    QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
+    QVERIFY2(messages.last().text.contains(QStringLiteral("printing is not available")),
+             qPrintable(messages.last().text));
+    QVERIFY2(messages.last().text.contains(expected), qPrintable(messages.last().text));
+    QVERIFY2(messages.last().text.contains(module), qPrintable(messages.last().text));
+    QVERIFY(!printer.isLoaded());
+    m_test->resultPage()->setReportPrinter(nullptr);
+}
+
 void TstTestPrinting::realJobOnTheDefaultPrinter()
 {
     if (QPrinterInfo::defaultPrinter().isNull())
@@ -203,11 +240,17 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
     if (QStandardPaths::findExecutable(QStringLiteral("lpstat")).isEmpty())
         QSKIP("lpstat (cups-client) is needed to count finished jobs");
 
+    // Through the printing module, loaded by the first print, as the program does.
+    OnDemandReportPrinter printer({QStringLiteral(PALMORA_PRINTING_MODULE_PATH)});
+    QVERIFY(!printer.isLoaded());
+    m_test->resultPage()->setReportPrinter(&printer);
     const QSet<QString> before = completedJobs();
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
     QCOMPARE(messages.count(), 0);
+    QVERIFY(printer.isLoaded());
     QTRY_COMPARE_WITH_TIMEOUT(completedJobs().subtract(before).size(), 1, 120000);
+    m_test->resultPage()->setReportPrinter(nullptr);
 }
 
 QTEST_MAIN(TstTestPrinting)

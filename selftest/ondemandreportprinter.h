@@ -1,0 +1,31 @@
+#pragma once
+
+#include "selftest/reportprinter.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace palmora {
+
+// The system's default printer, reached through the printing module, which is
+// loaded the first time a report is printed: Qt's printing library is large,
+// and most runs of the program never print.
+class OnDemandReportPrinter final : public ReportPrinter {
+public:
+    // Where the program's own module is: beside an installed program in its
+    // library folder, or beside a program in its build folder.
+    static QStringList moduleCandidates();
+
+    explicit OnDemandReportPrinter(QStringList candidates = moduleCandidates());
+    ~OnDemandReportPrinter() override;
+
+    PrintResult print(const QTextDocument &document) override;
+    bool isLoaded() const { return m_printer != nullptr; }
+
+private:
+    QStringList m_candidates;
+    std::unique_ptr<ReportPrinter> m_printer;
+};
+
+} // namespace palmora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "selftest/reportprinter.h"
+
+#include <QPrinterInfo>
+#include <QStringList>
+
+#include <functional>
+
+class QPrinter;
+
+// The printers proper. They live in a module of their own, linked to Qt's
+// printing library, which the program loads the first time a report is printed.
+
+namespace palmora {
+
+// Prints every page of the document on `printer` as one job, in the document's
+// own fonts, black on white, without page numbers. False when the job could not
+// be started or the printer reported an error.
+bool printDocument(const QTextDocument &document, QPrinter &printer);
+
+// The system's default printer.
+class DefaultReportPrinter final : public ReportPrinter {
+public:
+    // How the installed printers and the default one are found.
+    struct Lookup {
+        std::function<QStringList()> installedPrinters;
+        std::function<QPrinterInfo()> defaultPrinter;
+    };
+
+    DefaultReportPrinter();
+    explicit DefaultReportPrinter(Lookup lookup);
+
+    PrintResult print(const QTextDocument &document) override;
+
+private:
+    Lookup m_lookup;
+};
+
+// Writes the printout to a PDF file.
+class PdfReportPrinter final : public ReportPrinter {
+public:
+    explicit PdfReportPrinter(QString filePath);
+
+    PrintResult print(const QTextDocument &document) override;
+
+private:
+    QString m_filePath;
+};
+
+} // namespace palmora
