@@ -1,8 +1,10 @@
 #include "common/palmorastyle.h"
 
+#include "common/deferrediconengine.h"
 #include "common/theme.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -64,6 +66,25 @@ QRect PalmoraStyle::subControlRect(ComplexControl control, const QStyleOptionCom
     QStyleOptionGroupBox caption(*groupBox);
     caption.fontMetrics = QFontMetrics(captionFont());
     return QProxyStyle::subControlRect(control, &caption, subControl, widget);
+}
+
+QIcon PalmoraStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    // A menu bar asks for its overflow arrows when it is built, and reading
+    // their files without a format given loads every image plugin to ask each
+    // one. The arrows only show when the menus do not fit, which ours always do.
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton
+        || standardIcon == SP_ToolBarVerticalExtensionButton) {
+        const Qt::LayoutDirection direction =
+            widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+        return QIcon(new DeferredIconEngine([this, standardIcon, direction] {
+            QStyleOption arrowOption;
+            arrowOption.direction = direction;
+            return QProxyStyle::standardIcon(standardIcon, &arrowOption, nullptr);
+        }));
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
 } // namespace palmora

@@ -19,6 +19,8 @@ public:
                             const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
                          const QWidget *widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 
 private:
     static bool isSectionFrame(const QWidget *widget);
