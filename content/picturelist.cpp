@@ -4,30 +4,44 @@
 
 namespace palmora {
 
-QString PictureList::pictureName(int number)
+namespace {
+
+int countDecoded(const std::array<QImage, PictureList::kPictureCount> &cache)
 {
-    return QStringLiteral("%1.jpg").arg(number, 2, 10, QLatin1Char('0'));
+    return static_cast<int>(
+        std::count_if(cache.begin(), cache.end(), [](const QImage &image) { return !image.isNull(); }));
 }
 
-QString PictureList::picturePath(int number)
+} // namespace
+
+QString PictureList::pictureName(int number, int scale)
 {
-    return QStringLiteral(":/pictures/") + pictureName(number);
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QStringLiteral("%1%2.jpg").arg(number, 2, 10, QLatin1Char('0')).arg(suffix);
 }
 
-QImage PictureList::picture(int number) const
+QString PictureList::picturePath(int number, int scale)
+{
+    return QStringLiteral(":/pictures/") + pictureName(number, scale);
+}
+
+QImage PictureList::picture(int number, qreal devicePixelRatio) const
 {
     if (number < 1 || number > kPictureCount)
         return {};
-    QImage &slot = m_cache[number - 1];
-    if (slot.isNull())
-        slot.load(picturePath(number), "JPG");
+    const int scale = devicePixelRatio > 1.0 ? 2 : 1;
+    QImage &slot = (scale == 1 ? m_single : m_double)[number - 1];
+    if (slot.isNull() && slot.load(picturePath(number, scale), "JPG"))
+        slot.setDevicePixelRatio(scale);
+    // Without its double-density drawing a picture is still shown, enlarged.
+    if (slot.isNull() && scale != 1)
+        return picture(number);
     return slot;
 }
 
 int PictureList::decodedCount() const
 {
-    return static_cast<int>(
-        std::count_if(m_cache.begin(), m_cache.end(), [](const QImage &image) { return !image.isNull(); }));
+    return countDecoded(m_single) + countDecoded(m_double);
 }
 
 } // namespace palmora

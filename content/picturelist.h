@@ -7,26 +7,30 @@
 
 namespace palmora {
 
-// The 24 built-in topic pictures, "01.jpg" to "24.jpg", numbered from 1.
-// A picture is decoded the first time it is asked for and kept afterwards, so
-// start-up decodes none of them.
+// The 24 built-in topic pictures, "01.jpg" to "24.jpg", numbered from 1, each
+// also drawn at double density for screens with two device pixels to a logical
+// one ("01@2x.jpg" to "24@2x.jpg"). A picture is decoded the first time it is
+// asked for and kept afterwards, so start-up decodes none of them.
 class PictureList {
 public:
     static constexpr int kPictureCount = 24;
 
-    // "01.jpg" ... "24.jpg".
-    static QString pictureName(int number);
+    // "01.jpg" ... "24.jpg", or "01@2x.jpg" ... "24@2x.jpg" for scale 2.
+    static QString pictureName(int number, int scale = 1);
     // Resource path of a picture, e.g. ":/pictures/01.jpg".
-    static QString picturePath(int number);
+    static QString picturePath(int number, int scale = 1);
 
-    // The decoded picture, or a null image for a number outside 1 to 24 or a
-    // picture that cannot be decoded.
-    QImage picture(int number) const;
-    // How many pictures have been decoded so far.
+    // The decoded picture for a screen of the given device pixel ratio: above 1
+    // the double-density drawing, whose ratio of 2 gives it the same logical size
+    // as the single one. A null image for a number outside 1 to 24 or a picture
+    // that cannot be decoded.
+    QImage picture(int number, qreal devicePixelRatio = 1.0) const;
+    // How many pictures have been decoded so far, each density counted apart.
     int decodedCount() const;
 
 private:
-    mutable std::array<QImage, kPictureCount> m_cache;
+    mutable std::array<QImage, kPictureCount> m_single;
+    mutable std::array<QImage, kPictureCount> m_double;
 };
 
 } // namespace palmora

@@ -3,6 +3,7 @@
 #include "ui_topicbrowser.h"
 
 #include "common/messagebox.h"
+#include "common/pixelratiowatcher.h"
 #include "common/theme.h"
 #include "content/picturelist.h"
 
@@ -29,6 +30,13 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
     for (QLabel *label : {ui->nameLabel, ui->significanceLabel, ui->shapeLocationLabel})
         label->setTextFormat(Qt::PlainText);
     ui->pictureLabel->setAccessibleName(tr("Topic picture"));
+    // On a screen of another density the picture is swapped for the drawing made for it.
+    connect(new PixelRatioWatcher(ui->pictureLabel), &PixelRatioWatcher::pixelRatioChanged, this,
+            [this](qreal ratio) {
+                if (m_shownPicture != 0)
+                    ui->pictureLabel->setPixmap(
+                        QPixmap::fromImage(m_pictures.picture(m_shownPicture, ratio)));
+            });
     ui->textScrollArea->viewport()->setAutoFillBackground(false);
     ui->textPanel->setAutoFillBackground(false);
 
@@ -43,7 +51,7 @@ void TopicBrowser::showTopic(int t)
 {
     // A picture that cannot be fetched leaves the texts to change all the same.
     const int number = TopicCatalogue::topicPicture(t);
-    const QImage image = m_pictures.picture(number);
+    const QImage image = m_pictures.picture(number, ui->pictureLabel->devicePixelRatioF());
     ui->pictureLabel->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     m_shownPicture = image.isNull() ? 0 : number;
 

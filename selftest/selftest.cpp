@@ -1,6 +1,7 @@
 #include "selftest/selftest.h"
 
 #include "common/messagebox.h"
+#include "common/pixelratiowatcher.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "selftest/testoptionspage.h"
@@ -23,9 +24,16 @@ SelfTest::SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, Rando
     , m_result(new TestResultPage)
 {
     // Until the first test the question frame shows the first picture.
-    const QImage first = m_pictures.picture(1);
+    const QImage first = questionPicture();
     if (!first.isNull())
         m_question->pictureLabel()->setPixmap(QPixmap::fromImage(first));
+    // On a screen of another density the picture is swapped for the drawing made for it.
+    connect(new PixelRatioWatcher(m_question->pictureLabel()), &PixelRatioWatcher::pixelRatioChanged, this,
+            [this] {
+                const QImage picture = questionPicture();
+                if (!picture.isNull())
+                    m_question->pictureLabel()->setPixmap(QPixmap::fromImage(picture));
+            });
 
     connect(m_options, &TestOptionsPage::startRequested, this, &SelfTest::startTest);
     connect(m_options, &TestOptionsPage::backToMainRequested, this, &SelfTest::backToMainRequested);
@@ -64,9 +72,14 @@ void SelfTest::showQuestion()
     // The catalogue is refilled before every question; it reads the same each time.
     m_catalogue.fill();
     const int topic = m_current.topic;
+    m_pictureNumber = TopicCatalogue::topicPicture(topic);
     m_question->showQuestion(m_catalogue.topicName(topic), m_sheet.mode != TestMode::ByName,
-                             m_pictures.picture(TopicCatalogue::topicPicture(topic)),
-                             m_current.optionTexts(m_catalogue, m_sheet.mode));
+                             questionPicture(), m_current.optionTexts(m_catalogue, m_sheet.mode));
+}
+
+QImage SelfTest::questionPicture() const
+{
+    return m_pictures.picture(m_pictureNumber, m_question->pictureLabel()->devicePixelRatioF());
 }
 
 void SelfTest::nextQuestion()

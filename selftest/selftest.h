@@ -4,6 +4,7 @@
 #include "selftest/testreport.h"
 #include "selftest/testsheet.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 
@@ -50,6 +51,8 @@ private:
     // Draws fresh distractors and a position for the current question and shows it.
     void drawNextQuestion();
     void showQuestion();
+    // The picture of the question frame, drawn for the density of its screen.
+    QImage questionPicture() const;
     void buildReport();
 
     TopicCatalogue &m_catalogue;
@@ -61,6 +64,8 @@ private:
     QPointer<TestResultPage> m_result;
     TestSheet m_sheet;
     Question m_current;
+    // The picture in the question frame: the first one until a test starts.
+    int m_pictureNumber = 1;
     // A test has been composed and its report is not yet written.
     bool m_running = false;
 };

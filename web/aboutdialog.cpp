@@ -3,6 +3,7 @@
 #include "ui_aboutdialog.h"
 
 #include "common/appidentity.h"
+#include "common/pixelratiowatcher.h"
 #include "common/theme.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
@@ -48,11 +49,15 @@ AboutDialog::AboutDialog(QWidget *parent)
         ui->homePageLink->move(std::max(0, width() - rightMargin - ui->homePageLink->width()),
                                ui->homePageLink->y());
     ui->brandingLink->adjustSize();
-    const QPixmap picture = iconPicture();
-    if (!picture.isNull()) {
-        ui->iconLabel->setPixmap(picture);
-        ui->iconLabel->resize(picture.size());
-    }
+    const auto showIcon = [this](qreal ratio) {
+        const QPixmap picture = iconPicture(ratio);
+        if (!picture.isNull()) {
+            ui->iconLabel->setPixmap(picture);
+            ui->iconLabel->resize(picture.deviceIndependentSize().toSize());
+        }
+    };
+    showIcon(ui->iconLabel->devicePixelRatioF());
+    connect(new PixelRatioWatcher(ui->iconLabel), &PixelRatioWatcher::pixelRatioChanged, this, showIcon);
 
     // OK answers both Enter and Esc; the close box and Esc reject, OK accepts,
     // and all three simply close the box.
@@ -65,16 +70,20 @@ AboutDialog::AboutDialog(QWidget *parent)
 
 AboutDialog::~AboutDialog() = default;
 
-QPixmap AboutDialog::iconPicture()
+QPixmap AboutDialog::iconPicture(qreal devicePixelRatio)
 {
-    const QString path = QStringLiteral(":/icons/palmora-32.png");
+    const bool doubled = devicePixelRatio > 1.0;
+    const QString path = doubled ? QStringLiteral(":/icons/hicolor/64x64/apps/palmora.png")
+                                 : QStringLiteral(":/icons/palmora-32.png");
     if (QFile::exists(path)) {
         QPixmap picture(path);
-        if (!picture.isNull())
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(doubled ? 2.0 : 1.0);
             return picture;
+        }
     }
     const QIcon icon = AppIdentity::applicationIcon();
-    return icon.isNull() ? QPixmap() : icon.pixmap(32, 32);
+    return icon.isNull() ? QPixmap() : icon.pixmap(QSize(32, 32), devicePixelRatio);
 }
 
 } // namespace palmora

@@ -4,6 +4,7 @@
 
 #include "common/appidentity.h"
 #include "common/messagebox.h"
+#include "common/pixelratiowatcher.h"
 #include "common/randomsource.h"
 #include "common/theme.h"
 #include "web/exittexts.h"
@@ -69,8 +70,12 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     ui->captionLabel->adjustSize();
     const QIcon icon = AppIdentity::applicationIcon();
     setWindowIcon(icon);
-    if (!icon.isNull())
-        ui->iconLabel->setPixmap(icon.pixmap(32, 32));
+    if (!icon.isNull()) {
+        // At the label's own ratio, so a 200 % screen gets the 64-pixel drawing.
+        ui->iconLabel->setPixmap(icon.pixmap(QSize(32, 32), ui->iconLabel->devicePixelRatioF()));
+        connect(new PixelRatioWatcher(ui->iconLabel), &PixelRatioWatcher::pixelRatioChanged, this,
+                [this, icon](qreal ratio) { ui->iconLabel->setPixmap(icon.pixmap(QSize(32, 32), ratio)); });
+    }
 
     m_appealIndex = exitAppealIndex(random.uniform());
     ui->appealLabel->setText(exitAppeal(m_appealIndex));

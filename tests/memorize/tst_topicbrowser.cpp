@@ -2,6 +2,7 @@
 
 #include "content/picturelist.h"
 #include "messagerecorder.h"
+#include "screenmove.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +25,8 @@ private slots:
     void crossingTheNailsIntoTheLines_data();
     void crossingTheNailsIntoTheLines();
     void nailTopicsShareAPictureAndPlaceholder();
+    void pictureFollowsTheScreenDensity_data();
+    void pictureFollowsTheScreenDensity();
     void conicalHandShowsTwoParagraphs();
     void longestSignificanceCanBeReadInFull();
     void accessKeysStep();
@@ -139,6 +142,52 @@ void TstTopicBrowser::nailTopicsShareAPictureAndPlaceholder()
         goTo(t);
         QCOMPARE(labelText("shapeLocationLabel"), QStringLiteral("Shape / Location is not available."));
         QCOMPARE(m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage(), first);
+    }
+}
+
+void TstTopicBrowser::pictureFollowsTheScreenDensity_data()
+{
+    QTest::addColumn<int>("topic");
+    // One topic for each size of drawing the browser shows; the nail row is
+    // wider than its box.
+    QTest::newRow("hand") << 0;
+    QTest::newRow("finger") << 6;
+    QTest::newRow("nail row") << 11;
+    QTest::newRow("palm line") << 14;
+    QTest::newRow("last") << 22;
+}
+
+void TstTopicBrowser::pictureFollowsTheScreenDensity()
+{
+    QFETCH(int, topic);
+    const int number = TopicCatalogue::topicPicture(topic);
+    auto *label = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"));
+    const QRect box = label->geometry();
+    const QSize logical = QImage(PictureList::picturePath(number)).size();
+    goTo(topic);
+    // From the single-density screen to the double one and back; on each the
+    // window's move and a step to the topic from its neighbour both show it.
+    for (const int ratio : {1, 2, 1}) {
+        QVERIFY(testing::moveToScreenOfRatio(m_browser.get(), ratio));
+        const QImage drawing =
+            QImage(PictureList::picturePath(number, ratio)).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawing.size(), logical * ratio);
+        for (const bool stepped : {false, true}) {
+            if (stepped) {
+                goTo(topic == 0 ? 1 : topic - 1);
+                goTo(topic);
+            }
+            QCOMPARE(m_browser->shownPicture(), number);
+            const QPixmap shown = label->pixmap();
+            QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
+            QCOMPARE(shown.deviceIndependentSize(), QSizeF(logical));
+            QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32), drawing);
+            // Painted one device pixel for one pixel of the drawing, in the same box.
+            QCOMPARE(label->geometry(), box);
+            const QImage painted = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRect covered(QPoint(0, 0), drawing.size().boundedTo(painted.size()));
+            QCOMPARE(painted.copy(covered), drawing.copy(covered));
+        }
     }
 }
 

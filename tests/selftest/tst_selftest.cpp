@@ -2,6 +2,7 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "messagerecorder.h"
+#include "screenmove.h"
 #include "scriptedrandomsource.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
@@ -164,17 +165,23 @@ void TstSelfTest::nextWithoutAnswerOnlyWarns()
 void TstSelfTest::questionShowsItsTopic_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("by name") << 0;
-    QTest::newRow("by significance") << 1;
-    QTest::newRow("by location / shape") << 2;
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("by name") << 0 << 1;
+    QTest::newRow("by significance") << 1 << 1;
+    QTest::newRow("by location / shape") << 2 << 1;
+    QTest::newRow("by name, double density") << 0 << 2;
 }
 
 void TstSelfTest::questionShowsItsTopic()
 {
     QFETCH(int, kind);
+    QFETCH(int, ratio);
     GeneratorRandomSource random(99u + kind);
     Harness h(random);
     h.start(kind);
+    // Moved once the first question is on view: that picture is swapped, the
+    // following ones are fetched for the new screen.
+    QVERIFY(testing::moveToScreenOfRatio(&h.stack, ratio));
     const TestMode mode = TestMode(kind);
     QCOMPARE(h.test.sheet().mode, mode);
 
@@ -189,12 +196,14 @@ void TstSelfTest::questionShowsItsTopic()
             QCOMPARE(page->optionText(k), topicText(h.catalogue, q.optionTopics()[k], mode));
             QCOMPARE(page->option(k)->text(), page->optionText(k));
         }
-        const QImage expected = h.pictures.picture(TopicCatalogue::topicPicture(q.topic));
-        if (!expected.isNull()) {
-            QCOMPARE(page->pictureLabel()->pixmap().size(), expected.size());
-            QCOMPARE(page->pictureLabel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                     expected.convertToFormat(QImage::Format_RGB32));
-        }
+        // The drawing for the screen's density, at the same logical size at either.
+        const int number = TopicCatalogue::topicPicture(q.topic);
+        const QImage expected(PictureList::picturePath(number, ratio));
+        const QPixmap shown = page->pictureLabel()->pixmap();
+        QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
+        QCOMPARE(shown.deviceIndependentSize(), QSizeF(QImage(PictureList::picturePath(number)).size()));
+        QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
         h.choose(kOptionCount - 1);
         h.next();
     }

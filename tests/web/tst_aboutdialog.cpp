@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "common/clickablelabel.h"
+#include "screenmove.h"
 #include "testenvironment.h"
 #include "urlrecorder.h"
 
@@ -22,6 +23,8 @@ class TstAboutDialog : public QObject {
     Q_OBJECT
 private slots:
     void showsItsTexts();
+    void iconFillsItsBoxAtEitherDensity_data();
+    void iconFillsItsBoxAtEitherDensity();
     void closesLikeOk_data();
     void closesLikeOk();
     void linksOpenOnePageAndKeepTheBoxOpen_data();
@@ -43,6 +46,32 @@ void TstAboutDialog::showsItsTexts()
              QStringLiteral("Click here to visit ") + siteBaseAddress());
     auto *ok = about.findChild<QPushButton *>(QStringLiteral("okButton"));
     QVERIFY(ok->isDefault());
+}
+
+void TstAboutDialog::iconFillsItsBoxAtEitherDensity_data()
+{
+    QTest::addColumn<int>("ratio");
+    QTest::addColumn<QString>("drawing");
+    QTest::newRow("single density") << 1 << QStringLiteral(":/icons/palmora-32.png");
+    QTest::newRow("double density") << 2 << QStringLiteral(":/icons/hicolor/64x64/apps/palmora.png");
+}
+
+void TstAboutDialog::iconFillsItsBoxAtEitherDensity()
+{
+    QFETCH(int, ratio);
+    QFETCH(QString, drawing);
+    AboutDialog about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    // Opened on the single-density screen, then taken to the one asked for.
+    QVERIFY(testing::moveToScreenOfRatio(&about, ratio));
+    auto *icon = about.findChild<QLabel *>(QStringLiteral("iconLabel"));
+    QCOMPARE(icon->geometry(), QRect(14, 10, 32, 32));
+    const QPixmap shown = icon->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
+    QImage expected = QImage(drawing).convertToFormat(QImage::Format_ARGB32);
+    expected.setDevicePixelRatio(ratio);
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32), expected);
 }
 
 void TstAboutDialog::closesLikeOk_data()

@@ -11,10 +11,10 @@ namespace {
 // 96 dpi expressed per metre; JPEG and PNG headers carry it.
 constexpr int DotsPerMetre = 3780;
 
-QImage withFixedDpi(QImage image)
+QImage withFixedDpi(QImage image, int scale = 1)
 {
-    image.setDotsPerMeterX(DotsPerMetre);
-    image.setDotsPerMeterY(DotsPerMetre);
+    image.setDotsPerMeterX(scale * DotsPerMetre);
+    image.setDotsPerMeterY(scale * DotsPerMetre);
     return image;
 }
 
@@ -34,9 +34,10 @@ QString dejaVuFamily()
 
 namespace Canvas {
 
-QImage blank(QSize size)
+QImage blank(QSize size, int scale)
 {
-    QImage image = withFixedDpi(QImage(size, QImage::Format_RGB32));
+    QImage image = withFixedDpi(QImage(size * scale, QImage::Format_RGB32), scale);
+    image.setDevicePixelRatio(scale);
     image.fill(Style::color(Style::Paper));
     return image;
 }

@@ -13,9 +13,11 @@ namespace Canvas {
 // corner; whatever lies to the right of it or below it never reaches the screen.
 inline constexpr QSize ShownArea {154, 180};
 
-// Paper-coloured image with fixed resolution metadata, so encoders never see
-// a screen-dependent DPI.
-QImage blank(QSize size);
+// Paper-coloured image of `size` logical pixels with `scale` device pixels to
+// each, and fixed resolution metadata, so encoders never see a screen-dependent
+// DPI. A painter on it works in logical units and Qt maps them onto the finer
+// grid: a double-density picture is drawn anew, line by line and glyph by glyph.
+QImage blank(QSize size, int scale);
 
 // Transparent image for icons.
 QImage transparent(QSize size);

@@ -66,9 +66,9 @@ FingerPicture::FingerPicture(FingerType type)
 {
 }
 
-QImage FingerPicture::render() const
+QImage FingerPicture::render(int scale) const
 {
-    QImage image = Canvas::blank(Size);
+    QImage image = Canvas::blank(Size, scale);
     QPainter painter(&image);
     Canvas::prepare(painter);
 

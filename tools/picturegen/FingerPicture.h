@@ -11,7 +11,8 @@ public:
 
     explicit FingerPicture(FingerType type);
 
-    QImage render() const;
+    // Drawn at `scale` device pixels to each unit of Size.
+    QImage render(int scale) const;
 
 private:
     FingerType m_type;

@@ -78,9 +78,9 @@ HandTypePicture::HandTypePicture(HandType type)
 {
 }
 
-QImage HandTypePicture::render() const
+QImage HandTypePicture::render(int scale) const
 {
-    QImage image = Canvas::blank(Size);
+    QImage image = Canvas::blank(Size, scale);
     QPainter painter(&image);
     Canvas::prepare(painter);
 

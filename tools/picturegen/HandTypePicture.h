@@ -11,7 +11,8 @@ public:
 
     explicit HandTypePicture(HandType type);
 
-    QImage render() const;
+    // Drawn at `scale` device pixels to each unit of Size.
+    QImage render(int scale) const;
 
 private:
     HandType m_type;

@@ -120,14 +120,14 @@ QPainterPath NailPicture::nailPath(NailShape shape, double w)
     return {};
 }
 
-QImage NailPicture::render() const
+QImage NailPicture::render(int scale) const
 {
-    return m_layout == Layout::FingertipRow ? renderRow() : renderGrid();
+    return m_layout == Layout::FingertipRow ? renderRow(scale) : renderGrid(scale);
 }
 
-QImage NailPicture::renderRow() const
+QImage NailPicture::renderRow(int scale) const
 {
-    QImage image = Canvas::blank(RowSize);
+    QImage image = Canvas::blank(RowSize, scale);
     QPainter painter(&image);
     Canvas::prepare(painter);
 
@@ -168,9 +168,9 @@ QImage NailPicture::renderRow() const
     return image;
 }
 
-QImage NailPicture::renderGrid() const
+QImage NailPicture::renderGrid(int scale) const
 {
-    QImage image = Canvas::blank(GridSize);
+    QImage image = Canvas::blank(GridSize, scale);
     QPainter painter(&image);
     Canvas::prepare(painter);
 

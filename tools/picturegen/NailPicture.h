@@ -19,7 +19,8 @@ public:
 
     explicit NailPicture(Layout layout);
 
-    QImage render() const;
+    // Drawn at `scale` device pixels to each unit of RowSize or GridSize.
+    QImage render(int scale) const;
 
     static QString label(NailShape shape);
 
@@ -28,8 +29,8 @@ public:
     static QPainterPath nailPath(NailShape shape, double fingerHalfWidth);
 
 private:
-    QImage renderRow() const;
-    QImage renderGrid() const;
+    QImage renderRow(int scale) const;
+    QImage renderGrid(int scale) const;
 
     Layout m_layout;
 };

@@ -95,9 +95,9 @@ QPainterPath PalmLinePicture::linePath(PalmLine line, const HandFigure &h)
     return {};
 }
 
-QImage PalmLinePicture::render() const
+QImage PalmLinePicture::render(int scale) const
 {
-    QImage image = Canvas::blank(Size);
+    QImage image = Canvas::blank(Size, scale);
     QPainter painter(&image);
     Canvas::prepare(painter);
 

@@ -15,7 +15,8 @@ public:
 
     explicit PalmLinePicture(PalmLine line);
 
-    QImage render() const;
+    // Drawn at `scale` device pixels to each unit of Size.
+    QImage render(int scale) const;
 
     static QPainterPath linePath(PalmLine line, const HandFigure &hand);
 

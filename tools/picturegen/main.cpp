@@ -16,14 +16,21 @@
 
 namespace {
 
+// Every picture is drawn at single density and again at double density for
+// screens with two device pixels to a logical one; Qt's "@2x" suffix names the
+// second drawing.
+constexpr std::array<int, 2> Scales {1, 2};
+
 struct Picture {
     int number;
+    int scale;
     QImage image;
 };
 
-QString pictureName(int number)
+QString pictureName(int number, int scale)
 {
-    return QStringLiteral("pictures/%1.jpg").arg(number, 2, 10, QLatin1Char('0'));
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QStringLiteral("pictures/%1%2.jpg").arg(number, 2, 10, QLatin1Char('0')).arg(suffix);
 }
 
 // Catching a wrong size here is cheaper than spotting a squashed picture in the app.
@@ -40,10 +47,12 @@ bool hasExpectedSize(const Picture &picture)
         expected = NailPicture::GridSize;
     else
         expected = PalmLinePicture::Size;
+    expected *= picture.scale;
     if (picture.image.size() == expected)
         return true;
-    std::fprintf(stderr, "palmora-picturegen: picture %d is %dx%d, expected %dx%d\n", picture.number,
-                 picture.image.width(), picture.image.height(), expected.width(), expected.height());
+    std::fprintf(stderr, "palmora-picturegen: picture %s is %dx%d, expected %dx%d\n",
+                 qPrintable(pictureName(picture.number, picture.scale)), picture.image.width(),
+                 picture.image.height(), expected.width(), expected.height());
     return false;
 }
 
@@ -52,14 +61,16 @@ bool hasExpectedSize(const Picture &picture)
 bool fitsShownArea(const Picture &picture)
 {
     const QImage &image = picture.image;
+    const QSize shown = Canvas::ShownArea * picture.scale;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (x < Canvas::ShownArea.width() && y < Canvas::ShownArea.height())
+            if (x < shown.width() && y < shown.height())
                 continue;
             if (image.pixel(x, y) != Style::Paper) {
                 std::fprintf(stderr,
-                             "palmora-picturegen: picture %d is drawn at (%d, %d), outside the shown %dx%d\n",
-                             picture.number, x, y, Canvas::ShownArea.width(), Canvas::ShownArea.height());
+                             "palmora-picturegen: picture %s is drawn at (%d, %d), outside the shown %dx%d\n",
+                             qPrintable(pictureName(picture.number, picture.scale)), x, y, shown.width(),
+                             shown.height());
                 return false;
             }
         }
@@ -67,23 +78,23 @@ bool fitsShownArea(const Picture &picture)
     return true;
 }
 
-std::vector<Picture> drawTopicPictures()
+std::vector<Picture> drawTopicPictures(int scale)
 {
     std::vector<Picture> pictures;
     int number = 1;
     for (const HandType type :
          {HandType::Square, HandType::Spatulate, HandType::Conical, HandType::Psychic, HandType::Mixed})
-        pictures.push_back({number++, HandTypePicture(type).render()});
+        pictures.push_back({number++, scale, HandTypePicture(type).render(scale)});
     for (const FingerType type : {FingerType::Conical, FingerType::Spatulate, FingerType::Straight,
                                   FingerType::Square, FingerType::Knotty})
-        pictures.push_back({number++, FingerPicture(type).render()});
+        pictures.push_back({number++, scale, FingerPicture(type).render(scale)});
     // 11 to 14 share one picture; the same encoded bytes are written four times.
     number = 15;
-    pictures.push_back({number++, NailPicture(NailPicture::Layout::CardGrid).render()});
+    pictures.push_back({number++, scale, NailPicture(NailPicture::Layout::CardGrid).render(scale)});
     for (const PalmLine line :
          {PalmLine::Life, PalmLine::Head, PalmLine::Heart, PalmLine::Fate, PalmLine::Fame, PalmLine::Marriage,
           PalmLine::Health, PalmLine::Travel, PalmLine::Girdle})
-        pictures.push_back({number++, PalmLinePicture(line).render()});
+        pictures.push_back({number++, scale, PalmLinePicture(line).render(scale)});
     return pictures;
 }
 
@@ -100,21 +111,26 @@ int main(int argc, char *argv[])
     if (arguments.size() != 2) {
         std::fprintf(stderr,
                      "usage: palmora-picturegen OUTPUT_FOLDER\n"
-                     "Writes pictures/01.jpg..24.jpg and icons/ into OUTPUT_FOLDER.\n");
+                     "Writes pictures/01.jpg..24.jpg, their double-density drawings\n"
+                     "pictures/01@2x.jpg..24@2x.jpg and icons/ into OUTPUT_FOLDER.\n");
         return 2;
     }
     const OutputFolder out(arguments.at(1));
     bool ok = true;
 
-    const QImage nails = NailPicture(NailPicture::Layout::FingertipRow).render();
-    ok = ok && hasExpectedSize({11, nails}) && fitsShownArea({11, nails});
-    const QByteArray nailBytes = OutputFolder::encodeJpeg(nails);
-    for (int number = 11; number <= 14; ++number)
-        ok = out.write(pictureName(number), nailBytes) && ok;
+    for (const int scale : Scales) {
+        const Picture nails {11, scale, NailPicture(NailPicture::Layout::FingertipRow).render(scale)};
+        ok = hasExpectedSize(nails) && fitsShownArea(nails) && ok;
+        const QByteArray nailBytes = OutputFolder::encodeJpeg(nails.image);
+        for (int number = 11; number <= 14; ++number)
+            ok = out.write(pictureName(number, scale), nailBytes) && ok;
 
-    for (const Picture &picture : drawTopicPictures()) {
-        ok = hasExpectedSize(picture) && fitsShownArea(picture) && ok;
-        ok = out.write(pictureName(picture.number), OutputFolder::encodeJpeg(picture.image)) && ok;
+        for (const Picture &picture : drawTopicPictures(scale)) {
+            ok = hasExpectedSize(picture) && fitsShownArea(picture) && ok;
+            ok =
+                out.write(pictureName(picture.number, picture.scale), OutputFolder::encodeJpeg(picture.image))
+                && ok;
+        }
     }
 
     const AppIcon icon;
