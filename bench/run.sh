@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures Palmora against a bare Qt window, side by side in one run, and prints a
-# table: start-up time to the main window being mapped, peak resident memory after
-# start-up, and the time of the everyday operations.
+# table: start-up time to the main window being mapped, the CPU time the program
+# spent up to then, peak resident memory after start-up, and the time of the
+# everyday operations.
 #   bench/run.sh [RUNS]      (default 9 runs; medians are reported)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -57,10 +58,12 @@ done
 
 p_ms=$(cut -d' ' -f1 "$work/palmora.txt" | median); b_ms=$(cut -d' ' -f1 "$work/bare.txt" | median)
 p_kb=$(cut -d' ' -f2 "$work/palmora.txt" | median); b_kb=$(cut -d' ' -f2 "$work/bare.txt" | median)
+p_cpu=$(cut -d' ' -f3 "$work/palmora.txt" | median); b_cpu=$(cut -d' ' -f3 "$work/bare.txt" | median)
 
 printf '\n%-34s %12s %12s %8s %8s\n' "measure (median of $runs runs)" "Palmora" "bare window" "ratio" "goal"
-printf '%-34s %12s %12s %8s %8s\n' "start-up to window mapped (ms)" "$p_ms" "$b_ms" "$(awk -v a="$p_ms" -v b="$b_ms" 'BEGIN{printf "%.2f", a/b}')" "<= 1.30"
-printf '%-34s %12s %12s %8s %8s\n' "peak resident memory (MiB)" "$(awk -v a="$p_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$b_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$p_kb" -v b="$b_kb" 'BEGIN{printf "%.2f", a/b}')" "<= 1.30"
+printf '%-34s %12s %12s %8s %8s\n' "start-up to window mapped (ms)" "$p_ms" "$b_ms" "$(awk -v a="$p_ms" -v b="$b_ms" 'BEGIN{printf "%.2f", a/b}')" "<= 1.10"
+printf '%-34s %12s %12s %8s %8s\n' "CPU time up to the map (ms)" "$p_cpu" "$b_cpu" "$(awk -v a="$p_cpu" -v b="$b_cpu" 'BEGIN{printf "%.2f", a/b}')" ""
+printf '%-34s %12s %12s %8s %8s\n' "peak resident memory (MiB)" "$(awk -v a="$p_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$b_kb" 'BEGIN{printf "%.1f", a/1024}')" "$(awk -v a="$p_kb" -v b="$b_kb" 'BEGIN{printf "%.2f", a/b}')" "<= 1.10"
 
 echo
 echo "everyday operations (goal: each under 1 ms)"
