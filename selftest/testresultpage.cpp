@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTextCursor>
 
 namespace palmora {
@@ -18,8 +19,20 @@ namespace {
 
 void emptyClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    // A Wayland clipboard belongs to a seat (the user's keyboard and pointer);
+    // with nothing on it there is nothing to drop, and a compositor without a
+    // seat has no clipboard at all: Qt would only warn on the terminal. What an
+    // X clipboard holds is not asked: that is a round trip to its owner for
+    // every mouse move over the report.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        const QMimeData *held = clipboard->mimeData();
+        if (!held || held->formats().isEmpty())
+            return;
+    }
+    clipboard->clear();
 }
 
 } // namespace

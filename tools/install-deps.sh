@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
   fonts-dejavu-core
 )
 if [[ "${1:-}" == "--headless" ]]; then
@@ -16,7 +16,7 @@ if [[ "${1:-}" == "--headless" ]]; then
 fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick weston
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     faketime libfaketime

@@ -1,14 +1,18 @@
-"""A private X desktop for end-to-end tests: Xvfb, a D-Bus session bus and the
-accessibility bus, and Palmora started from a fresh folder inside it.
+"""A private desktop for end-to-end tests: a display server (Xvfb, or the Weston
+compositor for a Wayland session), a D-Bus session bus and the accessibility
+bus, and Palmora started from a fresh folder inside it.
 
 The tests drive the real program from outside, the way a screen reader does:
-through AT-SPI (pyatspi), with xdotool for the few things that have no
-accessible action (closing a window by its close box)."""
+through AT-SPI (pyatspi), which works over D-Bus whatever the display server.
+The few things that have no accessible action (closing a window by its close
+box) go through the display server: on X a WM_DELETE_WINDOW message, on Wayland
+the compositor's close request, sent by waylandproxy.py."""
 
 import ctypes
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -19,11 +23,13 @@ BINARY = os.environ.get("PALMORA_BINARY", "")
 PRINTING_MODULE = os.environ.get("PALMORA_PRINTING_MODULE", "")
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 SITE = os.environ.get("PALMORA_SITE", "https://www.vespersoftwares.example")
+WAYLAND_LEAKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wayland-leaks.supp")
 SKIP = 77  # CTest's skip code, when the machine lacks the tools
 
 
-def require_tools():
-    missing = [tool for tool in ("Xvfb", "xdpyinfo", "xdotool", "dbus-daemon", "dbus-send") if not shutil.which(tool)]
+def require_tools(display="x11"):
+    display_tools = ("weston",) if display == "wayland" else ("Xvfb", "xdpyinfo", "xdotool")
+    missing = [tool for tool in display_tools + ("dbus-daemon", "dbus-send") if not shutil.which(tool)]
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         missing.append("at-spi-bus-launcher")
     try:
@@ -51,15 +57,41 @@ def wait_for(predicate, timeout=30.0, interval=0.05, what="condition"):
 
 
 class Desktop:
-    """Xvfb + session bus + accessibility bus, shared by the tests of one module."""
+    """A display server + session bus + accessibility bus, shared by the tests of
+    one module: Xvfb, or with display="wayland" Weston and no X display at all."""
 
-    def __init__(self):
+    def __init__(self, display="x11"):
+        self.display = display
+        self.platform = "wayland" if display == "wayland" else "xcb"
         self.processes = []
         self.root = tempfile.mkdtemp(prefix="palmora-e2e-")
         runtime = os.path.join(self.root, "runtime")
         os.makedirs(runtime, mode=0o700)
         os.environ["XDG_RUNTIME_DIR"] = runtime
+        if display == "wayland":
+            self.start_weston(runtime)
+        else:
+            self.start_xvfb()
 
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.processes.append(bus)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                    stderr=subprocess.DEVNULL)
+        self.processes.append(launcher)
+        # A program started before the accessibility bus answers never shows up
+        # on it: wait until the bus and its registry are there.
+        wait_for(lambda: subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply",
+                                         "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                                        capture_output=True, timeout=10).returncode == 0,
+                 timeout=60, interval=0.2, what="the accessibility bus")
+
+        import pyatspi  # only now: it connects to the buses named above
+        self.atspi = pyatspi
+        wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
+
+    def start_xvfb(self):
         read_fd, write_fd = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x900x24",
                                  "-nolisten", "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
@@ -83,23 +115,32 @@ class Desktop:
         wait_for(lambda: subprocess.run(["xdpyinfo"], capture_output=True, timeout=10).returncode == 0,
                  timeout=60, interval=0.1, what="the X server")
 
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.processes.append(bus)
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-        launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                    stderr=subprocess.DEVNULL)
-        self.processes.append(launcher)
-        # A program started before the accessibility bus answers never shows up
-        # on it: wait until the bus and its registry are there.
-        wait_for(lambda: subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply",
-                                         "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-                                        capture_output=True, timeout=10).returncode == 0,
-                 timeout=60, interval=0.2, what="the accessibility bus")
-
-        import pyatspi  # only now: it connects to the buses named above
-        self.atspi = pyatspi
-        wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
+    def start_weston(self, runtime):
+        # No DISPLAY: a program that cannot speak Wayland fails instead of
+        # falling back to X.
+        os.environ.pop("DISPLAY", None)
+        weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=weston", "--idle-time=0",
+                                   "--no-config", "--width=1280", "--height=900",
+                                   "--log=" + os.path.join(self.root, "weston.log")],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(weston)
+        compositor = os.path.join(runtime, "weston")
+        wait_for(lambda: os.path.exists(compositor) or weston.poll() is not None, timeout=60, what="Weston")
+        if weston.poll() is not None:
+            raise AssertionError("Weston did not start; its log is in " + self.root)
+        # Programs connect through the proxy, by an absolute path: each copy of
+        # Palmora has a runtime folder of its own.
+        display = os.path.join(runtime, "palmora-wayland")
+        self.wayland_control = os.path.join(runtime, "control")
+        proxy = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                                               "waylandproxy.py"),
+                                  display, compositor, self.wayland_control], stdout=subprocess.PIPE, text=True)
+        self.processes.append(proxy)
+        ready = proxy.stdout.readline().strip() == "ready"
+        proxy.stdout.close()
+        if not ready:
+            raise AssertionError("the Wayland proxy did not start")
+        os.environ["WAYLAND_DISPLAY"] = display
 
     def close(self):
         for process in reversed(self.processes):
@@ -177,6 +218,29 @@ class Desktop:
 
     def is_showing(self, node):
         return node.getState().contains(self.atspi.STATE_SHOWING)
+
+    # --- windows of the display server ---------------------------------------
+    def shown_windows(self, pid, name):
+        """The windows of pid called name that the display server has."""
+        if self.display == "wayland":
+            return [title for title in self.wayland_request(f"titles {pid}").split("\t") if title == name]
+        return self.x_window_ids(pid, name)
+
+    def close_window(self, pid, name):
+        """Asks the window to close as its close box does."""
+        if self.display != "wayland":
+            return self.close_x_window(pid, name)
+        wait_for(lambda: self.shown_windows(pid, name), what=f"window '{name}'")
+        if self.wayland_request(f"close {pid} {name}") == "closed 0":
+            raise AssertionError(f"window '{name}' went before it could be closed")
+
+    def wayland_request(self, line):
+        """One question to waylandproxy.py, and its answer."""
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as control:
+            control.connect(self.wayland_control)
+            control.sendall(line.encode() + b"\n")
+            with control.makefile() as answer:
+                return answer.readline().rstrip("\n")
 
     # --- X windows ----------------------------------------------------------
     def x_window_ids(self, pid, name):
@@ -302,13 +366,17 @@ class Palmora:
             "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
             "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
             "XDG_RUNTIME_DIR": self.runtime,
-            "QT_QPA_PLATFORM": "xcb",
+            "QT_QPA_PLATFORM": desktop.platform,
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "QT_ACCESSIBILITY": "1",
             "BROWSER": browser,
             "DEFAULT_BROWSER": browser,
         })
         env.pop("QT_QPA_PLATFORMTHEME", None)
+        if desktop.display == "wayland":
+            # For a sanitized build: what Qt's Wayland plugin leaves behind at exit.
+            env["LSAN_OPTIONS"] = ":".join(filter(None, [env.get("LSAN_OPTIONS"), "print_suppressions=0",
+                                                          "suppressions=" + WAYLAND_LEAKS]))
         env.update(extra_env or {})
         command = [self.binary]
         if faketime:
@@ -318,8 +386,11 @@ class Palmora:
             env["LD_PRELOAD"] = FAKETIME_LIBRARY
             env["FAKETIME"] = faketime
             env["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
-        self.process = subprocess.Popen(command, cwd=self.folder, env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        # What the program writes to the terminal is kept for the tests to read.
+        descriptor, self.terminal_log = tempfile.mkstemp(prefix="terminal-", suffix=".log", dir=desktop.root)
+        with os.fdopen(descriptor, "w") as terminal:
+            self.process = subprocess.Popen(command, cwd=self.folder, env=env,
+                                            stdout=subprocess.DEVNULL, stderr=terminal)
         self.pid = self.process.pid
 
     def alive(self):
@@ -335,6 +406,10 @@ class Palmora:
         if self.alive():
             self.process.send_signal(signal.SIGKILL)
             self.process.wait(timeout=10)
+
+    def terminal_output(self):
+        with open(self.terminal_log, errors="replace") as terminal:
+            return terminal.read()
 
     def browser_addresses(self):
         if not os.path.exists(self.browser_log):

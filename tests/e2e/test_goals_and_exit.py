@@ -19,8 +19,8 @@ def tearDownModule():
 class Leaving(d.DesktopTest):
     def close_main_window(self, app):
         """Closes the main window with its close box; returns the exit screen."""
-        d.wait_for(lambda: self.desktop.x_window_ids(app.pid, "Palmora v1.20"), what="the main window")
-        self.desktop.close_x_window(app.pid, "Palmora v1.20")
+        d.wait_for(lambda: self.desktop.shown_windows(app.pid, "Palmora v1.20"), what="the main window")
+        self.desktop.close_window(app.pid, "Palmora v1.20")
         exit_screen = d.wait_for(lambda: next((w for w in self.desktop.windows(app.pid)
                                                if self.desktop.find_all(w, "push button", "Exit")), None),
                                  what="the exit screen")
@@ -113,7 +113,7 @@ class ExitScreen(Leaving, unittest.TestCase):
                                  what="the exit screen")
         self.assertEqual(D.window_names(app.pid), ["Palmora v1.20"])
         self.assertTrue(app.alive())
-        D.close_x_window(app.pid, "Palmora v1.20")
+        D.close_window(app.pid, "Palmora v1.20")
         self.assertEqual(app.wait_exit(), 0)
 
 

@@ -40,6 +40,7 @@ for file in ./usr/bin/palmora ./usr/share/applications/palmora.desktop \
   grep -q " $file\$" "$work/contents" || fail "package lacks $file"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "package does not depend on Qt"
+dpkg-deb -f "$deb" Depends | grep -qw 'qt6-wayland' || fail "package lacks the Wayland platform plugin"
 echo "package: $(basename "$deb")"
 
 if [[ "${CI:-}" == "true" && $(id -u) -eq 0 ]] && command -v xvfb-run >/dev/null; then
