@@ -1,7 +1,8 @@
 #include "common/appidentity.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
+#include <QResource>
 
 namespace palmora::AppIdentity {
 
@@ -16,16 +17,20 @@ QIcon applicationIcon()
         QIcon built;
         // A title bar's size, a task bar's, and each doubled for a high-density
         // screen; the window system scales between them. Every size given here is
-        // decoded when a window is created, and launchers take the large ones from
-        // the installed icon theme.
+        // handed to the window system when a window is created, and launchers take
+        // the large ones from the installed icon theme. The pixels are stored
+        // bare: reading an image file would first make Qt look through every
+        // image plugin on the disk.
         for (const int size : {16, 32, 64}) {
-            QImageReader reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(size), "png");
-            // Otherwise every image plugin is loaded to be asked whether it
-            // reads PNG better than Qt itself.
-            reader.setAutoDetectImageFormat(false);
-            const QImage picture = reader.read();
-            if (!picture.isNull())
-                built.addPixmap(QPixmap::fromImage(picture));
+            const QResource pixels(QStringLiteral(":/icons/window/palmora-%1.rgba").arg(size));
+            const QByteArray bytes = pixels.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(pixels.data()), pixels.size())
+                : pixels.uncompressedData();
+            if (bytes.size() != qsizetype(size) * size * 4)
+                continue;
+            const QImage picture(reinterpret_cast<const uchar *>(bytes.constData()), size, size, size * 4,
+                                 QImage::Format_RGBA8888);
+            built.addPixmap(QPixmap::fromImage(picture));
         }
         return built;
     }();

@@ -141,6 +141,16 @@ int main(int argc, char *argv[])
         ok = out.write(path, OutputFolder::encodePng(icon.render(size))) && ok;
     }
     ok = out.write(QStringLiteral("icons/palmora-32.png"), OutputFolder::encodePng(icon.render(32))) && ok;
+    // The window icon's sizes once more, as bare RGBA bytes, row by row: the
+    // program takes them as they are, where reading a PNG would first make Qt
+    // look through every image plugin on the disk.
+    for (const int size : {16, 32, 64}) {
+        const QImage pixels = icon.render(size).convertToFormat(QImage::Format_RGBA8888);
+        QByteArray bytes;
+        for (int y = 0; y < pixels.height(); ++y)
+            bytes.append(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4);
+        ok = out.write(QStringLiteral("icons/window/palmora-%1.rgba").arg(size), bytes) && ok;
+    }
 
     return ok ? 0 : 1;
 }
