@@ -28,8 +28,8 @@ QIcon applicationIcon()
                 : pixels.uncompressedData();
             if (bytes.size() != qsizetype(size) * size * 4)
                 continue;
-            const QImage picture(reinterpret_cast<const uchar *>(bytes.constData()), size, size, size * 4,
-                                 QImage::Format_RGBA8888);
+            const QImage picture(reinterpret_cast<const uchar *>(bytes.constData()), size, size,
+                                 qsizetype(size) * 4, QImage::Format_RGBA8888);
             built.addPixmap(QPixmap::fromImage(picture));
         }
         return built;
