@@ -3,13 +3,14 @@
 # callgrind up to their first window being mapped, and prints the instructions
 # each stage took, side by side. Instruction counts are the same from run to
 # run whatever else the machine does, so a change of a few hundred thousand
-# shows; the milliseconds beside them are the counts scaled by the median CPU
-# time per instruction of bench/run.sh's runs on this machine (pass it in
-# INSTRUCTIONS_PER_MS, default 2900).
+# shows. The milliseconds beside them are the counts divided by how many
+# thousand instructions a millisecond the machine runs at start-up: the
+# instructions up to the map over bench/run.sh's CPU time up to the map (pass it
+# in KILO_INSTRUCTIONS_PER_MS; 2400 on the machine the README's figures are from).
 #   bench/profile.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-per_ms=${KILO_INSTRUCTIONS_PER_MS:-2700}
+per_ms=${KILO_INSTRUCTIONS_PER_MS:-2400}
 
 tools/install-deps.sh --test
 command -v valgrind >/dev/null || { echo "profile.sh: valgrind is needed" >&2; exit 1; }
