@@ -23,9 +23,8 @@ QIcon applicationIcon()
         // image plugin on the disk.
         for (const int size : {16, 32, 64}) {
             const QResource pixels(QStringLiteral(":/icons/window/palmora-%1.rgba").arg(size));
-            const QByteArray bytes = pixels.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char *>(pixels.data()), pixels.size())
-                : pixels.uncompressedData();
+            // Stored uncompressed: these are the resource's own bytes, not a copy.
+            const QByteArray bytes = pixels.uncompressedData();
             if (bytes.size() != qsizetype(size) * size * 4)
                 continue;
             const QImage picture(reinterpret_cast<const uchar *>(bytes.constData()), size, size,

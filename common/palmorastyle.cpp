@@ -4,7 +4,6 @@
 #include "common/theme.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -77,7 +76,7 @@ QIcon PalmoraStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     if (standardIcon == SP_ToolBarHorizontalExtensionButton
         || standardIcon == SP_ToolBarVerticalExtensionButton) {
         const Qt::LayoutDirection direction =
-            widget ? widget->layoutDirection() : QGuiApplication::layoutDirection();
+            widget ? widget->layoutDirection() : QApplication::layoutDirection();
         return QIcon(new DeferredIconEngine([this, standardIcon, direction] {
             QStyleOption arrowOption;
             arrowOption.direction = direction;

@@ -30,26 +30,32 @@ OnDemandReportPrinter::~OnDemandReportPrinter() = default;
 
 PrintResult OnDemandReportPrinter::print(const QTextDocument &document)
 {
+    if (!m_printer) {
+        const QString problem = loadModule();
+        if (!m_printer)
+            return {PrintResult::Status::PrintingUnavailable, {}, problem};
+    }
+    return m_printer->print(document);
+}
+
+QString OnDemandReportPrinter::loadModule()
+{
     QString problem =
         QCoreApplication::translate("palmora::OnDemandReportPrinter", "The printing module %1 is missing.")
             .arg(m_candidates.value(0));
     for (const QString &candidate : std::as_const(m_candidates)) {
-        if (m_printer)
-            break;
         if (!QFileInfo::exists(candidate))
             continue;
         // The module stays loaded for the rest of the run: the printer it makes
         // runs its code until the end.
         QLibrary module(candidate);
-        const auto create = reinterpret_cast<CreatePrinter>(module.resolve(kFactoryName));
-        if (create)
+        if (const auto create = reinterpret_cast<CreatePrinter>(module.resolve(kFactoryName))) {
             m_printer.reset(create());
-        else
-            problem = module.errorString();
+            return {};
+        }
+        problem = module.errorString();
     }
-    if (!m_printer)
-        return {PrintResult::Status::PrintingUnavailable, {}, problem};
-    return m_printer->print(document);
+    return problem;
 }
 
 } // namespace palmora

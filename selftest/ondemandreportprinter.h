@@ -24,6 +24,9 @@ public:
     bool isLoaded() const { return m_printer != nullptr; }
 
 private:
+    // Loads the first module that serves; why none did, otherwise.
+    QString loadModule();
+
     QStringList m_candidates;
     std::unique_ptr<ReportPrinter> m_printer;
 };
