@@ -41,6 +41,63 @@ std::optional<QByteArray> storeBytes(const QString &path)
         return std::nullopt;
     return bytes;
 }
+
+// A value as QSettings reads it back: surrounding quotes and a trailing comment
+// go, an @String() wrapper is opened. A list (a comma outside quotes) is no text.
+QByteArray iniValue(QByteArray value)
+{
+    value = value.trimmed();
+    if (value.startsWith('"')) {
+        const qsizetype end = value.indexOf('"', 1);
+        return end < 0 ? QByteArray() : value.mid(1, end - 1);
+    }
+    const qsizetype comment = value.indexOf(';');
+    if (comment >= 0)
+        value = value.left(comment).trimmed();
+    if (value.contains(','))
+        return {};
+    if (value.startsWith("@String(") && value.endsWith(')'))
+        return value.mid(8, value.size() - 9);
+    return value;
+}
+
+// The stored value of the record's key, read from the store's bytes; empty when
+// there is none. Nothing when the bytes are no settings file: a line that is
+// neither blank, a comment, a [section] nor key=value means some other text (a
+// list, a letter) that a rewrite would cut down to its key lines.
+//
+// The bytes are read here rather than through QSettings, which keeps each file
+// it has read in a per-process cache and reads it again only when its size or
+// its modification time, to the millisecond, has changed: a store replaced by
+// one of the same size within the same millisecond (on tmpfs, where a replace
+// takes microseconds) read back as it was before.
+std::optional<QString> storedValue(QByteArray bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QByteArray section = ReminderRecord::sectionName().toLatin1();
+    const QByteArray key = ReminderRecord::storedKeyName().toLatin1();
+    bool inSection = false;
+    QByteArray value;
+    for (const QByteArray &rawLine : bytes.replace('\r', '\n').split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            if (!line.endsWith(']'))
+                return std::nullopt;
+            inSection = line.mid(1, line.size() - 2).trimmed() == section;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            return std::nullopt;
+        // A later line of the same key wins, as it does for QSettings.
+        if (inSection && line.left(equals).trimmed() == key)
+            value = iniValue(line.mid(equals + 1));
+    }
+    return QString::fromLatin1(value);
+}
 } // namespace
 
 ReminderRecord::ReminderRecord()
@@ -110,12 +167,13 @@ std::optional<QString> ReminderRecord::load() const
     case StoreState::Usable:
         break;
     }
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (settings.status() == QSettings::AccessError)
+    const std::optional<QByteArray> bytes = storeBytes(m_filePath);
+    if (!bytes)
         return std::nullopt;
-    settings.beginGroup(sectionName());
-    const QString stored = settings.value(storedKeyName()).toString();
-    return decode(stored).value_or(QString());
+    const std::optional<QString> stored = storedValue(*bytes);
+    if (!stored)
+        return std::nullopt;
+    return decode(*stored).value_or(QString());
 }
 
 QString ReminderRecord::read() const
@@ -147,17 +205,18 @@ bool ReminderRecord::write(const QString &text)
     QByteArray bytes;
     if (state == StoreState::Usable) {
         const std::optional<QByteArray> current = storeBytes(m_filePath);
-        if (!current)
+        if (!current || !storedValue(*current))
             return false;
         bytes = *current;
     }
+    // A fresh name each time, so QSettings' cache never serves an older copy.
     QTemporaryFile scratch(m_filePath + QStringLiteral(".XXXXXX"));
     if (!scratch.open() || scratch.write(bytes) != bytes.size() || !scratch.flush())
         return false;
     scratch.close();
     {
-        // A format error in what was there before does not stop the write; the
-        // lines QSettings could read are kept, as it always did.
+        // The store reads as settings, so the rewrite keeps its keys and
+        // sections; QSettings drops only its comments.
         QSettings settings(scratch.fileName(), QSettings::IniFormat);
         settings.beginGroup(sectionName());
         settings.setValue(storedKeyName(), encode(text));

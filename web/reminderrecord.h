@@ -22,12 +22,15 @@ public:
 
     // The stored text, decoded; empty when there is no record or it cannot be
     // decoded. Nothing when the store exists but cannot be read: it is not a
-    // regular file, is larger than kMaxStoreBytes, or refuses to be opened.
+    // regular file, is larger than kMaxStoreBytes, refuses to be opened, or is
+    // not a settings file. Always what the file holds now, however recently and
+    // by whom it was replaced.
     std::optional<QString> load() const;
     // load(), with an unreadable store read as empty.
     QString read() const;
-    // Stores the text, keeping whatever else the store holds; false when the
-    // store could not be read or written or its lock stayed taken.
+    // Stores the text, keeping whatever else the store holds; false, with the
+    // store untouched, when it could not be read or written, is not a settings
+    // file, or its lock stayed taken.
     bool write(const QString &text);
 
     // A record is a few dozen bytes; a store far larger than that is not ours.

@@ -1,6 +1,8 @@
 #include "web/reminderrecord.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@ private slots:
     void encodingRoundTrip_data();
     void encodingRoundTrip();
     void storesKeyAndValueEncoded();
+    void readSeesTheLastWriteWithinOneTimestampTick();
     void absentRecordReadsEmpty();
     void unwritableStoreReportsFailure();
     void defaultStoreIsNamedAfterTheExecutable();
@@ -68,6 +71,31 @@ void TstReminderRecord::storesKeyAndValueEncoded()
 
     // A second record object on the same file sees the same date.
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-11-17"));
+}
+
+// Two replacements of the same size whose modification times match, as on a
+// file system fast enough to make both within one tick: every read still
+// returns what the file holds.
+void TstReminderRecord::readSeesTheLastWriteWithinOneTimestampTick()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    ReminderRecord record(path);
+    QVERIFY(record.write(QStringLiteral("2026-11-17")));
+    QCOMPARE(record.read(), QStringLiteral("2026-11-17"));
+    const QDateTime tick = QFileInfo(path).lastModified();
+
+    const QStringList later {QStringLiteral("2026-12-07"), QStringLiteral("2025-01-31")};
+    for (const QString &date : later) {
+        QVERIFY(record.write(date));
+        QFile store(path);
+        QVERIFY(store.open(QIODevice::ReadWrite));
+        QVERIFY(store.setFileTime(tick, QFileDevice::FileModificationTime));
+        store.close();
+        QCOMPARE(QFileInfo(path).lastModified(), tick);
+        QCOMPARE(record.read(), date);
+        QCOMPARE(ReminderRecord(path).read(), date);
+    }
 }
 
 void TstReminderRecord::absentRecordReadsEmpty()
