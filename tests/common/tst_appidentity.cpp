@@ -1,5 +1,7 @@
 #include "common/appidentity.h"
 
+#include "imagecompare.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QTest>
@@ -33,14 +35,12 @@ void TstAppIdentity::windowIconIsTheInstalledDrawing()
     QFETCH(int, size);
     QFETCH(qreal, ratio);
     QFETCH(int, drawing);
-    const QImage expected = QImage(QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(drawing))
-                                .convertToFormat(QImage::Format_ARGB32);
+    const QImage expected(QStringLiteral(":/icons/hicolor/%1x%1/apps/palmora.png").arg(drawing));
     QVERIFY(!expected.isNull());
     const QPixmap shown = AppIdentity::applicationIcon().pixmap(QSize(size, size), ratio);
     QCOMPARE(shown.size(), QSize(drawing, drawing));
-    QImage pixels = shown.toImage().convertToFormat(QImage::Format_ARGB32);
-    pixels.setDevicePixelRatio(1);
-    QCOMPARE(pixels, expected);
+    const QString difference = testing::drawingDifference(shown.toImage(), expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 QTEST_MAIN(TstAppIdentity)
