@@ -375,7 +375,9 @@ class Palmora:
         env.pop("QT_QPA_PLATFORMTHEME", None)
         if desktop.display == "wayland":
             # For a sanitized build: what Qt's Wayland plugin leaves behind at exit.
+            # Whole stacks, so the rules can name Qt's functions (see the file).
             env["LSAN_OPTIONS"] = ":".join(filter(None, [env.get("LSAN_OPTIONS"), "print_suppressions=0",
+                                                          "fast_unwind_on_malloc=0",
                                                           "suppressions=" + WAYLAND_LEAKS]))
         env.update(extra_env or {})
         command = [self.binary]
