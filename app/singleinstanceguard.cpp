@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -127,9 +126,14 @@ void SingleInstanceGuard::release()
 
 QString SingleInstanceGuard::defaultLockFilePath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!folder.isEmpty())
-        return folder + QStringLiteral("/palmora.lock");
+    // The runtime folder is judged here rather than by QStandardPaths, which
+    // warns on the terminal when there is none and then makes one of its own
+    // under the temporary folder, by a name another user could take first.
+    const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+    struct stat info { };
+    if (folder.startsWith('/') && ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == ::geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        return QFile::decodeName(folder) + QStringLiteral("/palmora.lock");
     // The shared temporary folder serves every user: the name is this user's own,
     // so one user's copy never turns another user away.
     return QDir::tempPath() + QStringLiteral("/palmora-%1.lock").arg(::geteuid());

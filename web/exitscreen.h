@@ -41,7 +41,7 @@ private:
         QString placeholder;
         ReferralField kind;
         // The text last seen within the field's limit, and its cursor.
-        QString accepted;
+        QString accepted {};
         int acceptedCursor = 0;
         bool refusalPending = false;
     };
