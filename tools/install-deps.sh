@@ -21,7 +21,7 @@ if [[ "${1:-}" == "--test" ]]; then
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     faketime libfaketime
     desktop-file-utils appstream dpkg-dev file
-    clang libclang-rt-14-dev clang-tidy clang-format
+    clang libclang-rt-14-dev clang-tidy clang-format llvm
   )
 fi
 
@@ -35,10 +35,32 @@ if ((${#missing[@]} == 0)); then
   exit 0
 fi
 
+echo "Installing ${#missing[@]} Debian packages that are missing: ${missing[*]}"
+echo "(with what they need in turn; on a fresh machine this takes a few minutes)"
+
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
+  # Say what to do instead of failing on sudo's own words.
+  how="run '$0${1:+ $1}' as root once (e.g. 'su -c ...'), or have an administrator do it; then run this again"
+  if ! command -v sudo >/dev/null; then
+    echo "install-deps: these packages are missing and you are not root, and sudo is not installed: $how." >&2
+    exit 1
+  fi
+  if ! sudo -v; then
+    echo "install-deps: these packages are missing and sudo does not let you install them: $how." >&2
+    exit 1
+  fi
   sudo=(sudo)
 fi
-echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# apt's own progress lines show what is being fetched and set up.
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+  -o Dpkg::Progress-Fancy=0 -o APT::Color=0 "${missing[@]}" \
+  | grep --line-buffered -E '^(Get|Setting up)' | sed -u 's/^/  /' || true
+# The pipe hides apt's exit code; what is installed now is the proof.
+for package in "${missing[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    echo "install-deps: $package could not be installed; see apt-get's message above." >&2
+    exit 1
+  fi
+done
