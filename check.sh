@@ -8,7 +8,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh --test
-tools/start-cups.sh
+
+# The printing tests print through a CUPS scheduler of the suite's own, stopped
+# at the end: the machine's printers, default printer and files stay as they are.
+mkdir -p build
+printer=$PWD/build/test-printer
+trap 'tools/test-printer.sh stop "$printer"' EXIT
+export CUPS_SERVER
+CUPS_SERVER=$(tools/test-printer.sh start "$printer")/cups.sock
+# A default of the user's own (~/.cups/lpoptions) would otherwise win.
+export LPDEST=PDF
 
 echo "== 1. build and test"
 cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON -DPALMORA_BUILD_TOOLS=ON >/dev/null

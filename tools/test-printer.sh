@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# A CUPS scheduler of the test suite's own, so that the printing tests print
+# through CUPS without touching the machine's printers, its default printer or
+# anybody's files. It has its own configuration, spool, log and socket in one
+# folder, and one printer, "PDF" (the CUPS-PDF model), the default there, whose
+# output goes to printed.ps in that folder instead of to ~/PDF.
+#
+#   tools/test-printer.sh start FOLDER   starts it; prints the folder it uses
+#   tools/test-printer.sh stop FOLDER    stops it and removes what it made
+#
+# Point the tests at it with CUPS_SERVER=<the folder printed>/cups.sock.
+# FOLDER is used when the scheduler's filters can reach it and its socket name
+# fits; otherwise a private temporary folder is: run as root, CUPS runs its
+# filters as the user lp, who cannot enter a folder under /root.
+set -euo pipefail
+
+usage() { echo "usage: $0 start|stop FOLDER" >&2; exit 2; }
+[[ $# -eq 2 ]] || usage
+action=$1
+folder=$2
+
+stop() {
+  local dir=$1
+  if [[ -f "$dir/cupsd.pid" ]]; then
+    local pid
+    pid=$(cat "$dir/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  fi
+  # A temporary folder used in FOLDER's place is named in FOLDER.
+  if [[ -f "$dir/elsewhere" ]]; then
+    local other
+    other=$(cat "$dir/elsewhere")
+    [[ "$other" == "${TMPDIR:-/tmp}"/palmora-printer.* ]] && stop "$other"
+  fi
+  rm -rf "$dir"
+}
+
+if [[ "$action" == stop ]]; then
+  stop "$folder"
+  exit 0
+fi
+[[ "$action" == start ]] || usage
+
+for program in /usr/sbin/cupsd lpadmin lpstat; do
+  if ! command -v "$program" >/dev/null; then
+    echo "test-printer: $program is missing; run tools/install-deps.sh --test" >&2
+    exit 1
+  fi
+done
+ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+if [[ ! -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ]]; then
+  echo "test-printer: the CUPS-PDF printer model is missing (printer-driver-cups-pdf); run tools/install-deps.sh --test" >&2
+  exit 1
+fi
+
+# A scheduler left running by an interrupted run is stopped first.
+stop "$folder"
+mkdir -p "$folder"
+folder=$(cd "$folder" && pwd)
+reachable() {
+  [[ $(id -u) -ne 0 ]] || setpriv --reuid=lp --regid=lp --clear-groups test -x "$1" 2>/dev/null
+}
+if ! reachable "$folder" || (( ${#folder} > 90 )); then
+  home=$folder
+  folder=$(mktemp -d "${TMPDIR:-/tmp}/palmora-printer.XXXXXX")
+  echo "$folder" >"$home/elsewhere"
+fi
+# Only the filters need to get in, and they know the names they are given.
+chmod 711 "$folder"
+mkdir -p "$folder"/{spool/tmp,state,cache,log,ppd}
+
+cat >"$folder/cupsd.conf" <<CONF
+Listen $folder/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+LogLevel warn
+<Policy default>
+  JobPrivateAccess all
+  JobPrivateValues none
+  SubscriptionPrivateAccess all
+  SubscriptionPrivateValues none
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+cat >"$folder/cups-files.conf" <<CONF
+FileDevice Yes
+ServerRoot $folder
+StateDir $folder/state
+CacheDir $folder/cache
+RequestRoot $folder/spool
+TempDir $folder/spool/tmp
+Printcap $folder/printcap
+AccessLog $folder/log/access_log
+ErrorLog $folder/log/error_log
+PageLog $folder/log/page_log
+CONF
+
+/usr/sbin/cupsd -f -c "$folder/cupsd.conf" -s "$folder/cups-files.conf" </dev/null >"$folder/log/cupsd.out" 2>&1 &
+echo $! >"$folder/cupsd.pid"
+export CUPS_SERVER=$folder/cups.sock
+for _ in $(seq 1 50); do
+  LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running' && break
+  sleep 0.1
+done
+if ! LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; then
+  echo "test-printer: the test suite's CUPS scheduler did not start:" >&2
+  cat "$folder/log/cupsd.out" "$folder/log/error_log" 2>/dev/null | tail -n 5 | sed 's/^/  /' >&2
+  exit 1
+fi
+# CUPS warns that printer drivers are deprecated; the model is what the machine has.
+lpadmin -p PDF -E -v "file://$folder/printed.ps" -m "$ppd" 2>/dev/null
+lpadmin -d PDF
+echo "$folder"
