@@ -37,7 +37,14 @@ if [[ ! "$display" =~ ^[0-9]+$ ]]; then
   exit 1
 fi
 
-x11vnc -display ":$display" -localhost -autoport 5900 -forever -nopw -quiet >"$work/vnc.out" 2>"$work/vnc.log" &
+# Every user of this machine can reach localhost, so the screen takes a password,
+# made afresh for this run and shown only here. x11vnc reads it from a file only
+# this user can read, and removes the file at once; it never appears in a
+# command line that ps would show.
+password=$(LC_ALL=C tr -dc 'A-Za-z0-9' </dev/urandom | head -c 8 || true)
+(umask 077 && printf '%s\n' "$password" >"$work/password")
+x11vnc -display ":$display" -localhost -autoport 5900 -forever -passwdfile "rm:$work/password" -quiet \
+  >"$work/vnc.out" 2>"$work/vnc.log" &
 vnc=$!
 port=""
 for _ in $(seq 1 100); do
@@ -53,5 +60,12 @@ if [[ -z "$port" ]]; then
 fi
 
 echo "No display found. Palmora is starting in a virtual screen (display :$display) shared over VNC:"
-echo "connect a VNC viewer to localhost:$port (e.g. 'vncviewer localhost:$port'). Ctrl+C ends it."
+echo "connect a VNC viewer to localhost:$port (e.g. 'vncviewer localhost:$port') with the password $password."
+echo "Ctrl+C ends it."
+# A session of its own also gives Palmora a private runtime folder when the
+# login provided none (as for root on a server).
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+  mkdir -m 700 "$work/runtime"
+  export XDG_RUNTIME_DIR=$work/runtime
+fi
 DISPLAY=":$display" QT_QPA_PLATFORM=xcb ./build/palmora
