@@ -42,7 +42,8 @@ if [[ "$action" == stop ]]; then
 fi
 [[ "$action" == start ]] || usage
 
-for program in /usr/sbin/cupsd lpadmin lpstat; do
+# The administrator's programs are not on an ordinary user's PATH.
+for program in /usr/sbin/cupsd /usr/sbin/lpadmin lpstat; do
   if ! command -v "$program" >/dev/null; then
     echo "test-printer: $program is missing; run tools/install-deps.sh --test" >&2
     exit 1
@@ -113,6 +114,6 @@ if ! LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; then
   exit 1
 fi
 # CUPS warns that printer drivers are deprecated; the model is what the machine has.
-lpadmin -p PDF -E -v "file://$folder/printed.ps" -m "$ppd" 2>/dev/null
-lpadmin -d PDF
+/usr/sbin/lpadmin -p PDF -E -v "file://$folder/printed.ps" -m "$ppd" 2>/dev/null
+/usr/sbin/lpadmin -d PDF
 echo "$folder"
