@@ -1,6 +1,7 @@
 #include "goals/goalfile.h"
 #include "goals/goalfolder.h"
 
+#include "filebytes.h"
 #include "filesizelimit.h"
 
 #include <QDir>
@@ -13,20 +14,10 @@
 
 using palmora::GoalFile;
 
+using palmora::testing::readAllBytes;
+using palmora::testing::writeAllBytes;
+
 namespace {
-
-QByteArray readAllBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAllBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // True when the file system refuses writes to a read-only folder for this
 // process (it does not for root with its usual privileges).
@@ -338,7 +329,7 @@ void TstGoalFile::refusesWhatIsNotANote()
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir(folder.path()).mkdir(file.fileName()));
     else if (kind == QLatin1String("pipe"))
-        QCOMPARE(::mkfifo(QFile::encodeName(file.path()).constData(), 0600), 0);
+        QVERIFY(palmora::testing::makeFifo(file.path()));
     else if (kind == QLatin1String("large"))
         writeAllBytes(file.path(), QByteArray(GoalFile::kMaxBytes + 1, 'x'));
 

@@ -1,6 +1,7 @@
 #include "goals/goalfile.h"
 #include "goals/goalspage.h"
 
+#include "filebytes.h"
 #include "filesizelimit.h"
 #include "messagerecorder.h"
 
@@ -18,20 +19,10 @@ using palmora::GoalsPage;
 using palmora::MessageBox;
 using palmora::testing::MessageRecorder;
 
+using palmora::testing::readAllBytes;
+using palmora::testing::writeAllBytes;
+
 namespace {
-
-QByteArray readAllBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAllBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The controls of one note, found the way a user sees them: by name.
 struct Note {

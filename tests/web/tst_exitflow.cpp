@@ -158,8 +158,12 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
     QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
     QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
     QVERIFY(!m_startup->isQuitting());
-    // Nothing ends the program behind the user's back while the exit screen is up.
-    QTest::qWait(50);
+    // Nothing ends the program behind the user's back while the exit screen is
+    // up: whatever closing the main window queued (a quit, a deferred delete)
+    // has run once the queue is drained.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_startup->isQuitting());
     QVERIFY(exitScreen);
     QVERIFY(exitScreen->isVisible());
 
