@@ -1,6 +1,7 @@
 #include "content/picturelist.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace palmora {
 
@@ -13,6 +14,11 @@ int countDecoded(const std::array<QImage, PictureList::kPictureCount> &cache)
 }
 
 } // namespace
+
+PictureList::PictureList(QString folder)
+    : m_folder(std::move(folder))
+{
+}
 
 QString PictureList::pictureName(int number, int scale)
 {
@@ -31,7 +37,7 @@ QImage PictureList::picture(int number, qreal devicePixelRatio) const
         return {};
     const int scale = devicePixelRatio > 1.0 ? 2 : 1;
     QImage &slot = (scale == 1 ? m_single : m_double)[number - 1];
-    if (slot.isNull() && slot.load(picturePath(number, scale), "JPG"))
+    if (slot.isNull() && slot.load(m_folder + QLatin1Char('/') + pictureName(number, scale), "JPG"))
         slot.setDevicePixelRatio(scale);
     // Without its double-density drawing a picture is still shown, enlarged.
     if (slot.isNull() && scale != 1)

@@ -15,6 +15,10 @@ class PictureList {
 public:
     static constexpr int kPictureCount = 24;
 
+    // The pictures built into the program, or those of another folder laid out
+    // the same way.
+    explicit PictureList(QString folder = QStringLiteral(":/pictures"));
+
     // "01.jpg" ... "24.jpg", or "01@2x.jpg" ... "24@2x.jpg" for scale 2.
     static QString pictureName(int number, int scale = 1);
     // Resource path of a picture, e.g. ":/pictures/01.jpg".
@@ -29,6 +33,7 @@ public:
     int decodedCount() const;
 
 private:
+    QString m_folder;
     mutable std::array<QImage, kPictureCount> m_single;
     mutable std::array<QImage, kPictureCount> m_double;
 };

@@ -4,6 +4,7 @@
 #include "common/appidentity.h"
 #include "web/reminderrecord.h"
 
+#include "filebytes.h"
 #include "hangbreaker.h"
 #include "messagerecorder.h"
 #include "testenvironment.h"
@@ -22,16 +23,12 @@
 #include <unistd.h>
 
 using namespace palmora;
+using palmora::testing::makeFifo;
 
 namespace {
 
 constexpr auto kGrace = std::chrono::seconds(5);
 constexpr uint kNobody = 65534;
-
-bool makeFifo(const QString &path)
-{
-    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-}
 
 // What a path is and holds, without opening anything but a regular file.
 QByteArray fingerprint(const QString &path)
@@ -232,13 +229,17 @@ void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut()
 void TstApplicationController::anotherUsersLockNeverKeepsUserOut_data()
 {
     QTest::addColumn<QString>("lock");
-    QTest::newRow("another user's stale lock, undeletable") << QStringLiteral("stale");
-    QTest::newRow("another user's live copy, no runtime folder") << QStringLiteral("live");
+    QTest::addColumn<QByteArray>("answer"); // what the other user's copy meets
+    // That lock is no copy's: it is neither proved live nor removable.
+    QTest::newRow("another user's stale lock, undeletable") << QStringLiteral("stale") << QByteArray("unavailable");
+    // The fallback name is each user's own, so the other user locks theirs.
+    QTest::newRow("another user's live copy, no runtime folder") << QStringLiteral("live") << QByteArray("locked");
 }
 
 void TstApplicationController::anotherUsersLockNeverKeepsUserOut()
 {
     QFETCH(QString, lock);
+    QFETCH(QByteArray, answer);
     if (::geteuid() != 0)
         QSKIP("Only root can make another user's lock and run a copy as another user");
 
@@ -279,20 +280,29 @@ void TstApplicationController::anotherUsersLockNeverKeepsUserOut()
         QCOMPARE(rootCopy.readLine().trimmed(), QByteArray("locked"));
     }
 
-    QProcess nobodyCopy;
-    nobodyCopy.setProcessEnvironment(environment);
-    nobodyCopy.start(QStringLiteral("setpriv"),
-                     {QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
-                      QStringLiteral("--clear-groups"), lockholder, argument});
-    QVERIFY(nobodyCopy.waitForStarted(10000));
-    QVERIFY(nobodyCopy.waitForReadyRead(10000));
-    const QByteArray answer = nobodyCopy.readLine().trimmed();
-    nobodyCopy.kill();
-    nobodyCopy.waitForFinished(10000);
+    // Each copy of the other user's says what it met, and keeps running.
+    std::vector<std::unique_ptr<QProcess>> nobodyCopies;
+    auto startNobodyCopy = [&]() -> QByteArray {
+        auto &copy = nobodyCopies.emplace_back(std::make_unique<QProcess>());
+        copy->setProcessEnvironment(environment);
+        copy->start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
+                     QStringLiteral("--clear-groups"), lockholder, argument});
+        if (!copy->waitForStarted(10000) || !copy->waitForReadyRead(10000))
+            return "no answer";
+        return copy->readLine().trimmed();
+    };
+    const QByteArray first = startNobodyCopy();
+    // Once that user holds a lock of their own, it keeps out their second copy.
+    const QByteArray second = answer == "locked" ? startNobodyCopy() : QByteArray("running");
+    for (auto &copy : nobodyCopies) {
+        copy->kill();
+        copy->waitForFinished(10000);
+    }
     rootCopy.kill();
     rootCopy.waitForFinished(10000);
-    QVERIFY2(answer != "running" && answer != "refused", answer.constData());
-    QVERIFY2(answer == "locked" || answer == "unavailable", answer.constData());
+    QCOMPARE(first, answer);
+    QCOMPARE(second, QByteArray("running"));
 }
 
 void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp_data()
@@ -378,6 +388,8 @@ void TstApplicationController::quitApplicationClosesEveryWindowOnce()
     QWidget other;
     other.show();
 
+    QVERIFY(QFileInfo::exists(test.env.lockFilePath));
+
     // The event loop the program runs in ends as soon as quit is called.
     QTimer::singleShot(0, &startup, [&startup] {
         startup.quit();
@@ -387,7 +399,8 @@ void TstApplicationController::quitApplicationClosesEveryWindowOnce()
     QVERIFY(!other.isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main.isNull()); // the main window unloaded itself
-    // The lock is free again for the next start.
+    // The lock is gone, so the next start finds nothing to judge.
+    QVERIFY(!QFileInfo::exists(test.env.lockFilePath));
     SingleInstanceGuard next(test.env.lockFilePath);
     QCOMPARE(next.acquire(), SingleInstanceGuard::Result::Acquired);
 }

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -26,6 +27,7 @@ private slots:
     void doubleDensityDrawings();
     void decodedOnlyWhenAskedAndThenKept();
     void outOfRangeGivesNullPicture();
+    void missingDoubleDrawingFallsBackToSingle();
 
 private:
     static QByteArray bytesOf(int number, int scale = 1);
@@ -215,6 +217,23 @@ void TstPictureList::outOfRangeGivesNullPicture()
     QVERIFY(list.picture(0).isNull());
     QVERIFY(list.picture(25).isNull());
     QCOMPARE(list.decodedCount(), 0);
+}
+
+// A folder with only the single drawing still shows it on a double-density
+// screen, enlarged, rather than nothing.
+void TstPictureList::missingDoubleDrawingFallsBackToSingle()
+{
+    QTemporaryDir folder;
+    QVERIFY(QFile::copy(PictureList::picturePath(3), folder.filePath(PictureList::pictureName(3))));
+    const PictureList list(folder.path());
+    const QImage single = list.picture(3);
+    QVERIFY(!single.isNull());
+    const QImage shown = list.picture(3, 2.0);
+    QCOMPARE(shown.devicePixelRatio(), 1.0);
+    QCOMPARE(shown.cacheKey(), single.cacheKey());
+    // A picture that has its double drawing there takes it.
+    QVERIFY(QFile::copy(PictureList::picturePath(4, 2), folder.filePath(PictureList::pictureName(4, 2))));
+    QCOMPARE(list.picture(4, 2.0).devicePixelRatio(), 2.0);
 }
 
 QTEST_GUILESS_MAIN(TstPictureList)

@@ -4,12 +4,16 @@
 #include "messagerecorder.h"
 #include "screenmove.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace palmora;
 
@@ -27,6 +31,7 @@ private slots:
     void nailTopicsShareAPictureAndPlaceholder();
     void pictureFollowsTheScreenDensity_data();
     void pictureFollowsTheScreenDensity();
+    void firstShownOnADoubleDensityScreen();
     void conicalHandShowsTwoParagraphs();
     void longestSignificanceCanBeReadInFull();
     void accessKeysStep();
@@ -189,6 +194,26 @@ void TstTopicBrowser::pictureFollowsTheScreenDensity()
             QCOMPARE(painted.copy(covered), drawing.copy(covered));
         }
     }
+}
+
+// A window that opens straight on a screen of another density (where the
+// desktop put it last time) shows that screen's drawing from its first paint.
+void TstTopicBrowser::firstShownOnADoubleDensityScreen()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const auto doubled = std::find_if(screens.begin(), screens.end(),
+                                      [](const QScreen *screen) { return screen->devicePixelRatio() == 2.0; });
+    QVERIFY(doubled != screens.end());
+    TopicBrowser browser(m_catalogue, m_pictures);
+    browser.showTopic(0);
+    browser.move((*doubled)->geometry().topLeft() + QPoint(20, 20));
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QCOMPARE(browser.devicePixelRatioF(), 2.0);
+    const QPixmap shown = browser.findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
+             m_pictures.picture(browser.shownPicture(), 2.0).convertToFormat(QImage::Format_RGB32));
 }
 
 void TstTopicBrowser::conicalHandShowsTwoParagraphs()

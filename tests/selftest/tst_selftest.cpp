@@ -407,23 +407,31 @@ void TstSelfTest::resultBoxReadableOnLightCyan()
 void TstSelfTest::optionsKeepClearOfBorderAndEachOther_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("by name") << int(TestMode::ByName);
-    QTest::newRow("by significance") << int(TestMode::BySignificance);
-    QTest::newRow("by shape or location") << int(TestMode::ByLocationShape);
+    QTest::addColumn<bool>("longest"); // the five longest texts, else the five shortest
+    for (const bool longest : {true, false}) {
+        const char *texts = longest ? "longest" : "shortest";
+        QTest::addRow("by name, %s", texts) << int(TestMode::ByName) << longest;
+        QTest::addRow("by significance, %s", texts) << int(TestMode::BySignificance) << longest;
+        QTest::addRow("by shape or location, %s", texts) << int(TestMode::ByLocationShape) << longest;
+    }
 }
 
 void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
 {
     QFETCH(int, kind);
+    QFETCH(bool, longest);
     const auto mode = static_cast<TestMode>(kind);
     TopicCatalogue catalogue;
     catalogue.fill();
-    // The five longest texts of the kind: the hardest question to lay out.
+    // The longest texts are the hardest question to lay out; the shortest leave
+    // the most height to share.
     QStringList texts;
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t)
         texts.append(topicText(catalogue, t, mode));
     std::sort(texts.begin(), texts.end(),
               [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    if (!longest)
+        std::reverse(texts.begin(), texts.end());
     std::array<QString, kOptionCount> options;
     std::copy_n(texts.begin(), kOptionCount, options.begin());
 
@@ -440,6 +448,13 @@ void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
             QVERIFY2(page.option(k + 1)->geometry().top() - box.bottom() > 4,
                      qPrintable(QStringLiteral("no gap below option %1").arg(k + 1)));
     }
+    // The column fills the frame from top to bottom: the spare height goes into
+    // the gaps, all alike, and what is left above and below is less than one.
+    const int gap = page.option(1)->geometry().top() - page.option(0)->geometry().bottom();
+    for (int k = 1; k + 1 < kOptionCount; ++k)
+        QCOMPARE(page.option(k + 1)->geometry().top() - page.option(k)->geometry().bottom(), gap);
+    QVERIFY(page.option(0)->geometry().top() - inside.top() < gap);
+    QVERIFY(inside.bottom() - page.option(kOptionCount - 1)->geometry().bottom() < gap);
 }
 
 QTEST_MAIN(TstSelfTest)

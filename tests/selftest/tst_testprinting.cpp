@@ -19,6 +19,9 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QDir>
+#include <QFileInfo>
+#include <QCoreApplication>
 #include <QTest>
 
 using namespace palmora;
@@ -62,6 +65,7 @@ private slots:
     void noPrinterSaysSo_data();
     void noPrinterSaysSo();
     void jobThatCannotStartSaysSo();
+    void moduleIsSoughtWhereItIsInstalledThenBesideTheProgram();
     void printingModuleThatCannotBeLoadedSaysSo_data();
     void printingModuleThatCannotBeLoadedSaysSo();
     void realJobOnTheDefaultPrinter();
@@ -198,6 +202,22 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
     QVERIFY2(messages.last().text.contains(impossible), qPrintable(messages.last().text));
     QVERIFY(!QFileInfo::exists(impossible));
     m_test->resultPage()->setReportPrinter(nullptr);
+}
+
+// An installed program finds the module in the folder the install puts it in,
+// and one in its build folder finds the module built beside it.
+void TstTestPrinting::moduleIsSoughtWhereItIsInstalledThenBesideTheProgram()
+{
+    const QStringList candidates = OnDemandReportPrinter::moduleCandidates();
+    QCOMPARE(candidates.size(), 2);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QVERIFY(candidates[0].startsWith(programFolder + QLatin1Char('/')));
+    const QString installed = QDir::cleanPath(QStringLiteral(PALMORA_INSTALLED_BINDIR "/")
+                                              + candidates[0].mid(programFolder.size() + 1));
+    QCOMPARE(installed, QStringLiteral(PALMORA_INSTALLED_MODULE));
+    // Tests run from their own folder; the module lies beside the program.
+    QCOMPARE(QFileInfo(candidates[1]).fileName(), QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
+    QCOMPARE(QFileInfo(candidates[1]).path(), programFolder);
 }
 
 void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo_data()

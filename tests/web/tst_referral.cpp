@@ -83,6 +83,8 @@ private slots:
     void hostileTextSurvivesTheAddress_data();
     void hostileTextSurvivesTheAddress();
     void randomTextSurvivesTheAddress();
+    void lineBreakCountsOnce_data();
+    void lineBreakCountsOnce();
     void fieldLimitsKeepTheAddressShort_data();
     void fieldLimitsKeepTheAddressShort();
 };
@@ -217,6 +219,27 @@ void TstReferral::randomTextSurvivesTheAddress()
         for (int i = 0; i < 6; ++i)
             QVERIFY2(parameters.at(i + 1).second == expected.at(i), qPrintable(address));
     }
+}
+
+void TstReferral::lineBreakCountsOnce_data()
+{
+    QTest::addColumn<QString>("lineBreak");
+    QTest::newRow("LF, as typed") << QStringLiteral("\n");
+    QTest::newRow("CR LF, as pasted from Windows") << QStringLiteral("\r\n");
+    QTest::newRow("CR, as pasted from an old Mac") << QStringLiteral("\r");
+}
+
+// A message of line breaks and letters is full at the limit, whatever the line
+// ending, and refuses one letter more.
+void TstReferral::lineBreakCountsOnce()
+{
+    QFETCH(QString, lineBreak);
+    QString message;
+    for (int k = 0; k < kMaxReferralMessageLength / 2; ++k)
+        message += QLatin1Char('x') + lineBreak;
+    QCOMPARE(referralFieldLength(message), kMaxReferralMessageLength);
+    QVERIFY(fitsReferralField(ReferralField::Message, message));
+    QVERIFY(!fitsReferralField(ReferralField::Message, message + QLatin1Char('x')));
 }
 
 void TstReferral::fieldLimitsKeepTheAddressShort_data()

@@ -15,6 +15,7 @@ private slots:
     void encodingRoundTrip_data();
     void encodingRoundTrip();
     void storesKeyAndValueEncoded();
+    void writeKeepsTheRestOfTheStore();
     void readSeesTheLastWriteWithinOneTimestampTick();
     void absentRecordReadsEmpty();
     void unwritableStoreReportsFailure();
@@ -71,6 +72,36 @@ void TstReminderRecord::storesKeyAndValueEncoded()
 
     // A second record object on the same file sees the same date.
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-11-17"));
+}
+
+// The store may hold more than the record (a later version's keys, a hand's
+// edits): a write changes the one value and keeps every other key and section.
+void TstReminderRecord::writeKeepsTheRestOfTheStore()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    const QString key = QStringLiteral("Settings/") + ReminderRecord::storedKeyName();
+    QVariantMap others;
+    others.insert(QStringLiteral("General/Theme"), QStringLiteral("dark"));
+    others.insert(QStringLiteral("Settings/Sibling"), 7);
+    others.insert(QStringLiteral("Window/Geometry"), QByteArray("\x01\x02 bytes"));
+    others.insert(QStringLiteral("Window/Recent"), QStringList {QStringLiteral("a"), QStringLiteral("b")});
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        for (auto it = others.cbegin(); it != others.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.setValue(key, ReminderRecord::encode(QStringLiteral("2026-01-01")));
+    }
+    QVERIFY(ReminderRecord(path).write(QStringLiteral("2026-12-07")));
+
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList keys = settings.allKeys();
+    QVERIFY(keys.removeOne(key));
+    QCOMPARE(keys.size(), others.size());
+    for (auto it = others.cbegin(); it != others.cend(); ++it)
+        QCOMPARE(settings.value(it.key()).toString(), it.value().toString());
+    QCOMPARE(settings.value(QStringLiteral("Window/Recent")).toStringList(), others.value(QStringLiteral("Window/Recent")).toStringList());
+    QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
 }
 
 // Two replacements of the same size whose modification times match, as on a
