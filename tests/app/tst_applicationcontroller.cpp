@@ -231,9 +231,11 @@ void TstApplicationController::anotherUsersLockNeverKeepsUserOut_data()
     QTest::addColumn<QString>("lock");
     QTest::addColumn<QByteArray>("answer"); // what the other user's copy meets
     // That lock is no copy's: it is neither proved live nor removable.
-    QTest::newRow("another user's stale lock, undeletable") << QStringLiteral("stale") << QByteArray("unavailable");
+    QTest::newRow("another user's stale lock, undeletable")
+        << QStringLiteral("stale") << QByteArray("unavailable");
     // The fallback name is each user's own, so the other user locks theirs.
-    QTest::newRow("another user's live copy, no runtime folder") << QStringLiteral("live") << QByteArray("locked");
+    QTest::newRow("another user's live copy, no runtime folder")
+        << QStringLiteral("live") << QByteArray("locked");
 }
 
 void TstApplicationController::anotherUsersLockNeverKeepsUserOut()

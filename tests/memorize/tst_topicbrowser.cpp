@@ -201,8 +201,9 @@ void TstTopicBrowser::pictureFollowsTheScreenDensity()
 void TstTopicBrowser::firstShownOnADoubleDensityScreen()
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
-    const auto doubled = std::find_if(screens.begin(), screens.end(),
-                                      [](const QScreen *screen) { return screen->devicePixelRatio() == 2.0; });
+    const auto doubled = std::find_if(screens.begin(), screens.end(), [](const QScreen *screen) {
+        return screen->devicePixelRatio() == 2.0;
+    });
     QVERIFY(doubled != screens.end());
     TopicBrowser browser(m_catalogue, m_pictures);
     browser.showTopic(0);

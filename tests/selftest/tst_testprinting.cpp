@@ -11,7 +11,10 @@
 #include "selftest/wrappingradiobutton.h"
 #include "web/sitepages.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -19,9 +22,6 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QDir>
-#include <QFileInfo>
-#include <QCoreApplication>
 #include <QTest>
 
 using namespace palmora;
@@ -216,7 +216,8 @@ void TstTestPrinting::moduleIsSoughtWhereItIsInstalledThenBesideTheProgram()
                                               + candidates[0].mid(programFolder.size() + 1));
     QCOMPARE(installed, QStringLiteral(PALMORA_INSTALLED_MODULE));
     // Tests run from their own folder; the module lies beside the program.
-    QCOMPARE(QFileInfo(candidates[1]).fileName(), QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
+    QCOMPARE(QFileInfo(candidates[1]).fileName(),
+             QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
     QCOMPARE(QFileInfo(candidates[1]).path(), programFolder);
 }
 

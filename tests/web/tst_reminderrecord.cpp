@@ -100,7 +100,8 @@ void TstReminderRecord::writeKeepsTheRestOfTheStore()
     QCOMPARE(keys.size(), others.size());
     for (auto it = others.cbegin(); it != others.cend(); ++it)
         QCOMPARE(settings.value(it.key()).toString(), it.value().toString());
-    QCOMPARE(settings.value(QStringLiteral("Window/Recent")).toStringList(), others.value(QStringLiteral("Window/Recent")).toStringList());
+    QCOMPARE(settings.value(QStringLiteral("Window/Recent")).toStringList(),
+             others.value(QStringLiteral("Window/Recent")).toStringList());
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
 }
 
