@@ -44,9 +44,10 @@ def default_printer():
     return match.group(1) if match else None
 
 
-class SelfTest(d.DesktopTest, unittest.TestCase):
+class SelfTestSteps:
+    """Taking a test through the accessible tree, for test cases of a desktop."""
+
     catalogue = None
-    kinds = tuple(KINDS)  # the kinds a whole test is taken in
 
     def read_catalogue(self, main):
         """Every topic as the browser shows it: name -> (name, significance, shape)."""
@@ -133,6 +134,10 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
             self.assertEqual(names, asked)
         self.assertEqual(score_line, f"{right_count} Correct out of 10 Questions")
         return right_count
+
+
+class SelfTest(SelfTestSteps, d.DesktopTest, unittest.TestCase):
+    kinds = tuple(KINDS)  # the kinds a whole test is taken in
 
     def test_a_whole_test_in_each_kind_then_print(self):
         app = self.start()
