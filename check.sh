@@ -3,7 +3,7 @@
 #   1. the whole suite (unit, widget and end-to-end tests);
 #   2. the whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the fuzz targets, each for a bounded time;
-#   4. clang-format and clang-tidy.
+#   4. clang-format and clang-tidy, and lintian on the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,3 +43,10 @@ ctest --test-dir build-fuzz --output-on-failure
 
 echo "== 4. lint"
 tools/lint.sh build
+# The package the install test built (rebuilt only if something changed since).
+package=$(tools/make-package.sh build/package 2>/dev/null) || {
+  echo "check: tools/make-package.sh failed; run it alone to see why" >&2
+  exit 1
+}
+echo "lintian: $package"
+lintian --pedantic --fail-on error,warning "$package"

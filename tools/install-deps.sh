@@ -20,7 +20,7 @@ if [[ "${1:-}" == "--test" ]]; then
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     faketime libfaketime
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
     clang libclang-rt-14-dev clang-tidy clang-format llvm
   )
 fi

@@ -44,9 +44,10 @@ def default_printer():
     return match.group(1) if match else None
 
 
-class SelfTest(d.DesktopTest, unittest.TestCase):
+class SelfTestSteps:
+    """Taking a test through the accessible tree, for test cases of a desktop."""
+
     catalogue = None
-    kinds = tuple(KINDS)  # the kinds a whole test is taken in
 
     def read_catalogue(self, main):
         """Every topic as the browser shows it: name -> (name, significance, shape)."""
@@ -134,6 +135,10 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
         self.assertEqual(score_line, f"{right_count} Correct out of 10 Questions")
         return right_count
 
+
+class SelfTest(SelfTestSteps, d.DesktopTest, unittest.TestCase):
+    kinds = tuple(KINDS)  # the kinds a whole test is taken in
+
     def whole_test_then_print(self, kind):
         """One test of the kind in a copy of its own, so that a step that fails
         ends this test alone and the next kind starts afresh."""
@@ -141,10 +146,10 @@ class SelfTest(d.DesktopTest, unittest.TestCase):
             self.skipTest(f"'{kind}' is not taken here")
         app = self.start()
         main = app.window()
-        if SelfTest.catalogue is None:
+        if SelfTestSteps.catalogue is None:
             catalogue = self.read_catalogue(main)
             self.assertEqual(len(catalogue), 23)
-            SelfTest.catalogue = catalogue
+            SelfTestSteps.catalogue = catalogue
         column = KINDS[kind]
         asked, report = self.take_test(app, main, kind)
         score = self.check_report(report, column, asked)
