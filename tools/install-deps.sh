@@ -4,6 +4,7 @@
 #   tools/install-deps.sh          build and run
 #   tools/install-deps.sh --test   also everything the test suite needs
 #   tools/install-deps.sh --headless  also a virtual X server and a VNC server
+#   tools/install-deps.sh --package   also what building the Debian package takes
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
 )
 if [[ "${1:-}" == "--headless" ]]; then
   packages+=(xvfb xauth x11vnc)
+fi
+if [[ "${1:-}" == "--package" ]]; then
+  packages+=(dpkg-dev file)
 fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(

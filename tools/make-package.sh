@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Debian package: a Release build with Debian's hardening flags
 # (stack protector, _FORTIFY_SOURCE=2, format checks, PIE, RELRO and BIND_NOW)
-# in a build folder of its own, packed by CPack. Prints the path of the .deb.
+# in a build folder of its own, packed by CPack. Installs what it needs first,
+# as run.sh does. Prints the path of the .deb.
 #   tools/make-package.sh [BUILD_DIR]   (default: build-package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 build=${1:-build-package}
 
+tools/install-deps.sh --package >&2
 for program in cmake ninja cpack dpkg-buildflags dpkg-shlibdeps file gzip; do
   if ! command -v "$program" >/dev/null; then
     echo "make-package: $program is missing; tools/install-deps.sh --test installs it" >&2
