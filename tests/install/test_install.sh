@@ -16,7 +16,7 @@ source_dir=$1
 build_dir=$2
 mode=${3:-}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -50,6 +50,8 @@ if [[ "$mode" == --print ]]; then
     run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
   fi
   chmod 700 "$home"
+  # An installed copy's folders are not its user's to write, as under /usr.
+  chmod -R a-w "$root"
   echo "-- the installed copy takes a test and prints it, as user $("${run_as[@]}" id -un)"
   (cd "$e2e" && "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" TMPDIR="$home/tmp" LANG=C.UTF-8 \
       CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" PALMORA_BINARY="$root/usr/bin/palmora" \
