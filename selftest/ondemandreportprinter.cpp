@@ -1,5 +1,7 @@
 #include "selftest/ondemandreportprinter.h"
 
+#include "selftest/modulefile.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -15,10 +17,9 @@ constexpr char kFactoryName[] = "palmoraCreateDefaultReportPrinter";
 
 QStringList OnDemandReportPrinter::moduleCandidates()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
     const QString file = QStringLiteral(PALMORA_PRINTING_MODULE_FILE);
-    return {programFolder + QStringLiteral("/" PALMORA_PRINTING_MODULE_DIR "/") + file,
-            programFolder + QLatin1Char('/') + file};
+    return {QCoreApplication::applicationDirPath() + QLatin1Char('/') + file,
+            QStringLiteral(PALMORA_PRINTING_MODULE_DIR "/") + file};
 }
 
 OnDemandReportPrinter::OnDemandReportPrinter(QStringList candidates)
@@ -40,22 +41,30 @@ PrintResult OnDemandReportPrinter::print(const QTextDocument &document)
 
 QString OnDemandReportPrinter::loadModule()
 {
-    QString problem =
-        QCoreApplication::translate("palmora::OnDemandReportPrinter", "The printing module %1 is missing.")
-            .arg(m_candidates.value(0));
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("palmora::OnDemandReportPrinter", text);
+    };
     for (const QString &candidate : std::as_const(m_candidates)) {
-        if (!QFileInfo::exists(candidate))
+        const QFileInfo info(candidate);
+        if (!info.exists() && !info.isSymLink())
             continue;
+        // The first module found is the program's own; one that fails its checks
+        // is refused rather than passed over, so the user learns about it.
+        if (const QString why = ModuleFile::whyNotLoadable(candidate); !why.isEmpty())
+            return tr("The printing module %1 was not loaded. %2").arg(candidate, why);
         // The module stays loaded for the rest of the run: the printer it makes
         // runs its code until the end.
         QLibrary module(candidate);
-        if (const auto create = reinterpret_cast<CreatePrinter>(module.resolve(kFactoryName))) {
-            m_printer.reset(create());
-            return {};
-        }
-        problem = module.errorString();
+        if (!module.load())
+            return tr("The printing module %1 could not be loaded: %2").arg(candidate, module.errorString());
+        const auto create = reinterpret_cast<CreatePrinter>(module.resolve(kFactoryName));
+        if (!create)
+            return tr("The file %1 is a program library, but not the printing module of this program.")
+                .arg(candidate);
+        m_printer.reset(create());
+        return {};
     }
-    return problem;
+    return tr("The printing module %1 is missing.").arg(m_candidates.value(0));
 }
 
 } // namespace palmora

@@ -13,8 +13,9 @@ namespace palmora {
 // and most runs of the program never print.
 class OnDemandReportPrinter final : public ReportPrinter {
 public:
-    // Where the program's own module is: beside an installed program in its
-    // library folder, or beside a program in its build folder.
+    // Where the program's own module may be: beside the program (its build
+    // folder, or a copy of it), then in the library folder of the installed
+    // program, fixed when it is built. Only the first one found is tried.
     static QStringList moduleCandidates();
 
     explicit OnDemandReportPrinter(QStringList candidates = moduleCandidates());

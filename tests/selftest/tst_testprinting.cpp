@@ -1,6 +1,7 @@
 #include "common/randomsource.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
+#include "filebytes.h"
 #include "messagerecorder.h"
 #include "selftest/ondemandreportprinter.h"
 #include "selftest/reportprinters.h"
@@ -24,10 +25,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <elf.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace palmora;
 using palmora::testing::MessageRecorder;
+using palmora::testing::readAllBytes;
+using palmora::testing::writeAllBytes;
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
 
 // Runs a command and returns its standard output, or a null string when it
 // could not be run.
@@ -65,7 +74,7 @@ private slots:
     void noPrinterSaysSo_data();
     void noPrinterSaysSo();
     void jobThatCannotStartSaysSo();
-    void moduleIsSoughtWhereItIsInstalledThenBesideTheProgram();
+    void moduleIsSoughtBesideTheProgramThenWhereItIsInstalled();
     void printingModuleThatCannotBeLoadedSaysSo_data();
     void printingModuleThatCannotBeLoadedSaysSo();
     void realJobOnTheDefaultPrinter();
@@ -204,54 +213,92 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
     m_test->resultPage()->setReportPrinter(nullptr);
 }
 
-// An installed program finds the module in the folder the install puts it in,
-// and one in its build folder finds the module built beside it.
-void TstTestPrinting::moduleIsSoughtWhereItIsInstalledThenBesideTheProgram()
+// A copy of the program finds the module built beside it; an installed program
+// finds it in the library folder it was built for, and nowhere else.
+void TstTestPrinting::moduleIsSoughtBesideTheProgramThenWhereItIsInstalled()
 {
     const QStringList candidates = OnDemandReportPrinter::moduleCandidates();
     QCOMPARE(candidates.size(), 2);
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    QVERIFY(candidates[0].startsWith(programFolder + QLatin1Char('/')));
-    const QString installed = QDir::cleanPath(QStringLiteral(PALMORA_INSTALLED_BINDIR "/")
-                                              + candidates[0].mid(programFolder.size() + 1));
-    QCOMPARE(installed, QStringLiteral(PALMORA_INSTALLED_MODULE));
-    // Tests run from their own folder; the module lies beside the program.
-    QCOMPARE(QFileInfo(candidates[1]).fileName(),
-             QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
-    QCOMPARE(QFileInfo(candidates[1]).path(), programFolder);
+    QCOMPARE(candidates[0],
+             QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                 + QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
+    QCOMPARE(candidates[1], QStringLiteral(PALMORA_INSTALLED_MODULE));
 }
 
 void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo_data()
 {
-    QTest::addColumn<QByteArray>("content"); // of the module file; null: no file
+    QTest::addColumn<QString>("module"); // what lies where the module is sought
     QTest::addColumn<QString>("expected");
-    QTest::newRow("missing") << QByteArray() << QStringLiteral("is missing");
-    QTest::newRow("not a library") << QByteArray("not a library\n") << QStringLiteral("Cannot load library");
+    QTest::newRow("missing") << QString() << QStringLiteral("is missing");
+    QTest::newRow("not a library") << QStringLiteral("text") << QStringLiteral("not a whole program library");
+    // Mapped as it stands, it ends the program with a bus error.
+    QTest::newRow("cut short") << QStringLiteral("cut") << QStringLiteral("not a whole program library");
+    QTest::newRow("another processor")
+        << QStringLiteral("other machine") << QStringLiteral("built for another kind of computer");
+    QTest::newRow("another library") << QStringLiteral("no factory")
+                                     << QStringLiteral("not the printing module of this program");
+    QTest::newRow("in a folder others can write")
+        << QStringLiteral("shared folder") << QStringLiteral("Other users can change");
+    QTest::newRow("another user's, beside the program")
+        << QStringLiteral("foreign") << QStringLiteral("belongs to another user");
 }
 
 void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo()
 {
-    QFETCH(QByteArray, content);
+    QFETCH(QString, module);
     QFETCH(QString, expected);
-    QTemporaryDir folder;
-    const QString module = folder.filePath(QStringLiteral("libpalmora-printing.so"));
-    if (!content.isNull()) {
-        QFile file(module);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+    if (module == QLatin1String("foreign") && ::geteuid() != 0)
+        QSKIP("Only root can give a file to another user");
+
+    QTemporaryDir top;
+    QString folder = top.path();
+    if (module == QLatin1String("shared folder")) {
+        folder = top.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
     }
-    OnDemandReportPrinter printer({module});
+    const QString path = folder + QStringLiteral("/libpalmora-printing.so");
+    QByteArray bytes = readAllBytes(QStringLiteral(PALMORA_PRINTING_MODULE_PATH));
+    QVERIFY(bytes.size() > 12000);
+    if (module == QLatin1String("text")) {
+        bytes = "not a library\n";
+    } else if (module == QLatin1String("cut")) {
+        bytes.truncate(12000);
+    } else if (module == QLatin1String("other machine")) {
+        // e_machine, at byte 18 of the header, names the processor.
+        const quint16 other = EM_S390;
+        bytes.replace(18, 2, reinterpret_cast<const char *>(&other), 2);
+    } else if (module == QLatin1String("no factory")) {
+        const QByteArray name = "palmoraCreateDefaultReportPrinter";
+        QVERIFY(bytes.count(name) >= 1);
+        bytes.replace(name, QByteArray(name).replace("Create", "Cr_ate"));
+    }
+    if (!module.isEmpty())
+        writeAllBytes(path, bytes);
+    if (module == QLatin1String("foreign"))
+        QVERIFY(::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0);
+
+    OnDemandReportPrinter printer({path, QStringLiteral(PALMORA_PRINTING_MODULE_PATH)});
     m_test->resultPage()->setReportPrinter(&printer);
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
-    QVERIFY2(messages.last().text.contains(QStringLiteral("printing is not available")),
-             qPrintable(messages.last().text));
-    QVERIFY2(messages.last().text.contains(expected), qPrintable(messages.last().text));
-    QVERIFY2(messages.last().text.contains(module), qPrintable(messages.last().text));
-    QVERIFY(!printer.isLoaded());
     m_test->resultPage()->setReportPrinter(nullptr);
+    // A module that is missing leaves the search to the next place.
+    if (module.isEmpty()) {
+        QVERIFY(printer.isLoaded());
+        OnDemandReportPrinter none({path});
+        m_test->resultPage()->setReportPrinter(&none);
+        QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+        m_test->resultPage()->setReportPrinter(nullptr);
+    } else {
+        QVERIFY(!printer.isLoaded());
+    }
+    QVERIFY(messages.count() >= 1);
+    const MessageBox::Request refusal = messages.last();
+    QCOMPARE(refusal.icon, MessageBox::Icon::Critical);
+    QVERIFY2(refusal.text.contains(QStringLiteral("printing is not available")), qPrintable(refusal.text));
+    QVERIFY2(refusal.text.contains(expected), qPrintable(refusal.text));
+    QVERIFY2(refusal.text.contains(path), qPrintable(refusal.text));
 }
 
 void TstTestPrinting::realJobOnTheDefaultPrinter()

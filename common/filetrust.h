@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace palmora {
+
+// Whether the program may rely on a file or folder being the user's: nothing
+// is loaded from, read from or written to a place another user can change.
+class FileTrust {
+    Q_DECLARE_TR_FUNCTIONS(FileTrust)
+public:
+    // Why the file at `path` cannot be trusted; empty when it can. It can be when
+    // it is a regular file, and it and every folder above it belong to the user
+    // or to root and nobody else can write them. A folder marked sticky (such as
+    // /tmp) is crossed: nobody else may remove or replace what is kept in it.
+    // Links are followed first, so the file judged is the file that is opened.
+    static QString whyUntrusted(const QString &path);
+
+    // Whether a folder belongs to the user, or also to root when rootToo is set,
+    // and nobody else can write it. A folder marked sticky is no such folder:
+    // everybody may add files to it.
+    static bool isPrivateFolder(const QString &folder, bool rootToo = false);
+};
+
+} // namespace palmora
