@@ -27,6 +27,7 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 echo "make-package: configuring a Release build in $build" >&2
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_LIBDIR=lib \
   -DCMAKE_CXX_FLAGS="$cxxflags" \
   -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
   -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" >&2

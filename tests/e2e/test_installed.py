@@ -1,7 +1,9 @@
 """The program as the package installs it: unpacked into a root laid out like
 /usr, run by an ordinary user, it takes a test and prints the report through
-its printing module in lib/palmora. Run by tests/install/test_install.sh, which
-points PALMORA_BINARY at <root>/usr/bin/palmora; nothing is copied beside it."""
+its printing module in /usr/lib/palmora, the one folder it loads it from. Run
+by tests/install/test_install.sh, which points PALMORA_BINARY at
+<root>/usr/bin/palmora and lays <root>/usr/lib over /usr/lib for this run
+alone; nothing is copied beside the program."""
 
 import os
 import sys
@@ -18,6 +20,7 @@ import test_selftest as selftest  # noqa: E402
 
 PROGRAM_FOLDER = os.path.dirname(os.path.realpath(d.BINARY))
 STAGED_MODULE = os.path.realpath(os.path.join(PROGRAM_FOLDER, "..", "lib", "palmora", "libpalmora-printing.so"))
+INSTALLED_MODULE = "/usr/lib/palmora/libpalmora-printing.so"
 KIND = "Test By Significance"
 
 
@@ -41,6 +44,8 @@ class InstalledCopy(selftest.SelfTestSteps, d.DesktopTest, unittest.TestCase):
     def test_takes_a_test_and_prints_through_its_module(self):
         self.assertNotEqual(os.geteuid(), 0, "run the installed copy as an ordinary user")
         self.assertTrue(os.path.isfile(STAGED_MODULE), "the package has no printing module in lib/palmora")
+        with open(STAGED_MODULE, "rb") as staged, open(INSTALLED_MODULE, "rb") as installed:
+            self.assertEqual(staged.read(), installed.read(), "the unpacked module is not laid over /usr/lib")
         self.assertFalse(os.path.exists(os.path.join(PROGRAM_FOLDER, "libpalmora-printing.so")))
 
         app = self.start(folder=PROGRAM_FOLDER)
@@ -56,7 +61,7 @@ class InstalledCopy(selftest.SelfTestSteps, d.DesktopTest, unittest.TestCase):
         d.wait_for(lambda: len(selftest.completed_jobs() - before) == 1, timeout=60, what="the printed job")
         # A module that could not be loaded leaves a message box beside the window.
         self.assertEqual(self.desktop.window_names(app.pid), ["Palmora v1.20"])
-        self.assertEqual(mapped_printing_modules(app.pid), {STAGED_MODULE})
+        self.assertEqual(mapped_printing_modules(app.pid), {INSTALLED_MODULE})
 
         # The program's folder is not the user's: the goal notes went to the data folder.
         self.assertFalse(os.path.exists(os.path.join(PROGRAM_FOLDER, "Goal1.txt")))

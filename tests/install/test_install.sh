@@ -8,8 +8,9 @@
 # With --print, the package that tools/make-package.sh builds is unpacked into a
 # root laid out like /usr, and its program, run by an ordinary user in a private
 # desktop, takes a test and prints it through its own printing module
-# (tests/e2e/test_installed.py). That needs CUPS_SERVER (check.sh sets it);
-# without it the run is skipped (77).
+# (tests/e2e/test_installed.py), laid over /usr/lib in a private mount
+# namespace. That needs CUPS_SERVER (check.sh sets it) and root or sudo without
+# a password; without them the run is skipped (77).
 #   test_install.sh SOURCE_DIR BUILD_DIR --print
 set -euo pipefail
 source_dir=$1
@@ -42,7 +43,19 @@ if [[ "$mode" == --print ]]; then
   cp "$source_dir"/tests/e2e/{desktop.py,test_selftest.py,test_installed.py} "$e2e/"
   home=$work/home
   mkdir -p "$home/tmp"
-  run_as=()
+  # The program loads its printing module only from the library folder it was
+  # built for, /usr/lib/palmora, so the unpacked one is laid over /usr/lib, in
+  # a mount namespace of this run's own: the machine's /usr stays as it is.
+  # That takes root, or sudo without a password.
+  as_root=()
+  if [[ $(id -u) -ne 0 ]]; then
+    if ! sudo -n true 2>/dev/null; then
+      echo "skipped: laying the module over /usr/lib takes root or sudo without a password"
+      exit 77
+    fi
+    as_root=(sudo -n)
+  fi
+  run_as=(setpriv --reuid="$(id -u)" --regid="$(id -g)" --clear-groups)
   if [[ $(id -u) -eq 0 ]]; then
     chmod 711 "$work"
     chmod -R a+rX "$root" "$e2e"
@@ -52,11 +65,16 @@ if [[ "$mode" == --print ]]; then
   chmod 700 "$home"
   # An installed copy's folders are not its user's to write, as under /usr.
   chmod -R a-w "$root"
+  [[ -d "$root/usr/lib/palmora" ]] || fail "the package has no usr/lib/palmora"
+  # shellcheck disable=SC2016 # expanded by the inner shell
+  overlay=(unshare --mount --propagation private sh -c \
+    'mount -t overlay palmora -o "lowerdir=$0:/usr/lib" /usr/lib && exec "$@"' "$root/usr/lib")
   echo "-- the installed copy takes a test and prints it, as user $("${run_as[@]}" id -un)"
-  (cd "$e2e" && "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" TMPDIR="$home/tmp" LANG=C.UTF-8 \
-      CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" PALMORA_BINARY="$root/usr/bin/palmora" \
-      PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -m unittest -v test_installed)
-  echo "installed copy: printed through $root/usr/lib/palmora/libpalmora-printing.so"
+  (cd "$e2e" && "${as_root[@]}" "${overlay[@]}" "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
+      TMPDIR="$home/tmp" LANG=C.UTF-8 CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" \
+      PALMORA_BINARY="$root/usr/bin/palmora" PYTHONDONTWRITEBYTECODE=1 \
+      /usr/bin/python3 -m unittest -v test_installed)
+  echo "installed copy: printed through its module, laid over /usr/lib/palmora"
   exit 0
 fi
 
@@ -87,13 +105,15 @@ man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$work/prefix/share/
 [[ -z "$man_warnings" ]] || fail "man warns about palmora(1): $man_warnings"
 
 echo "-- cpack"
+# The package holds the program where this build was configured to install it.
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build_dir/CMakeCache.txt")
 (cd "$work" && cpack -G DEB -B "$work/package" --config "$build_dir/CPackConfig.cmake" >/dev/null)
 deb=$(ls "$work"/package/*.deb)
 dpkg-deb -c "$deb" >"$work/contents"
 grep -q "/palmora/libpalmora-printing.so\$" "$work/contents" || fail "package lacks the printing module"
-for file in ./usr/bin/palmora ./usr/share/applications/palmora.desktop \
-            ./usr/share/icons/hicolor/48x48/apps/palmora.png; do
-  grep -q " $file\$" "$work/contents" || fail "package lacks $file"
+for file in bin/palmora share/applications/palmora.desktop share/icons/hicolor/48x48/apps/palmora.png \
+            share/man/man1/palmora.1.gz share/doc/palmora/changelog.gz share/doc/palmora/copyright; do
+  grep -q " \.$prefix/$file\$" "$work/contents" || fail "package lacks $prefix/$file"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "package does not depend on Qt"
 dpkg-deb -f "$deb" Depends | grep -qw 'qt6-wayland' || fail "package lacks the Wayland platform plugin"
@@ -101,9 +121,6 @@ dpkg-deb -f "$deb" Depends | grep -qw 'qt6-wayland' || fail "package lacks the W
 dpkg-deb -e "$deb" "$work/control"
 for script in preinst postinst prerm postrm; do
   [[ ! -e "$work/control/$script" ]] || fail "package has a $script script"
-done
-for file in ./usr/share/man/man1/palmora.1.gz ./usr/share/doc/palmora/changelog.gz ./usr/share/doc/palmora/copyright; do
-  grep -q " $file\$" "$work/contents" || fail "package lacks $file"
 done
 # The change log's latest entry is this version.
 zcat "$work/prefix/share/doc/palmora/changelog.gz" >"$work/changelog"
@@ -118,11 +135,13 @@ if [[ "${CI:-}" == "true" && $(id -u) -eq 0 ]] && command -v xvfb-run >/dev/null
   fi
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
   trap 'apt-get remove -y -qq palmora >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+  # Installed under the prefix this build was configured with.
+  program=$(dpkg -L palmora | grep '/bin/palmora$')
   home="$work/home"; mkdir -p "$home/runtime"; chmod 700 "$home/runtime"
   HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
-    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/palmora || [[ $? -eq 124 ]]
+    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen timeout 5 "$program" || [[ $? -eq 124 ]]
   [[ "$(cat "$home/.local/share/palmora/Goal1.txt")" == $'This is Goal 1.\r' ]] || fail "goal notes not in the data folder"
-  [[ ! -e /usr/bin/Goal1.txt ]] || fail "goal notes written next to the installed program"
+  [[ ! -e "$(dirname "$program")/Goal1.txt" ]] || fail "goal notes written next to the installed program"
   apt-get remove -y -qq palmora >/dev/null
 fi
 echo "install: all checks passed"
