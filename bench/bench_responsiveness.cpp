@@ -1,10 +1,13 @@
 // Times the everyday operations on the real widgets: showing a topic, composing
 // a test and showing its first question, writing a report into the result box,
 // and saving a goal note. Run with -median N; each should stay under 1 ms.
+// Also opens "Set Goals" with both notes as long as a note may be, in words and
+// as one line without spaces (the slowest to lay out): well within a second.
 #include "app/mainwindow.h"
 #include "common/environment.h"
 #include "common/randomsource.h"
 #include "common/theme.h"
+#include "goals/goalfile.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
 #include "selftest/selftest.h"
@@ -35,6 +38,8 @@ private slots:
     void composeTestAndShowQuestion();
     void buildTestReport();
     void saveGoalNote();
+    void openGoalsWithLongestNotes_data();
+    void openGoalsWithLongestNotes();
 
 private:
     QTemporaryDir m_folder;
@@ -137,6 +142,36 @@ void BenchResponsiveness::saveGoalNote()
     QBENCHMARK
     {
         QVERIFY(goals->saveNote(1));
+    }
+}
+
+void BenchResponsiveness::openGoalsWithLongestNotes_data()
+{
+    QTest::addColumn<QString>("note");
+    const int bound = GoalFile::kMaxCharacters;
+    QString words =
+        QStringLiteral("Trace the life line from the wrist to the mount. ").repeated(bound / 49 + 1);
+    words.truncate(bound);
+    QTest::newRow("words") << words.trimmed();
+    QTest::newRow("one line without spaces") << QString(bound, QLatin1Char('m'));
+}
+
+// From reading both files to the page painted, as the main window shows it.
+void BenchResponsiveness::openGoalsWithLongestNotes()
+{
+    QFETCH(QString, note);
+    QTemporaryDir folder;
+    for (int n = 1; n <= 2; ++n)
+        QVERIFY(GoalFile(folder.path(), n).write(note));
+    QBENCHMARK
+    {
+        GoalsPage page(folder.path());
+        page.loadNotes();
+        page.show();
+        QCoreApplication::sendPostedEvents();
+        page.repaint();
+        QCOMPARE(page.findChild<QPlainTextEdit *>(QStringLiteral("goal2Edit"))->toPlainText().size(),
+                 note.size());
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 namespace palmora {
 
@@ -40,12 +42,27 @@ QString whatIsWrongWith(const QFileInfo &info)
     return QString();
 }
 
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
 // The file a chain of links ends at, whether or not it exists.
 QString linkEnd(QFileInfo info)
 {
     for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.absoluteFilePath();
+}
+
+// Whether a chain of links never reaches a file: it leads round in a circle,
+// or is longer than the system follows.
+bool linksLoop(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() && QFileInfo(linkEnd(info)).isSymLink();
+}
+
+QString loopReason()
+{
+    return QString::fromLocal8Bit(std::strerror(ELOOP));
 }
 
 QString brokenLinkReason(const QString &end, const QString &why)
@@ -150,10 +167,15 @@ bool GoalFile::createIfMissing(QString *error) const
     // A link that leads nowhere is a missing note: the default is made where the
     // link points, and the link itself stays.
     const QString made = info.isSymLink() ? linkEnd(info) : target;
+    if (linksLoop(target)) {
+        if (error)
+            *error = brokenLinkReason(made, loopReason());
+        return false;
+    }
 
     QFile file(made);
     // NewOnly fails rather than replace a file that appeared in the meantime.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
         if (error)
             *error = info.isSymLink() ? brokenLinkReason(made, file.errorString()) : file.errorString();
         return QFileInfo::exists(target);
@@ -199,13 +221,27 @@ GoalFile::ReadResult GoalFile::read() const
         return result;
     }
     if (bytes.size() > kMaxBytes) {
-        result.error = trText("It is larger than %1 MB, too large for a goal note.")
-                           .arg(kMaxBytes / (qint64 {1024} * 1024));
+        result.error = tooLongReason();
         return result;
     }
-    result.text = goalTextFromBytes(bytes);
+    QString text = goalTextFromBytes(bytes);
+    if (!fits(text)) {
+        result.error = tooLongReason();
+        return result;
+    }
+    result.text = std::move(text);
     result.ok = true;
     return result;
+}
+
+bool GoalFile::fits(const QString &noteText)
+{
+    return noteText.size() <= kMaxCharacters;
+}
+
+QString GoalFile::tooLongReason()
+{
+    return trText("It holds more than %1 characters, more than a goal note may hold.").arg(kMaxCharacters);
 }
 
 bool GoalFile::write(const QString &noteText, QString *error) const
@@ -214,6 +250,18 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     if (target.isEmpty()) {
         if (error)
             *error = trText("There is no folder for the goal notes.");
+        return false;
+    }
+    if (!fits(trimSpaces(noteText))) {
+        if (error)
+            *error = tooLongReason();
+        return false;
+    }
+    // A save would replace one of the links with a file of its own and say
+    // nothing of it.
+    if (linksLoop(target)) {
+        if (error)
+            *error = brokenLinkReason(linkEnd(QFileInfo(target)), loopReason());
         return false;
     }
     if (const QFileInfo info(target); info.exists()) {
@@ -229,12 +277,21 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     // never leaves half a note behind. Unbuffered, because a write that fails
     // while a buffer is flushed at commit time is not reported by commit().
     QSaveFile file(target);
+    const bool isNew = !QFileInfo::exists(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error) {
             const QFileInfo info(target);
             *error = info.isSymLink() && !info.exists() ? brokenLinkReason(linkEnd(info), file.errorString())
                                                         : file.errorString();
         }
+        return false;
+    }
+    // A note made anew is personal; one that exists keeps the permissions its
+    // owner gave it.
+    if (isNew && !file.setPermissions(kOwnerOnly)) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
         return false;
     }
     const QByteArray bytes = goalBytesFromText(noteText);

@@ -31,8 +31,21 @@ QString decodeWindows1252(const QByteArray &bytes);
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
 class GoalFile {
 public:
-    // Larger files are not goal notes; reading one would only freeze the window.
-    static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+    // The most a note may hold, in characters (UTF-16 code units, a line break
+    // counting one). A note is a few sentences, and 10,000 characters are about
+    // four printed pages. The bound keeps the text box quick whatever the note:
+    // laying out a line without spaces takes time that grows with the square of
+    // its length, and one of this length opens in a few hundredths of a second,
+    // where 250,000 characters took seconds and a few million minutes.
+    static constexpr int kMaxCharacters = 10000;
+    // The largest file a note within that bound is kept in: at most three bytes
+    // of UTF-8 for each character, and the line end after the last line.
+    static constexpr qint64 kMaxBytes = 3 * qint64 {kMaxCharacters} + 2;
+
+    // Whether a note's text is within kMaxCharacters.
+    static bool fits(const QString &noteText);
+    // Says that a note holds more than a note may.
+    static QString tooLongReason();
 
     GoalFile(const QString &folder, int number);
 
@@ -44,7 +57,8 @@ public:
     QString defaultText() const;
 
     // Writes the default text when nothing at all exists at the path; never
-    // replaces anything, not even an empty file. False with a reason when the
+    // replaces anything, not even an empty file. The file made is readable by
+    // its owner only: notes are personal. False with a reason when the
     // file was missing and could not be made.
     bool createIfMissing(QString *error = nullptr) const;
 
@@ -56,7 +70,9 @@ public:
     ReadResult read() const;
 
     // Replaces the file as a whole: until the new content is complete on disk the
-    // old file stays as it was. False with a reason when nothing was written.
+    // old file stays as it was. A file made anew is readable by its owner only.
+    // False with a reason when nothing was written: the text is over the bound,
+    // or the file is no ordinary file, or a link to one that cannot be made.
     bool write(const QString &noteText, QString *error = nullptr) const;
 
 private:

@@ -1,5 +1,7 @@
 #include "goals/goalfolder.h"
 
+#include "common/filetrust.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +19,13 @@ QString chooseGoalFolder(const QString &programFolder, const QString &userDataFo
 {
     const QFileInfo program(programFolder);
     // An installed copy (under /usr) keeps the notes per user even when the
-    // folder happens to be writable, as it is for root.
+    // folder happens to be writable, as it is for root. A copy in a folder that
+    // is not the user's alone (/tmp, a shared or another user's folder) does
+    // too: there other users could read the notes, or plant links that make a
+    // save write where they choose.
     const bool installed = QDir::cleanPath(program.absoluteFilePath()).startsWith(QLatin1String("/usr/"));
-    if (!programFolder.isEmpty() && !installed && program.isDir() && program.isWritable())
+    if (!programFolder.isEmpty() && !installed && FileTrust::isPrivateFolder(programFolder)
+        && program.isWritable())
         return QDir::cleanPath(program.absoluteFilePath());
     if (userDataFolder.isEmpty())
         return QString();
@@ -40,7 +46,11 @@ GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userD
     const auto clean = [](const QString &folder) {
         return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     };
-    return {chooseGoalFolder(programFolder, userDataFolder), clean(programFolder), clean(userDataFolder)};
+    // Notes already in the program's folder are read only from a folder that
+    // nobody but the user or root can change.
+    const QString trustedProgramFolder =
+        FileTrust::isPrivateFolder(programFolder, true) ? clean(programFolder) : QString();
+    return {chooseGoalFolder(programFolder, userDataFolder), trustedProgramFolder, clean(userDataFolder)};
 }
 
 GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)

@@ -7,16 +7,17 @@
 namespace palmora {
 
 // The folder that holds the goal files: the program's own folder when the program
-// can write there (a portable copy), otherwise the per-user data folder, created
-// when it does not exist yet. Decided once at start-up so that loading and saving
-// use the same folder.
+// can write there and it is the user's alone (a portable copy), otherwise the
+// per-user data folder, created when it does not exist yet. Decided once at start-up so that loading and
+// saving use the same folder.
 QString chooseGoalFolder();
 
 // The same choice between two given folders; an empty result means neither folder
 // is usable.
 QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder);
 
-// The chosen home folder together with the two folders a note may already be in.
+// The chosen home folder together with the two folders a note may already be in;
+// the program folder takes part only when nobody but the user or root can write it.
 GoalFolders chooseGoalFolders();
 GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder);
 

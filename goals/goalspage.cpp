@@ -2,6 +2,7 @@
 
 #include "ui_goalspage.h"
 
+#include "common/limitedtextedit.h"
 #include "common/messagebox.h"
 #include "common/theme.h"
 
@@ -40,6 +41,17 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
         // Screen readers tell the two notes and their buttons apart by these.
         goal.edit->setAccessibleName(tr("Goal %1 note").arg(n));
         goal.saveButton->setAccessibleName(tr("Save Goal %1").arg(n));
+        // A note past the bound would make every keystroke lay out a long text again.
+        goal.edit->setFitCheck(&GoalFile::fits);
+        goal.edit->setChecksTyping(true);
+        connect(goal.edit, &LimitedTextEdit::insertRefused, this, [this, n] {
+            MessageBox::critical(this,
+                                 tr("A goal note can hold up to %1 characters. What you typed or pasted "
+                                    "would take Goal %2 past that, so it was not added.")
+                                     .arg(GoalFile::kMaxCharacters)
+                                     .arg(n));
+            controls(n).edit->setFocus();
+        });
         connect(goal.checkBox, &QCheckBox::toggled, this, [this, n] { setNoteEditable(n); });
         connect(goal.saveButton, &QPushButton::clicked, this, [this, n] { saveNote(n); });
     }
@@ -59,7 +71,7 @@ void GoalsPage::showNotes()
 {
     for (int n = 1; n <= kNoteCount; ++n) {
         const GoalNotes::Note &note = m_notes.note(n);
-        QPlainTextEdit *edit = controls(n).edit;
+        LimitedTextEdit *edit = controls(n).edit;
         edit->setPlainText(note.text);
         edit->setPlaceholderText(
             note.readError.isEmpty()

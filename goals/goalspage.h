@@ -9,7 +9,6 @@
 #include <memory>
 
 class QCheckBox;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Ui {
@@ -17,6 +16,8 @@ class GoalsPage;
 }
 
 namespace palmora {
+
+class LimitedTextEdit;
 
 // The "Goal" section: two goal notes, each kept in a text file of its own. A note
 // can be edited while its box is ticked and is written back by its "Save" button.
@@ -48,7 +49,7 @@ signals:
 private:
     struct NoteControls {
         QCheckBox *checkBox = nullptr;
-        QPlainTextEdit *edit = nullptr;
+        LimitedTextEdit *edit = nullptr;
         QPushButton *saveButton = nullptr;
     };
 

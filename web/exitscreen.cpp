@@ -8,7 +8,7 @@
 #include "common/randomsource.h"
 #include "common/theme.h"
 #include "web/exittexts.h"
-#include "web/limitedtextedit.h"
+#include "common/limitedtextedit.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 

@@ -1,5 +1,6 @@
 #include "goals/goalfile.h"
 #include "goals/goalfolder.h"
+#include "goals/goalnotes.h"
 
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -7,10 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using palmora::GoalFile;
 
@@ -65,6 +68,8 @@ private slots:
     void failedWriteLeavesOldFile();
 
     void goalFolderChoice();
+    void notesNeverLiveWhereOthersCanChangeThem_data();
+    void notesNeverLiveWhereOthersCanChangeThem();
 };
 
 void TstGoalFile::textFromBytes_data()
@@ -241,6 +246,87 @@ void TstGoalFile::danglingLinkIsAMissingNote()
         QVERIFY2(error.startsWith(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(error));
     QVERIFY(QFileInfo(broken.path()).isSymLink());
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("gone"))));
+
+    // Links that lead round in a circle, to themselves or to each other, lead
+    // nowhere too: a save does not replace one of them with a file.
+    QTemporaryDir loops;
+    const GoalFile self(loops.path(), 1);
+    const GoalFile pair(loops.path(), 2);
+    const QString other = loops.filePath(QStringLiteral("other.txt"));
+    QVERIFY(QFile::link(self.path(), self.path()));
+    QVERIFY(QFile::link(other, pair.path()));
+    QVERIFY(QFile::link(pair.path(), other));
+    for (const GoalFile &looping : {self, pair}) {
+        QString loopCreateError;
+        QVERIFY(!looping.createIfMissing(&loopCreateError));
+        QString loopWriteError;
+        QVERIFY(!looping.write(QStringLiteral("text"), &loopWriteError));
+        for (const QString &error : {loopCreateError, loopWriteError})
+            QVERIFY2(error.startsWith(QStringLiteral("It is a link to ")), qPrintable(error));
+        QVERIFY(QFileInfo(looping.path()).isSymLink());
+    }
+    QVERIFY(QFileInfo(other).isSymLink());
+    QCOMPARE(QDir(loops.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                 .size(),
+             3);
+}
+
+void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem_data()
+{
+    QTest::addColumn<QString>("program"); // who may write the program's folder
+    QTest::addColumn<bool>("home"); // whether the notes live there
+    QTest::newRow("the user's alone") << QStringLiteral("private") << true;
+    QTest::newRow("everybody's, sticky like /tmp") << QStringLiteral("sticky") << false;
+    QTest::newRow("everybody's") << QStringLiteral("shared") << false;
+    QTest::newRow("another user's") << QStringLiteral("foreign") << false;
+}
+
+// A copy run from a folder others can write, or from another user's folder,
+// keeps its notes in the user's data folder: there nobody else can read them, or
+// plant a link beforehand that a save would follow.
+void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, home);
+    if (program == QLatin1String("foreign") && ::geteuid() != 0)
+        QSKIP("Only root can give a folder to another user");
+
+    QTemporaryDir root;
+    const QString programFolder = root.filePath(QStringLiteral("program"));
+    const QString dataFolder = root.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkdir(programFolder));
+    // A file of the user's that another user wants shown and overwritten.
+    const QString victim = root.filePath(QStringLiteral("secret.txt"));
+    writeAllBytes(victim, "private\r\n");
+    QVERIFY(QFile::link(victim, QDir(programFolder).filePath(QStringLiteral("Goal2.txt"))));
+    const QMap<QString, mode_t> modes {{QStringLiteral("private"), 0700},
+                                       {QStringLiteral("sticky"), 01777},
+                                       {QStringLiteral("shared"), 0777},
+                                       {QStringLiteral("foreign"), 0755}};
+    QVERIFY(::chmod(QFile::encodeName(programFolder).constData(), modes[program]) == 0);
+    if (program == QLatin1String("foreign"))
+        QVERIFY(::chown(QFile::encodeName(programFolder).constData(), 65534, 65534) == 0);
+
+    const palmora::GoalFolders folders = palmora::chooseGoalFolders(programFolder, dataFolder);
+    QCOMPARE(folders.home, home ? programFolder : dataFolder);
+    palmora::GoalNotes notes(folders);
+    notes.load();
+    QCOMPARE(notes.note(2).text, home ? QStringLiteral("private") : QStringLiteral("This is Goal 2."));
+    for (int n = 1; n <= 2; ++n)
+        QVERIFY(notes.save(n, QStringLiteral("mine %1").arg(n)) == palmora::GoalNotes::SaveResult::Saved);
+    QCOMPARE(readAllBytes(victim), home ? QByteArray("mine 2\r\n") : QByteArray("private\r\n"));
+    if (home)
+        return;
+    QVERIFY(!QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("Goal1.txt"))));
+    // Notes made by the program are their owner's alone.
+    for (const QString &name : {QStringLiteral("Goal1.txt"), QStringLiteral("Goal2.txt")}) {
+        const QString made = QDir(dataFolder).filePath(name);
+        QCOMPARE(readAllBytes(made), QStringLiteral("mine %1\r\n").arg(name.at(4)).toLatin1());
+        struct stat info { };
+        QVERIFY(::stat(QFile::encodeName(made).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 07777, mode_t {0600});
+    }
 }
 
 void TstGoalFile::notePlace_data()

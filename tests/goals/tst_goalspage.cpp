@@ -6,14 +6,17 @@
 #include "messagerecorder.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 
 using palmora::GoalsPage;
 using palmora::MessageBox;
@@ -78,6 +81,7 @@ private slots:
     void badBytesLoad();
     void notesOutsideAWritableFolderStayVisible();
     void danglingLinkNote();
+    void typingAndPastingStopAtTheBound();
     void backToMain();
 };
 
@@ -256,6 +260,8 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("folder in its place") << QStringLiteral("folder");
     QTest::newRow("too large to be a note") << QStringLiteral("large");
+    // Within the byte bound, but one character longer than a note may be.
+    QTest::newRow("one character too long") << QStringLiteral("long");
 }
 
 // The other note still loads; saving over a file that could not be shown is
@@ -265,7 +271,9 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
     QFETCH(QString, kind);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    const QByteArray large(palmora::GoalFile::kMaxBytes + 10, 'x');
+    const QByteArray large = kind == QLatin1String("long")
+        ? QByteArray(palmora::GoalFile::kMaxCharacters + 1, 'x')
+        : QByteArray(palmora::GoalFile::kMaxBytes + 10, 'x');
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal1.txt")));
     else
@@ -277,6 +285,9 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
     const Note note = noteOf(*page, 1);
     QCOMPARE(note.edit->toPlainText(), QString());
     QVERIFY(note.edit->placeholderText().contains(QStringLiteral("Goal1.txt")));
+    if (kind != QLatin1String("folder"))
+        QVERIFY2(note.edit->placeholderText().contains(QString::number(palmora::GoalFile::kMaxCharacters)),
+                 qPrintable(note.edit->placeholderText()));
     QCOMPARE(noteOf(*page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
 
     QTest::mouseClick(note.checkBox, Qt::LeftButton);
@@ -332,11 +343,12 @@ void TstGoalsPage::badBytesLoad_data()
     QTest::newRow("lone LF") << QByteArray("one\ntwo") << QStringLiteral("one\ntwo");
     QTest::newRow("NUL bytes") << QByteArray("a\0\0b", 4) << QStringLiteral(u"a\uFFFD\uFFFDb");
 
-    QByteArray binary(3 * 1024 * 1024, Qt::Uninitialized);
+    // One byte for each character a note may hold: read as Windows-1252.
+    QByteArray binary(palmora::GoalFile::kMaxCharacters, Qt::Uninitialized);
     QRandomGenerator generator(7);
     for (char &byte : binary)
         byte = static_cast<char>(generator.bounded(256));
-    QTest::newRow("several MB of binary") << binary << QString();
+    QTest::newRow("binary, as long as a note may be") << binary << QString();
 }
 
 void TstGoalsPage::badBytesLoad()
@@ -353,7 +365,7 @@ void TstGoalsPage::badBytesLoad()
     QCOMPARE(messages.count(), 0);
     QCOMPARE(readAllBytes(path), bytes);
     if (shown.isEmpty()) {
-        QVERIFY(note.edit->toPlainText().size() > bytes.size() / 4);
+        QVERIFY(note.edit->toPlainText().size() > bytes.size() / 2);
         return;
     }
     QCOMPARE(note.edit->toPlainText(), shown);
@@ -426,6 +438,50 @@ void TstGoalsPage::danglingLinkNote()
     QVERIFY2(told.startsWith(QStringLiteral("Goal 1 could not be saved")), qPrintable(told));
     QVERIFY2(told.contains(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(told));
     QCOMPARE(note.edit->toPlainText(), QStringLiteral("kept"));
+}
+
+// A note is never longer than a note may be, however the text comes in: the
+// key, paste or line break that would take it past the bound is refused whole,
+// with a message naming the bound, and the text stays as it was.
+void TstGoalsPage::typingAndPastingStopAtTheBound()
+{
+    QTemporaryDir folder;
+    const auto page = startPage(folder.path());
+    const Note note = noteOf(*page, 1);
+    QTest::mouseClick(note.checkBox, Qt::LeftButton);
+    const int bound = palmora::GoalFile::kMaxCharacters;
+    note.edit->setPlainText(QString(bound - 3, QLatin1Char('m')));
+    note.edit->moveCursor(QTextCursor::End);
+    MessageRecorder messages;
+    const auto refused = [&](int count) {
+        QCOMPARE(messages.count(), count);
+        QVERIFY2(messages.last().text.contains(QString::number(bound)), qPrintable(messages.last().text));
+    };
+
+    QTest::keyClicks(note.edit, QStringLiteral("ab"));
+    QCOMPARE(messages.count(), 0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
+    note.edit->paste();
+    refused(1);
+    QTest::keyClick(note.edit, Qt::Key_Return);
+    QTest::keyClick(note.edit, Qt::Key_C);
+    refused(2);
+    QTest::keyClick(note.edit, Qt::Key_Tab);
+    refused(3);
+    QCOMPARE(note.edit->toPlainText().size(), bound);
+    QVERIFY(note.edit->toPlainText().endsWith(QStringLiteral("mab\n")));
+
+    // What replaces a selection may take its room.
+    QTest::keyClick(note.edit, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(note.edit, Qt::Key_Left, Qt::ShiftModifier);
+    note.edit->paste();
+    QCOMPARE(messages.count(), 3);
+    QCOMPARE(note.edit->toPlainText(), QString(bound - 3, QLatin1Char('m')) + QStringLiteral("axy"));
+
+    QTest::mouseClick(note.saveButton, Qt::LeftButton);
+    QCOMPARE(messages.count(), 3);
+    QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))),
+             note.edit->toPlainText().toLatin1() + "\r\n");
 }
 
 void TstGoalsPage::backToMain()
