@@ -1,14 +1,16 @@
 #include "web/reminderrecord.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+
+#include <unistd.h>
 
 namespace palmora {
 
@@ -97,6 +99,57 @@ std::optional<QString> storedValue(QByteArray bytes)
             value = iniValue(line.mid(equals + 1));
     }
     return QString::fromLatin1(value);
+}
+
+// The store's bytes with the record's key set to `value`, in the way QSettings
+// writes it, and every other line, comments included, as it was. Only ever
+// given bytes that read as settings.
+QByteArray withStoredValue(const QByteArray &bytes, const QByteArray &value)
+{
+    const QByteArray section = ReminderRecord::sectionName().toLatin1();
+    const QByteArray key = ReminderRecord::storedKeyName().toLatin1();
+    const QByteArray end = bytes.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    const QByteArray record = key + '=' + value;
+
+    QByteArray out;
+    out.reserve(bytes.size() + record.size() + section.size() + 8);
+    bool inSection = false;
+    bool written = false;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype stop = bytes.indexOf('\n', start);
+        stop = stop < 0 ? bytes.size() : stop + 1;
+        const QByteArray line = bytes.mid(start, stop - start);
+        start = stop;
+        QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith("\xEF\xBB\xBF"))
+            trimmed = trimmed.mid(3).trimmed();
+        if (trimmed.startsWith('[')) {
+            inSection = trimmed.mid(1, trimmed.size() - 2).trimmed() == section;
+            out += line;
+            if (inSection && !written) {
+                if (!line.endsWith('\n'))
+                    out += end;
+                out += record + end;
+                written = true;
+            }
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf('=');
+        // Earlier lines of the key would be read over anyway; the new one stands
+        // at the head of the section.
+        if (inSection && equals >= 0 && trimmed.left(equals).trimmed() == key)
+            continue;
+        out += line;
+    }
+    if (!written) {
+        if (!out.isEmpty() && !out.endsWith('\n'))
+            out += end;
+        if (!out.isEmpty())
+            out += end;
+        out += '[' + section + ']' + end + record + end;
+    }
+    return out;
 }
 } // namespace
 
@@ -197,11 +250,11 @@ bool ReminderRecord::write(const QString &text)
     if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile())
         return false;
     QLockFile lock(lockPath);
+    removeLockThatHoldsNothing(lock, lockPath);
     if (!lock.tryLock(kLockWaitMilliseconds))
         return false;
+    removeLeftovers();
 
-    // QSettings would wait for ever on the lock held here, so it works on a copy
-    // beside the store, which then replaces the store in one step.
     QByteArray bytes;
     if (state == StoreState::Usable) {
         const std::optional<QByteArray> current = storeBytes(m_filePath);
@@ -209,27 +262,47 @@ bool ReminderRecord::write(const QString &text)
             return false;
         bytes = *current;
     }
-    // A fresh name each time, so QSettings' cache never serves an older copy.
-    QTemporaryFile scratch(m_filePath + QStringLiteral(".XXXXXX"));
-    if (!scratch.open() || scratch.write(bytes) != bytes.size() || !scratch.flush())
-        return false;
-    scratch.close();
-    {
-        // The store reads as settings, so the rewrite keeps its keys and
-        // sections; QSettings drops only its comments.
-        QSettings settings(scratch.fileName(), QSettings::IniFormat);
-        settings.beginGroup(sectionName());
-        settings.setValue(storedKeyName(), encode(text));
-        settings.endGroup();
-        settings.sync();
-        if (settings.status() == QSettings::AccessError)
-            return false;
-    }
-    const std::optional<QByteArray> written = storeBytes(scratch.fileName());
-    if (!written)
+    bytes = withStoredValue(bytes, encode(text).toLatin1());
+    // A store grown past what is read back would be a record lost.
+    if (bytes.size() > kMaxStoreBytes)
         return false;
     QSaveFile store(m_filePath);
-    return store.open(QIODevice::WriteOnly) && store.write(*written) == written->size() && store.commit();
+    return store.open(QIODevice::WriteOnly) && store.write(bytes) == bytes.size() && store.commit();
+}
+
+void ReminderRecord::removeLockThatHoldsNothing(QLockFile &lock, const QString &lockPath)
+{
+    // A lock that names no process (empty, cut short, not a lock) was left by a
+    // writer that died between making it and filling it in; QLockFile would
+    // wait for it to grow old. A writer fills its lock in at once, so one that
+    // is still empty a second later is a leftover. QLockFile removes it only
+    // when nobody holds it.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const QFileInfo info(lockPath);
+    if (info.isFile() && !lock.getLockInfo(&pid, &host, &application)
+        && info.lastModified().msecsTo(QDateTime::currentDateTime()) >= 1000)
+        lock.removeStaleLockFile();
+}
+
+void ReminderRecord::removeLeftovers() const
+{
+    // Older copies rewrote the store through a scratch copy beside it, named
+    // after the store with six characters added, and QSettings locked that
+    // copy in turn. A copy killed in between left both behind. The store's
+    // lock is held here, so no writer of the store is at work on them.
+    const QFileInfo store(m_filePath);
+    // Six letters in lower case alone are more likely a name a person chose.
+    const QRegularExpression leftover(QStringLiteral("^%1\\.(?=[a-z]{0,5}[A-Z0-9])[A-Za-z0-9]{6}(\\.lock)?$")
+                                          .arg(QRegularExpression::escape(store.fileName())));
+    const QDir folder = store.dir();
+    for (const QFileInfo &entry : folder.entryInfoList({store.fileName() + QStringLiteral(".*")},
+                                                       QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid()
+            && leftover.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 } // namespace palmora

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QLockFile;
+
 namespace palmora {
 
 // The one per-user setting of the program: the date of the last update prompt.
@@ -55,6 +57,11 @@ public:
     static std::optional<QString> decode(const QString &stored);
 
 private:
+    static void removeLockThatHoldsNothing(QLockFile &lock, const QString &lockPath);
+    // Removes the scratch copies, and their locks, that a writer killed midway
+    // left beside the store.
+    void removeLeftovers() const;
+
     QString m_filePath;
 };
 

@@ -36,11 +36,12 @@ void runUpdateReminder(ReminderRecord &record, const QDate &today)
     case ReminderAction::Ask:
         break;
     }
+    // Today is recorded before the question: a store that takes no record (full,
+    // read-only, at its size bound) would otherwise bring the question back at
+    // every start. Such a store is not asked about at all.
+    if (!record.write(reminderDateText(today)))
+        return;
     const MessageBox::Answer answer = MessageBox::question(nullptr, updateReminderQuestion());
-    // The record is written before the page opens. A store that refuses the
-    // write only means the question comes again next time; the user's Yes
-    // still opens the page.
-    record.write(reminderDateText(today));
     if (answer == MessageBox::Answer::Yes)
         openSitePage(PageKey::DownloadWebPage);
 }

@@ -145,8 +145,12 @@ void checkStoreFile(const std::uint8_t *data, std::size_t size)
     } else if (qAbs(kToday.daysTo(was)) <= palmora::kReminderQuietDays) {
         // Quiet: the store is not touched at all.
         require(g_questions == 0 && bytesOf(path) == bytes);
+    } else if (now == kToday) {
+        // Due: today recorded, then asked once.
+        require(g_questions == 1);
     } else {
-        require(g_questions == 1 && now == kToday);
+        // Due, but the store takes no record: not asked, not touched.
+        require(g_questions == 0 && bytesOf(path) == bytes);
     }
 }
 

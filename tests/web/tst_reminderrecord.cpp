@@ -1,13 +1,17 @@
 #include "web/reminderrecord.h"
 
+#include "filebytes.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 using palmora::ReminderRecord;
+using palmora::testing::writeAllBytes;
 
 class TstReminderRecord : public QObject {
     Q_OBJECT
@@ -17,6 +21,7 @@ private slots:
     void storesKeyAndValueEncoded();
     void writeKeepsTheRestOfTheStore();
     void readSeesTheLastWriteWithinOneTimestampTick();
+    void writeClearsWhatKilledWritesLeft();
     void absentRecordReadsEmpty();
     void unwritableStoreReportsFailure();
     void defaultStoreIsNamedAfterTheExecutable();
@@ -128,6 +133,47 @@ void TstReminderRecord::readSeesTheLastWriteWithinOneTimestampTick()
         QCOMPARE(record.read(), date);
         QCOMPARE(ReminderRecord(path).read(), date);
     }
+}
+
+// What a writer killed midway leaves behind (scratch copies of older copies and
+// their locks, a lock that names no writer) is cleared by the next write, which
+// neither waits for it nor touches anything else beside the store.
+void TstReminderRecord::writeClearsWhatKilledWritesLeft()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    QVERIFY(ReminderRecord(path).write(QStringLiteral("2026-11-17")));
+    const QStringList leftovers {QStringLiteral("palmora.ini.aB3dE9"),
+                                 QStringLiteral("palmora.ini.aB3dE9.lock"),
+                                 QStringLiteral("palmora.ini.Zq81xk")};
+    const QStringList kept {QStringLiteral("palmora.ini.backup"), QStringLiteral("palmora.ini.old"),
+                            QStringLiteral("other.ini.aB3dE9")};
+    for (const QString &name : leftovers + kept)
+        writeAllBytes(dir.filePath(name), "[Settings]\n");
+    // An empty lock, a second old: its maker died before writing its name in.
+    const QString lock = path + QStringLiteral(".lock");
+    writeAllBytes(lock, QByteArray());
+    {
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-2), QFileDevice::FileModificationTime));
+    }
+
+    QVERIFY(ReminderRecord(path).write(QStringLiteral("2026-12-07")));
+    QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    QStringList expected = kept + QStringList {QStringLiteral("palmora.ini")};
+    expected.sort();
+    QCOMPARE(left, expected);
+
+    // A lock a live writer holds is waited for, a bounded time, and kept.
+    QLockFile live(lock);
+    QVERIFY(live.tryLock(0));
+    QVERIFY(!ReminderRecord(path).write(QStringLiteral("2026-12-08")));
+    QVERIFY(QFileInfo::exists(lock));
+    QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
 }
 
 void TstReminderRecord::absentRecordReadsEmpty()

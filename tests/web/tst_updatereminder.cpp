@@ -7,6 +7,7 @@
 #include "urlrecorder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,8 @@ private slots:
     void unreadableRecordCountsAsFirstRun_data();
     void unreadableRecordCountsAsFirstRun();
     void unwritableStoreStillLetsStartUpGoOn();
+    void storeThatTakesNoRecordIsNotAskedAbout_data();
+    void storeThatTakesNoRecordIsNotAskedAbout();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("palmora.ini")); }
@@ -151,6 +154,68 @@ void TstUpdateReminder::unwritableStoreStillLetsStartUpGoOn()
     QCOMPARE(messages.count(), 0);
     QVERIFY(urls.urls().isEmpty());
     QVERIFY(record.read().isEmpty());
+}
+
+// The question comes at most once however the store is: a store at its size
+// bound takes the new date in place of the old one, and one that can be read
+// but takes no record is not asked about and is left as it was.
+void TstUpdateReminder::storeThatTakesNoRecordIsNotAskedAbout_data()
+{
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("at its size bound") << QStringLiteral("full") << true;
+    QTest::newRow("read-only") << QStringLiteral("read-only") << false;
+}
+
+void TstUpdateReminder::storeThatTakesNoRecordIsNotAskedAbout()
+{
+    QFETCH(QString, store);
+    QFETCH(bool, asked);
+    // Twenty days old: asked about, were the record written.
+    QByteArray bytes = "[Settings]\n" + ReminderRecord::storedKeyName().toLatin1() + '='
+        + ReminderRecord::encode(kToday.addDays(-20).toString(Qt::ISODate)).toLatin1() + "\n";
+    if (store == QLatin1String("full")) {
+        // Padded with other settings to exactly the bound, where a rewrite one
+        // byte longer would pass it.
+        bytes += "[Notes]\n";
+        for (int n = 0; bytes.size() < ReminderRecord::kMaxStoreBytes - 80; ++n)
+            bytes += QByteArray("n") + QByteArray::number(n) + '=' + QByteArray(60, 'x') + '\n';
+        bytes += "last=" + QByteArray(ReminderRecord::kMaxStoreBytes - bytes.size() - 6, 'y') + '\n';
+        QCOMPARE(bytes.size(), ReminderRecord::kMaxStoreBytes);
+    }
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    if (store == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (QFileInfo(m_dir->path()).isWritable()) {
+            QFile::setPermissions(m_dir->path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QSKIP("This process writes through read-only permissions");
+        }
+    }
+    ReminderRecord record(path());
+    QVERIFY(record.load().has_value());
+
+    MessageRecorder messages;
+    for (int start = 0; start < 3; ++start)
+        messages.queueAnswer(MessageBox::Answer::No);
+    UrlRecorder urls;
+    for (int start = 0; start < 3; ++start)
+        runUpdateReminder(record, kToday);
+    QFile::setPermissions(m_dir->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(messages.count(), asked ? 1 : 0);
+    QVERIFY(urls.urls().isEmpty());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    if (!asked) {
+        QCOMPARE(after, bytes);
+        return;
+    }
+    QCOMPARE(record.read(), kToday.toString(Qt::ISODate));
+    QCOMPARE(after.size(), bytes.size());
+    QVERIFY(after.endsWith(bytes.mid(bytes.indexOf("[Notes]"))));
 }
 
 QTEST_MAIN(TstUpdateReminder)
