@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,13 +11,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
+#include <cstdlib>
 
 namespace palmora {
 
 namespace {
-
-constexpr useconds_t kFreshLockPauseMicroseconds = 100 * 1000;
 
 enum class LockState {
     Live, // a process of this user holds it
@@ -36,10 +35,8 @@ LockState inspectExistingLock(const QString &path)
     LockState state = LockState::Unprovable;
     struct stat info { };
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
-        // A copy starting this very moment makes its file first and flocks it
-        // right after; a brand-new lock gets that moment before it is judged.
-        if (::time(nullptr) - info.st_mtime < 1)
-            ::usleep(kFreshLockPauseMicroseconds);
+        // A lock gets its name only once its maker holds it (see
+        // createHeldLock), so one that nobody holds is a leftover, however new.
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             // Nobody holds it: remove it while holding its flock, so a copy
             // starting now is not robbed.
@@ -59,22 +56,72 @@ bool lockExists(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
-// Makes the lock file and holds it: -1 when it exists already or cannot be made.
-// The file only has to exist while this copy runs, so it is not synced to disk.
-int createHeldLock(const QString &path)
+// Opens a new file at `name`, or under a fresh name beside it when `name` ends
+// in XXXXXX, and holds an flock on it: -1 when it cannot.
+int openHeld(QByteArray &name, bool fresh)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = fresh ? ::mkostemp(name.data(), O_CLOEXEC)
+                         : ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
+        if (fresh)
+            ::unlink(name.constData());
         return -1;
     }
     // The process number, for a person who looks at the file.
     const QByteArray pid = QByteArray::number(static_cast<qint64>(::getpid())) + '\n';
     [[maybe_unused]] const ssize_t written = ::write(fd, pid.constData(), static_cast<size_t>(pid.size()));
     return fd;
+}
+
+// Makes the lock file and holds it: -1 when it exists already or cannot be made.
+// It is made and flocked under a name of its own and then linked to its real
+// name in one step, so a lock that exists under that name is always held by its
+// maker, and a copy that meets one nobody holds may take it over at once. The
+// file only has to exist while this copy runs, so it is not synced to disk.
+int createHeldLock(const QString &path)
+{
+    QByteArray name = QFile::encodeName(path);
+    QByteArray scratch = name + ".XXXXXX";
+    const int fd = openHeld(scratch, true);
+    if (fd < 0)
+        return -1;
+    const int linked = ::link(scratch.constData(), name.constData());
+    const int linkError = errno;
+    ::unlink(scratch.constData());
+    if (linked == 0)
+        return fd;
+    ::close(fd);
+    // A file system without links (some network and FAT ones) gets the lock
+    // made under its name; there a copy starting at this very moment could
+    // still meet it before it is held.
+    if (linkError == EPERM || linkError == EOPNOTSUPP || linkError == EXDEV)
+        return openHeld(name, false);
+    return -1;
+}
+
+// Removes the scratch names of locks whose makers were killed before linking
+// them: files named after the lock with six characters added, that nobody holds.
+void removeScratchLeftovers(const QString &path)
+{
+    const QFileInfo lock(path);
+    const QString pattern = lock.fileName() + QStringLiteral(".??????");
+    for (const QFileInfo &entry :
+         lock.dir().entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (entry.isSymLink())
+            continue;
+        const QByteArray name = QFile::encodeName(entry.absoluteFilePath());
+        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info { };
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(name.constData());
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -93,6 +140,8 @@ SingleInstanceGuard::Result SingleInstanceGuard::acquire()
 {
     if (m_fd >= 0)
         return Result::Acquired;
+    if (m_path.isEmpty())
+        return Result::Unavailable;
     // An existing lock is judged by its flock alone, without reading it, which
     // would wait on a FIFO.
     if (lockExists(m_path)) {
@@ -106,8 +155,10 @@ SingleInstanceGuard::Result SingleInstanceGuard::acquire()
         }
     }
     m_fd = createHeldLock(m_path);
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        removeScratchLeftovers(m_path);
         return Result::Acquired;
+    }
     // Another copy made the lock a moment ago: it counts only once proved live.
     if (lockExists(m_path) && inspectExistingLock(m_path) == LockState::Live)
         return Result::AlreadyRunning;
@@ -134,9 +185,14 @@ QString SingleInstanceGuard::defaultLockFilePath()
     if (folder.startsWith('/') && ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode)
         && info.st_uid == ::geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
         return QFile::decodeName(folder) + QStringLiteral("/palmora.lock");
-    // The shared temporary folder serves every user: the name is this user's own,
-    // so one user's copy never turns another user away.
-    return QDir::tempPath() + QStringLiteral("/palmora-%1.lock").arg(::geteuid());
+    // Otherwise the user's cache folder: in the shared temporary folder any name
+    // this user's copy could choose can be taken first by another user.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return {};
+    const QString own = cache + QStringLiteral("/palmora");
+    QDir().mkpath(own);
+    return own + QStringLiteral("/palmora.lock");
 }
 
 } // namespace palmora

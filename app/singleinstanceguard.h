@@ -4,8 +4,9 @@
 
 namespace palmora {
 
-// One copy of the program per user: a lock file in the user's runtime folder,
-// which the copy that made it keeps an flock on for as long as it runs.
+// One copy of the program per user: a lock file in the user's runtime folder (or,
+// without one, in the user's cache folder), which the copy that made it keeps an
+// flock on for as long as it runs.
 // Only a lock held by a live process of this user keeps a copy out. A lock left
 // behind by a copy that crashed or was killed, whatever it holds, is taken over;
 // a lock that can be neither taken nor proved live (another user's file, a

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -151,12 +152,23 @@ void TstApplicationController::killedCopyDoesNotBlockNextStart()
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));
+    // A copy killed while making its lock left it under a scratch name; one
+    // still being made by a copy starting now is held, and stays.
+    const QString dead = test.env.lockFilePath + QStringLiteral(".Ab12Cd");
+    testing::writeAllBytes(dead, "123\n");
+    const QString making = test.env.lockFilePath + QStringLiteral(".Zz99Zz");
+    auto maker = startHolder(making);
+    QVERIFY(maker);
 
     testing::MessageRecorder messages;
     ApplicationController startup(test.env);
     QVERIFY(startup.start());
     QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
     QVERIFY(startup.mainWindow());
+    QVERIFY(!QFileInfo::exists(dead));
+    QVERIFY(QFileInfo::exists(making));
+    maker->kill();
+    maker->waitForFinished(10000);
     startup.quit();
 }
 
@@ -233,7 +245,8 @@ void TstApplicationController::anotherUsersLockNeverKeepsUserOut_data()
     // That lock is no copy's: it is neither proved live nor removable.
     QTest::newRow("another user's stale lock, undeletable")
         << QStringLiteral("stale") << QByteArray("unavailable");
-    // The fallback name is each user's own, so the other user locks theirs.
+    // The fallback is in each user's own cache folder, so the other user locks
+    // theirs, whatever was planted in the shared temporary folder.
     QTest::newRow("another user's live copy, no runtime folder")
         << QStringLiteral("live") << QByteArray("locked");
 }
@@ -254,13 +267,23 @@ void TstApplicationController::anotherUsersLockNeverKeepsUserOut()
     const QString shared = top.filePath(QStringLiteral("shared"));
     QVERIFY(QDir().mkdir(shared));
     QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
-    for (const char *user : {"runtime-root", "runtime-nobody"}) {
-        QFile blocker(shared + QLatin1Char('/') + QLatin1String(user));
+    // Names another user could take first in the shared folder: Qt's own
+    // runtime folders and this user's lock by a name of its own.
+    for (const QString &plant : {QStringLiteral("runtime-root"), QStringLiteral("runtime-nobody"),
+                                 QStringLiteral("palmora-%1.lock").arg(kNobody)}) {
+        QFile blocker(shared + QLatin1Char('/') + plant);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     environment.insert(QStringLiteral("TMPDIR"), shared);
+    // The other user's own home, as a login would give.
+    const QString nobodyHome = top.filePath(QStringLiteral("nobody"));
+    QVERIFY(QDir().mkdir(nobodyHome));
+    QVERIFY(::chown(QFile::encodeName(nobodyHome).constData(), kNobody, kNobody) == 0);
+    QProcessEnvironment nobodyEnvironment = environment;
+    nobodyEnvironment.insert(QStringLiteral("HOME"), nobodyHome);
+    nobodyEnvironment.insert(QStringLiteral("XDG_CACHE_HOME"), nobodyHome + QStringLiteral("/.cache"));
     const QString lockholder = QCoreApplication::applicationDirPath() + QStringLiteral("/lockholder");
 
     QString argument = QStringLiteral("--default");
@@ -286,7 +309,7 @@ void TstApplicationController::anotherUsersLockNeverKeepsUserOut()
     std::vector<std::unique_ptr<QProcess>> nobodyCopies;
     auto startNobodyCopy = [&]() -> QByteArray {
         auto &copy = nobodyCopies.emplace_back(std::make_unique<QProcess>());
-        copy->setProcessEnvironment(environment);
+        copy->setProcessEnvironment(nobodyEnvironment);
         copy->start(QStringLiteral("setpriv"),
                     {QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
                      QStringLiteral("--clear-groups"), lockholder, argument});
