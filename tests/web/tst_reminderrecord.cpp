@@ -22,6 +22,7 @@ private slots:
     void writeKeepsTheRestOfTheStore();
     void readSeesTheLastWriteWithinOneTimestampTick();
     void writeClearsWhatKilledWritesLeft();
+    void storeThatIsNoSettingsFileIsLeftAlone();
     void absentRecordReadsEmpty();
     void unwritableStoreReportsFailure();
     void defaultStoreIsNamedAfterTheExecutable();
@@ -174,6 +175,23 @@ void TstReminderRecord::writeClearsWhatKilledWritesLeft()
     QVERIFY(!ReminderRecord(path).write(QStringLiteral("2026-12-08")));
     QVERIFY(QFileInfo::exists(lock));
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
+}
+
+// A store that does not read as settings (here a link to a shopping list) is
+// unreadable, and no write cuts it down to the lines a settings reader knows.
+void TstReminderRecord::storeThatIsNoSettingsFileIsLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(QStringLiteral("shopping.txt"));
+    const QByteArray bytes("milk\neggs = 6\n[ ] bread\n; not a comment here\n");
+    writeAllBytes(list, bytes);
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    QVERIFY(QFile::link(list, path));
+    ReminderRecord record(path);
+    QVERIFY(!record.load().has_value());
+    QVERIFY(!record.write(QStringLiteral("2026-12-07")));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(palmora::testing::readAllBytes(list), bytes);
 }
 
 void TstReminderRecord::absentRecordReadsEmpty()
