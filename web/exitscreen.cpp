@@ -3,12 +3,12 @@
 #include "ui_exitscreen.h"
 
 #include "common/appidentity.h"
+#include "common/limitedtextedit.h"
 #include "common/messagebox.h"
 #include "common/pixelratiowatcher.h"
 #include "common/randomsource.h"
 #include "common/theme.h"
 #include "web/exittexts.h"
-#include "common/limitedtextedit.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 
