@@ -27,8 +27,6 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
     Theme::setColors(ui->shapeLocationLabel, Theme::kNavy);
     Theme::setPointSize(ui->significanceLabel, 11.25);
     Theme::setPointSize(ui->shapeLocationLabel, 11.25);
-    for (QLabel *label : {ui->nameLabel, ui->significanceLabel, ui->shapeLocationLabel})
-        label->setTextFormat(Qt::PlainText);
     ui->pictureLabel->setAccessibleName(tr("Topic picture"));
     // On a screen of another density the picture is swapped for the drawing made for it.
     connect(new PixelRatioWatcher(ui->pictureLabel), &PixelRatioWatcher::pixelRatioChanged, this,
@@ -55,12 +53,12 @@ void TopicBrowser::showTopic(int t)
     ui->pictureLabel->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     m_shownPicture = image.isNull() ? 0 : number;
 
-    ui->nameLabel->setText(m_catalogue.topicName(t));
+    ui->nameLabel->showText(m_catalogue.topicName(t));
     // The one text with a line break shows it as a paragraph break.
     QString significance = m_catalogue.significance(t);
     significance.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui->significanceLabel->setText(significance);
-    ui->shapeLocationLabel->setText(m_catalogue.shapeLocation(t));
+    ui->significanceLabel->showText(significance);
+    ui->shapeLocationLabel->showText(m_catalogue.shapeLocation(t));
     ui->textScrollArea->verticalScrollBar()->setValue(0);
 }
 
