@@ -1,5 +1,6 @@
 #include "selftest/reportpdf.h"
 
+#include "common/filetrust.h"
 #include "selftest/reportpages.h"
 
 #include <QBuffer>
@@ -9,8 +10,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include <unistd.h>
-
 namespace palmora {
 
 namespace {
@@ -18,16 +17,6 @@ namespace {
 QString trText(const char *text)
 {
     return QCoreApplication::translate("palmora::ReportPdf", text);
-}
-
-bool isPrivateFolder(const QString &path, uint userId)
-{
-    if (path.isEmpty())
-        return false;
-    // A link is judged by the folder it leads to.
-    const QFileInfo info(path);
-    return info.isDir() && info.ownerId() == userId
-        && !(info.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
 
 // The whole PDF in memory, so that nothing reaches the disk unless the document
@@ -60,14 +49,9 @@ QString reportPdfFileName(QDate date)
     return QStringLiteral("Palmora test results %1.pdf").arg(date.toString(Qt::ISODate));
 }
 
-uint ownUserId()
+QString reportPdfFolder(const QString &documents, const QString &home)
 {
-    return static_cast<uint>(::geteuid());
-}
-
-QString reportPdfFolder(const QString &documents, const QString &home, uint userId)
-{
-    return isPrivateFolder(documents, userId) ? documents : home;
+    return FileTrust::isPrivateFolder(documents) ? documents : home;
 }
 
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath)

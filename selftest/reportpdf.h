@@ -13,14 +13,11 @@ namespace palmora {
 // "Palmora test results 2026-12-07.pdf": the name the save dialog proposes.
 QString reportPdfFileName(QDate date);
 
-// The effective user id of this process.
-uint ownUserId();
-
-// The folder the save dialog opens in: `documents` when it is a folder that
-// belongs to `userId` and that nobody else may write to, `home` otherwise. A
-// file proposed in a folder others can write to could be replaced, or read
-// through a link they put there, before the user noticed.
-QString reportPdfFolder(const QString &documents, const QString &home, uint userId = ownUserId());
+// The folder the save dialog opens in: `documents` when it is a folder of the
+// user's own that nobody else may write to, `home` otherwise. A file proposed in
+// a folder others can write to could be replaced, or read through a link they
+// put there, before the user noticed.
+QString reportPdfFolder(const QString &documents, const QString &home);
 
 struct PdfSaveResult {
     bool ok = false;
