@@ -1,52 +1,21 @@
 #include "selftest/reportprinters.h"
 
-#include <QAbstractTextDocumentLayout>
+#include "selftest/reportpages.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
 
-#include <memory>
-
 namespace palmora {
-
-namespace {
-
-const QString kJobName = QStringLiteral("Palmora Test Results");
-
-} // namespace
 
 bool printDocument(const QTextDocument &document, QPrinter &printer)
 {
-    printer.setDocName(kJobName);
+    printer.setDocName(QString::fromLatin1(kReportTitle));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-
-    // Lay a copy out at the printer's resolution, one page body at a time, so
-    // the screen's copy keeps its own layout.
-    const std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(&printer);
-    const QSizeF body(painter.device()->width(), painter.device()->height());
-    copy->setPageSize(body);
-
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-
-    bool ok = true;
-    const int pages = copy->pageCount();
-    for (int page = 0; page < pages && ok; ++page) {
-        if (page > 0)
-            ok = printer.newPage();
-        const QRectF view(0, page * body.height(), body.width(), body.height());
-        painter.save();
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        context.clip = view;
-        copy->documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
-    ok = painter.end() && ok;
-    return ok && printer.printerState() != QPrinter::Error;
+    const bool ok = paintDocumentPages(document, printer, painter);
+    return painter.end() && ok && printer.printerState() != QPrinter::Error;
 }
 
 DefaultReportPrinter::DefaultReportPrinter()

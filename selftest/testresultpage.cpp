@@ -3,14 +3,19 @@
 #include "ui_testresultpage.h"
 
 #include "common/messagebox.h"
+#include "common/savedialog.h"
 #include "common/theme.h"
 #include "selftest/ondemandreportprinter.h"
+#include "selftest/reportpdf.h"
 #include "web/sitepages.h"
 
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTextCursor>
 
 namespace palmora {
@@ -117,16 +122,14 @@ void TestResultPage::printReport()
     case PrintResult::Status::HandedOver:
         break;
     case PrintResult::Status::NoPrinterInstalled:
-        MessageBox::critical(this,
-                             tr("The test results were not printed because no printer is installed "
-                                "on this computer.\n\nInstall a printer, make it the default printer "
-                                "and press \"Print Test Results\" again."));
+        offerPdf(tr("The test results were not printed because no printer is installed on this "
+                    "computer. To print them, install a printer, make it the default printer and "
+                    "press \"Print Test Results\" again."));
         break;
     case PrintResult::Status::NoDefaultPrinter:
-        MessageBox::critical(this,
-                             tr("The test results were not printed because none of the installed "
-                                "printers is set as the default printer.\n\nChoose a default printer "
-                                "and press \"Print Test Results\" again."));
+        offerPdf(tr("The test results were not printed because none of the installed printers is "
+                    "set as the default printer. To print them, choose a default printer and press "
+                    "\"Print Test Results\" again."));
         break;
     case PrintResult::Status::NotStarted:
         MessageBox::critical(this,
@@ -136,11 +139,36 @@ void TestResultPage::printReport()
                                  .arg(result.printerName));
         break;
     case PrintResult::Status::PrintingUnavailable:
-        MessageBox::critical(this,
-                             tr("The test results were not printed: printing is not available.\n\n%1"
-                                "\n\nReinstall Palmora to print.")
-                                 .arg(result.problem));
+        offerPdf(tr("The test results were not printed: printing is not available.\n\n%1\n\n"
+                    "Reinstall Palmora to print.")
+                     .arg(result.problem));
         break;
+    }
+}
+
+void TestResultPage::offerPdf(const QString &notPrinted)
+{
+    const QString question = notPrinted + QStringLiteral("\n\n")
+        + tr("Do you want to save the test results as a PDF file instead?");
+    if (MessageBox::question(this, question, MessageBox::Icon::Critical) == MessageBox::Answer::Yes)
+        saveAsPdf();
+}
+
+void TestResultPage::saveAsPdf()
+{
+    const QString folder = reportPdfFolder(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+    const QString path = SaveDialog::askPath(this, tr("Save Test Results as PDF"),
+                                             QDir(folder).filePath(reportPdfFileName(QDate::currentDate())),
+                                             tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const PdfSaveResult saved = saveReportPdf(*ui->printBuffer->document(), path);
+    if (!saved.ok) {
+        MessageBox::critical(this,
+                             tr("The test results could not be saved to %1.\n\n%2\n\nNothing was written "
+                                "there and the results are still here, so you can try again.")
+                                 .arg(QDir::toNativeSeparators(path), saved.error));
     }
 }
 

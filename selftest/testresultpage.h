@@ -34,7 +34,10 @@ public:
     // What the last printout was composed of, CR LF line ends.
     QString printBufferText() const;
 
-    // Composes the print buffer and prints it; says so when it cannot.
+    // Composes the print buffer and prints it on the default printer. Where
+    // there is none, or printing is not available, says so and offers to save
+    // the printout as a PDF file instead; the report stays on screen whatever
+    // the answer.
     void printReport();
 
     // Printing goes here from now on; the page does not take ownership. Null
@@ -53,6 +56,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Tells why the report was not printed and asks whether to save it as a PDF.
+    void offerPdf(const QString &notPrinted);
+    // Asks where, then writes the print buffer there; says why when it cannot.
+    void saveAsPdf();
+
     std::unique_ptr<Ui::TestResultPage> ui;
     std::unique_ptr<ReportPrinter> m_defaultPrinter;
     ReportPrinter *m_printer = nullptr;

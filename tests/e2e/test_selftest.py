@@ -1,9 +1,14 @@
-"""The self-test from the start page to paper, in each of its three kinds."""
+"""The self-test from the start page to paper, in each of its three kinds, and
+to a PDF file on a computer without a printer."""
 
+import datetime
+import os
 import re
 import time
 import shutil
 import subprocess
+import tempfile
+import unicodedata
 import unittest
 
 import desktop as d
@@ -48,6 +53,14 @@ class SelfTestSteps:
     """Taking a test through the accessible tree, for test cases of a desktop."""
 
     catalogue = None
+
+    def known_catalogue(self, main):
+        """The catalogue, read through the browser by the first test that needs it."""
+        if SelfTestSteps.catalogue is None:
+            catalogue = self.read_catalogue(main)
+            self.assertEqual(len(catalogue), 23)
+            SelfTestSteps.catalogue = catalogue
+        return SelfTestSteps.catalogue
 
     def read_catalogue(self, main):
         """Every topic as the browser shows it: name -> (name, significance, shape)."""
@@ -146,10 +159,7 @@ class SelfTest(SelfTestSteps, d.DesktopTest, unittest.TestCase):
             self.skipTest(f"'{kind}' is not taken here")
         app = self.start()
         main = app.window()
-        if SelfTestSteps.catalogue is None:
-            catalogue = self.read_catalogue(main)
-            self.assertEqual(len(catalogue), 23)
-            SelfTestSteps.catalogue = catalogue
+        self.known_catalogue(main)
         column = KINDS[kind]
         asked, report = self.take_test(app, main, kind)
         score = self.check_report(report, column, asked)
@@ -172,6 +182,92 @@ class SelfTest(SelfTestSteps, d.DesktopTest, unittest.TestCase):
 
     def test_by_location_then_print(self):
         self.whole_test_then_print("Test By Location / Shape")
+
+
+def pdf_text(path):
+    """The text of a PDF as a reader copies it, "fi" ligatures spelled out."""
+    result = subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True, check=True)
+    return unicodedata.normalize("NFKC", result.stdout)
+
+
+def rejoin_wrapped(lines, model):
+    """lines regrouped as the lines of model: a line of model the page was too
+    narrow for went on over several lines, which are joined again. Lines left
+    over come last, so that a comparison with model shows them."""
+    lines = [line.strip() for line in lines if line.strip()]
+    grouped = []
+    for wanted in model:
+        joined = ""
+        while lines and len(joined) < len(wanted):
+            joined = (joined + " " + lines.pop(0)).strip()
+        grouped.append(joined)
+    return grouped + lines
+
+
+class WithoutPrinter(SelfTestSteps, d.DesktopTest, unittest.TestCase):
+    """A computer without a printer: the report is offered as a PDF file."""
+
+    KIND = "Test By Significance"
+    DIALOG = "Save Test Results as PDF"
+
+    def setUp(self):
+        if not shutil.which("pdftotext"):
+            self.skipTest("pdftotext (poppler-utils) is needed to read the PDF")
+
+    def test_report_saved_as_pdf_or_kept_on_screen(self):
+        D = self.desktop
+        home = tempfile.mkdtemp(prefix="home-", dir=D.root)
+        documents = os.path.join(home, "Documents")
+        os.makedirs(documents, mode=0o755)
+        app = self.start(home=home, extra_env={
+            # A scheduler that is not there: no printer at all, whatever the machine has.
+            "CUPS_SERVER": os.path.join(D.root, "no-scheduler", "cups.sock"),
+            # No desktop named, so Qt shows its own save dialog, the one filled in here.
+            "XDG_CURRENT_DESKTOP": "", "DESKTOP_SESSION": "", "KDE_FULL_SESSION": "",
+            "GNOME_DESKTOP_SESSION_ID": "",
+        })
+        main = app.window()
+        self.known_catalogue(main)
+        asked, report = self.take_test(app, main, self.KIND)
+        self.assertEqual(self.check_report(report, KINDS[self.KIND], asked), 10)
+        report_box = D.find(main, "text", "Test report")
+
+        # No: the report stays on screen and nothing is written.
+        self.press(main, "push button", "Print Test Results")
+        text, box = app.message()
+        self.assertIn("no printer is installed", text)
+        self.assertIn("PDF", text)
+        app.answer(box, "No")
+        d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20"], what="the message to go")
+        self.assertEqual(D.text(report_box), report)
+        self.assertEqual(os.listdir(documents), [])
+
+        # Yes: the save dialog opens in the documents folder with a dated name;
+        # a name typed there is where the PDF goes.
+        self.press(main, "push button", "Print Test Results")
+        day_before = datetime.date.today().isoformat()
+        text, box = app.message()
+        self.assertIn("no printer is installed", text)
+        app.answer(box, "Yes")
+        dialog = D.window(app.pid, self.DIALOG)
+        day_after = datetime.date.today().isoformat()
+        proposed = {f"Palmora test results {day}.pdf" for day in (day_before, day_after)}
+        name_field = d.wait_for(lambda: next((field for field in D.find_all(dialog, "text", showing_only=True)
+                                              if D.text(field) in proposed), None),
+                                what="the proposed file name")
+        D.set_text(name_field, "my palm test.pdf")
+        self.press(dialog, "push button", "Save")
+        saved = os.path.join(documents, "my palm test.pdf")
+        d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20"], what="the dialog to go")
+        self.assertEqual(os.listdir(documents), ["my palm test.pdf"])
+        self.assertEqual(D.text(report_box), report)
+
+        # What paper would carry: the report between the two signature lines,
+        # line by line (pdftotext leaves out the empty ones).
+        signature = "Report Generated By " + d.SITE
+        paper = [line.strip() for line in f"{signature}\n\n{norm(report)}\n\n{signature}".split("\n")]
+        paper = [line for line in paper if line]
+        self.assertEqual(rejoin_wrapped(pdf_text(saved).split("\n"), paper), paper)
 
 
 if __name__ == "__main__":

@@ -10,11 +10,16 @@ MessageRecorder::MessageRecorder()
             return MessageBox::Answer::Ok;
         return m_answers.isEmpty() ? request.defaultAnswer : m_answers.takeFirst();
     });
+    SaveDialog::setHandler([this](const SaveDialog::Request &request) {
+        m_saveRequests.append(request);
+        return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst();
+    });
 }
 
 MessageRecorder::~MessageRecorder()
 {
     MessageBox::setHandler({});
+    SaveDialog::setHandler({});
 }
 
 QStringList MessageRecorder::texts() const

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "common/messagebox.h"
+#include "common/savedialog.h"
 
 #include <QList>
 #include <QStringList>
 
 namespace palmora::testing {
 
-// Answers message boxes instead of showing them, and remembers what was asked.
-// Installed for its lifetime.
+// Answers message boxes and save dialogs instead of showing them, and remembers
+// what was asked. Installed for its lifetime.
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -29,9 +30,16 @@ public:
     }
     void clear() { m_requests.clear(); }
 
+    // Paths chosen in the next save dialogs, in order; when none is left a save
+    // dialog is cancelled.
+    void queueSavePath(const QString &path) { m_savePaths.append(path); }
+    const QList<SaveDialog::Request> &saveRequests() const { return m_saveRequests; }
+
 private:
     QList<MessageBox::Request> m_requests;
     QList<MessageBox::Answer> m_answers;
+    QList<SaveDialog::Request> m_saveRequests;
+    QStringList m_savePaths;
 };
 
 } // namespace palmora::testing

@@ -1,0 +1,279 @@
+#include "content/topiccatalogue.h"
+#include "selftest/reportpdf.h"
+#include "selftest/reportprinters.h"
+#include "selftest/testreport.h"
+#include "web/sitepages.h"
+
+#include "filebytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace palmora;
+using palmora::testing::readAllBytes;
+using palmora::testing::writeAllBytes;
+
+namespace {
+
+// Runs a tool of poppler-utils on a file; its standard output.
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The fonts a PDF uses, by name and kind, without the prefix that names a subset.
+QStringList fontsOf(const QString &pdf)
+{
+    QStringList fonts;
+    const QStringList lines = run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'));
+    for (const QString &line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() >= 3)
+            fonts.append(fields[0].section(QLatin1Char('+'), -1) + QLatin1Char(' ') + fields[1] + fields[2]);
+    }
+    return fonts;
+}
+
+QString pdfInfoField(const QString &pdf, const QString &field)
+{
+    const QRegularExpression line(QLatin1Char('^') + field + QStringLiteral(":\\s*(.*)$"),
+                                  QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
+}
+
+// The report of a test by significance with every answer right: each long text
+// twice, over pages that end inside a paragraph.
+QString printout()
+{
+    TopicCatalogue catalogue;
+    catalogue.fill();
+    TestSheet sheet;
+    sheet.mode = TestMode::BySignificance;
+    const std::array<TopicIndex, kQuestionCount> topics {0, 1, 2, 3, 4, 14, 15, 16, 17, 18};
+    for (int i = 0; i < kQuestionCount; ++i) {
+        sheet.questionTopics[i] = topics[i];
+        sheet.givenAnswers[i] = topicText(catalogue, topics[i], sheet.mode);
+    }
+    return composePrintBuffer(composeTestReport(sheet, catalogue).text, siteBaseAddress());
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Limits the size of the files this process may write, as a full disk would, and
+// lifts the limit again when it goes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        // Past the limit a write fails with EFBIG instead of the process being killed.
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved {};
+    void (*m_savedHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TstReportPdf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void folderOfTheSaveDialog_data();
+    void folderOfTheSaveDialog();
+    void savedPdfCarriesThePrintout();
+    void failedSaveLeavesWhatWasThere_data();
+    void failedSaveLeavesWhatWasThere();
+    void saveReplacesAFileWhole();
+};
+
+void TstReportPdf::folderOfTheSaveDialog_data()
+{
+    QTest::addColumn<QString>("documents"); // how the documents folder is
+    QTest::addColumn<bool>("usesDocuments");
+    QTest::newRow("own, private") << QStringLiteral("mode 700") << true;
+    QTest::newRow("own, readable by all") << QStringLiteral("mode 755") << true;
+    QTest::newRow("a link to an own folder") << QStringLiteral("link") << true;
+    QTest::newRow("missing") << QStringLiteral("missing") << false;
+    QTest::newRow("a file") << QStringLiteral("file") << false;
+    QTest::newRow("writable by its group") << QStringLiteral("mode 775") << false;
+    QTest::newRow("writable by all") << QStringLiteral("mode 777") << false;
+    QTest::newRow("writable by all, sticky") << QStringLiteral("mode 1777") << false;
+    QTest::newRow("another user's") << QStringLiteral("other owner") << false;
+    QTest::newRow("no documents folder known") << QString() << false;
+}
+
+void TstReportPdf::folderOfTheSaveDialog()
+{
+    QFETCH(QString, documents);
+    QFETCH(bool, usesDocuments);
+
+    QTemporaryDir root;
+    const QString home = root.filePath(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    QString path = QDir(home).filePath(QStringLiteral("Documents"));
+    if (documents.startsWith(QStringLiteral("mode "))) {
+        QVERIFY(QDir().mkpath(path));
+        bool ok = false;
+        const uint mode = documents.mid(5).toUInt(&ok, 8);
+        QVERIFY(ok);
+        // QFile cannot set the sticky bit.
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    } else if (documents == QStringLiteral("link")) {
+        const QString target = root.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(target));
+        QVERIFY(QFile::link(target, path));
+    } else if (documents == QStringLiteral("other owner")) {
+        if (::geteuid() != 0)
+            QSKIP("Only root can give a folder to another user");
+        QVERIFY(QDir().mkpath(path));
+        // nobody's
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    } else if (documents == QStringLiteral("file")) {
+        writeAllBytes(path, "not a folder\n");
+    } else if (documents.isEmpty()) {
+        path.clear();
+    }
+
+    QCOMPARE(reportPdfFolder(path, home), usesDocuments ? path : home);
+}
+
+// The saved file holds what a printout to a PDF file holds: the same lines on
+// the same pages in the same fonts, as text that can be selected.
+void TstReportPdf::savedPdfCarriesThePrintout()
+{
+    for (const char *tool : {"pdftotext", "pdffonts", "pdfinfo"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP("pdftotext, pdffonts and pdfinfo (poppler-utils) are needed to read the PDF");
+    }
+    QTemporaryDir folder;
+    QTextDocument document;
+    const QString text = printout();
+    writePlain(document, text);
+    const QString saved = folder.filePath(reportPdfFileName(QDate(2026, 12, 7)));
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+
+    const PdfSaveResult result = saveReportPdf(document, saved);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    PdfReportPrinter printer(printed);
+    QCOMPARE(printer.print(document).status, PrintResult::Status::HandedOver);
+
+    const QString savedText = run(QStringLiteral("pdftotext"), {saved, QStringLiteral("-")});
+    QCOMPARE(savedText, run(QStringLiteral("pdftotext"), {printed, QStringLiteral("-")}));
+    // All of it, in order, whatever the lines' wrapping; "fi" is set as a ligature.
+    QCOMPARE(savedText.normalized(QString::NormalizationForm_KC).simplified(),
+             QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+    QCOMPARE(pdfInfoField(saved, QStringLiteral("Pages")), pdfInfoField(printed, QStringLiteral("Pages")));
+    QVERIFY(pdfInfoField(saved, QStringLiteral("Pages")).toInt() >= 2);
+    QCOMPARE(pdfInfoField(saved, QStringLiteral("Page size")),
+             pdfInfoField(printed, QStringLiteral("Page size")));
+    const QStringList fonts = fontsOf(saved);
+    QVERIFY(!fonts.isEmpty());
+    QCOMPARE(fonts, fontsOf(printed));
+    QCOMPARE(pdfInfoField(saved, QStringLiteral("Title")), QStringLiteral("Palmora Test Results"));
+    QVERIFY2(pdfInfoField(saved, QStringLiteral("Creator")).startsWith(QStringLiteral("Palmora ")),
+             qPrintable(pdfInfoField(saved, QStringLiteral("Creator"))));
+    QCOMPARE(entriesOf(folder.path()),
+             (QStringList {QFileInfo(saved).fileName(), QStringLiteral("printed.pdf")}));
+}
+
+void TstReportPdf::failedSaveLeavesWhatWasThere_data()
+{
+    QTest::addColumn<QString>("target"); // relative to a fresh folder
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("in a folder that does not exist")
+        << QStringLiteral("missing/results.pdf") << QStringLiteral("No such file") << false;
+    QTest::newRow("over a folder") << QStringLiteral("old") << QStringLiteral("folder") << false;
+    QTest::newRow("below a file") << QStringLiteral("old/inside/results.pdf") << QString() << false;
+    QTest::newRow("over a file, disk full half-way") << QStringLiteral("old/report.pdf") << QString() << true;
+}
+
+void TstReportPdf::failedSaveLeavesWhatWasThere()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(bool, diskFull);
+
+    QTemporaryDir folder;
+    // What was there before: a folder "old" holding a file "report.pdf", or in
+    // the "below a file" case a file "old".
+    const bool belowFile = target.startsWith(QStringLiteral("old/inside"));
+    const QString old = folder.filePath(QStringLiteral("old"));
+    const QString oldFile = belowFile ? old : QDir(old).filePath(QStringLiteral("report.pdf"));
+    if (!belowFile)
+        QVERIFY(QDir().mkpath(old));
+    const QByteArray oldBytes("%PDF-1.4 the report saved last week\n");
+    writeAllBytes(oldFile, oldBytes);
+    const QStringList before = entriesOf(folder.path());
+    const QStringList beforeInOld = belowFile ? QStringList() : entriesOf(old);
+
+    QTextDocument document;
+    writePlain(document, printout());
+    PdfSaveResult result;
+    if (diskFull) {
+        const FileSizeLimit limit(4096);
+        result = saveReportPdf(document, folder.filePath(target));
+    } else {
+        result = saveReportPdf(document, folder.filePath(target));
+    }
+
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    QCOMPARE(entriesOf(folder.path()), before);
+    if (!belowFile)
+        QCOMPARE(entriesOf(old), beforeInOld);
+    QCOMPARE(readAllBytes(oldFile), oldBytes);
+}
+
+void TstReportPdf::saveReplacesAFileWhole()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.pdf"));
+    writeAllBytes(path, QByteArray(200000, 'x'));
+    QTextDocument document;
+    writePlain(document, printout());
+
+    const PdfSaveResult result = saveReportPdf(document, path);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    const QByteArray bytes = readAllBytes(path);
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    QVERIFY(!bytes.contains("xxxx"));
+    QCOMPARE(entriesOf(folder.path()), QStringList {QStringLiteral("results.pdf")});
+}
+
+QTEST_MAIN(TstReportPdf)
+#include "tst_reportpdf.moc"
