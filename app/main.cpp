@@ -1,5 +1,6 @@
 #include "app/applicationcontroller.h"
 #include "app/processenvironment.h"
+#include "common/accesskeys.h"
 #include "common/theme.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     palmora::Theme::apply(app);
+    palmora::AccessKeys::install(app);
 
     palmora::ApplicationController controller(palmora::processEnvironment());
     if (!controller.start())

@@ -4,6 +4,7 @@
 
 #include "common/appidentity.h"
 #include "common/environment.h"
+#include "common/accesskeys.h"
 #include "common/messagebox.h"
 #include "common/theme.h"
 #include "goals/goalspage.h"
@@ -203,7 +204,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if (QAbstractButton *button = pageButtonForAccessKey(static_cast<QKeyEvent *>(event))) {
             event->accept();
             if (event->type() == QEvent::KeyPress)
-                button->animateClick();
+                AccessKeys::click(button);
             return true;
         }
     }

@@ -1,3 +1,4 @@
+#include "common/accesskeys.h"
 #include "app/mainwindow.h"
 
 #include "memorize/topicbrowser.h"
@@ -35,6 +36,7 @@ class TstMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -69,6 +71,12 @@ private:
     std::unique_ptr<testing::MessageRecorder> m_messages;
     std::unique_ptr<testing::UrlRecorder> m_urls;
 };
+
+// Access keys act as the program makes them act.
+void TstMainWindow::initTestCase()
+{
+    AccessKeys::install(*qApp);
+}
 
 void TstMainWindow::init()
 {
@@ -357,9 +365,8 @@ QString keysThatWork(QWidget *window, QWidget *scope, const std::function<void()
             continue;
         QSignalSpy clicked(button, &QAbstractButton::clicked);
         QTest::keyClick(window, key[0].key(), Qt::AltModifier);
-        // A mnemonic presses the button at once and clicks it when the press
-        // has been shown; a key that reached no button leaves it up.
-        if (clicked.count() > 0 || (button->isDown() && clicked.wait()))
+        // A key clicks its button at once, and shows it pressed a moment after.
+        if (clicked.count() > 0)
             working += QChar(key[0].key());
     }
     std::sort(working.begin(), working.end());
