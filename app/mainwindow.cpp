@@ -2,9 +2,9 @@
 
 #include "ui_mainwindow.h"
 
+#include "common/accesskeys.h"
 #include "common/appidentity.h"
 #include "common/environment.h"
-#include "common/accesskeys.h"
 #include "common/messagebox.h"
 #include "common/theme.h"
 #include "goals/goalspage.h"
@@ -146,7 +146,12 @@ void MainWindow::addSection(Section section, QGroupBox *frame)
 
 void MainWindow::showSection(Section section)
 {
-    ui->sectionStack->setCurrentWidget(sectionFrame(section));
+    QWidget *frame = sectionFrame(section);
+    ui->sectionStack->setCurrentWidget(frame);
+    // A frame that names where the focus goes gets it; the others pass it to
+    // their first control, as the stack does.
+    if (frame->focusProxy())
+        frame->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::Section MainWindow::currentSection() const

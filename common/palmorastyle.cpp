@@ -38,6 +38,20 @@ QFont PalmoraStyle::captionFont()
     return font;
 }
 
+void PalmoraStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    const State keyboardFocus = State_HasFocus | State_KeyboardFocusChange;
+    if (element != CE_PushButton || (option->state & keyboardFocus) != keyboardFocus)
+        return;
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(2, 2, -2, -2);
+    focus.backgroundColor = option->palette.button().color();
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+}
+
 void PalmoraStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                                       QPainter *painter, const QWidget *widget) const
 {

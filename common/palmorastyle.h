@@ -4,7 +4,10 @@
 
 namespace palmora {
 
-// Fusion, with the captions of the section frames in Verdana 9 pt bold, maroon.
+// Fusion, with the captions of the section frames in Verdana 9 pt bold, maroon,
+// and a focus rectangle on a push button that has the keyboard focus: Fusion
+// marks such a button only by the outline it also gives the default button, so
+// the default button looked the same with the focus and without.
 // A style does this far more cheaply than style sheets, which would re-polish
 // every control inside the frames at start-up.
 class PalmoraStyle : public QProxyStyle {
@@ -15,6 +18,8 @@ public:
     // Marks a group box whose caption takes the section look.
     static void markSectionFrame(QWidget *frame);
 
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,

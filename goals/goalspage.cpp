@@ -43,6 +43,9 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
         goal.saveButton->setAccessibleName(tr("Save Goal %1").arg(n));
         // A note past the bound would make every keystroke lay out a long text again.
         goal.edit->setFitCheck(&GoalFile::fits);
+        // Tab moves on to the note's Save button, as in every other text box;
+        // tabs already in a note are kept as they are.
+        goal.edit->setTabChangesFocus(true);
         goal.edit->setChecksTyping(true);
         connect(goal.edit, &LimitedTextEdit::insertRefused, this, [this, n] {
             MessageBox::critical(this,

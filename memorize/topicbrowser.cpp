@@ -7,6 +7,8 @@
 #include "common/theme.h"
 #include "content/picturelist.h"
 
+#include <QFocusFrame>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScrollBar>
 
@@ -36,6 +38,13 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
                         QPixmap::fromImage(m_pictures.picture(m_shownPicture, ratio)));
             });
     ui->textScrollArea->viewport()->setAutoFillBackground(false);
+    // The text area is a stop of the Tab cycle, for reading a long text with
+    // the keys; it has no frame of its own to show that it has the focus.
+    // A focus frame only draws; it is put round the area while it has the focus.
+    m_focusFrame = new QFocusFrame(this);
+    ui->textScrollArea->installEventFilter(this);
+    // Coming to the browser, the focus goes to the step forward.
+    setFocusProxy(ui->nextButton);
     ui->textPanel->setAutoFillBackground(false);
 
     connect(ui->nextButton, &QPushButton::clicked, this, &TopicBrowser::stepForward);
@@ -44,6 +53,24 @@ TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &picture
 }
 
 TopicBrowser::~TopicBrowser() = default;
+
+bool TopicBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->textScrollArea
+        && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_focusFrame->setWidget(event->type() == QEvent::FocusIn ? ui->textScrollArea : nullptr);
+    // Space pages through the text, as in a browser; Shift+Space back.
+    if (watched == ui->textScrollArea && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+            QScrollBar *bar = ui->textScrollArea->verticalScrollBar();
+            bar->triggerAction(key->modifiers() & Qt::ShiftModifier ? QAbstractSlider::SliderPageStepSub
+                                                                    : QAbstractSlider::SliderPageStepAdd);
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
 
 void TopicBrowser::showTopic(int t)
 {

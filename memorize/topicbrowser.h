@@ -10,6 +10,8 @@ namespace Ui {
 class TopicBrowser;
 }
 
+class QFocusFrame;
+
 namespace palmora {
 
 class PictureList;
@@ -33,10 +35,14 @@ public:
 signals:
     void backToMainRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::TopicBrowser> ui;
     TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
+    QFocusFrame *m_focusFrame = nullptr;
     TopicIndex m_currentTopic = 0;
     int m_shownPicture = 0;
 };

@@ -1,5 +1,6 @@
-#include "common/accesskeys.h"
 #include "app/mainwindow.h"
+#include "common/accesskeys.h"
+#include "common/palmorastyle.h"
 
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,8 @@ private slots:
     void makeMoneyCannotBeChosen();
     void everyAccessKeyPressesItsButton_data();
     void everyAccessKeyPressesItsButton();
+    void everyTabStopShowsWhereItIs_data();
+    void everyTabStopShowsWhereItIs();
     void fixedSizeAndCaption();
     void closingAnnouncesUnloadOnce();
 
@@ -76,6 +80,7 @@ private:
 void TstMainWindow::initTestCase()
 {
     AccessKeys::install(*qApp);
+    QApplication::setStyle(new PalmoraStyle);
 }
 
 void TstMainWindow::init()
@@ -432,6 +437,62 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
         };
         QCOMPARE(keysThatWork(m_window.get(), frame, reset), keys);
     }
+}
+
+void TstMainWindow::everyTabStopShowsWhereItIs_data()
+{
+    QTest::addColumn<MainWindow::Section>("section");
+    QTest::newRow("start page") << MainWindow::Section::StartPage;
+    QTest::newRow("browser") << MainWindow::Section::TopicBrowser;
+    QTest::newRow("options") << MainWindow::Section::TestOptions;
+    QTest::newRow("goals") << MainWindow::Section::Goals;
+    QTest::newRow("question") << MainWindow::Section::TestQuestion;
+    QTest::newRow("result") << MainWindow::Section::TestResult;
+}
+
+// A keyboard user always sees where they are: a page shown puts the focus on
+// one of its own controls, and each stop of the Tab cycle looks different with
+// the focus than without it. Tab always moves on, out of a text box too.
+void TstMainWindow::everyTabStopShowsWhereItIs()
+{
+    QFETCH(MainWindow::Section, section);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    if (section == MainWindow::Section::TestQuestion || section == MainWindow::Section::TestResult) {
+        SelfTest *test = m_window->selfTest();
+        m_window->showSection(MainWindow::Section::TestOptions);
+        test->optionsPage()->modeChoice(1)->setChecked(true);
+        test->startTest();
+        for (int question = 0; section == MainWindow::Section::TestResult && question < kQuestionCount;
+             ++question) {
+            test->questionPage()->option(0)->setChecked(true);
+            test->nextQuestion();
+        }
+    }
+    // Entered with the keyboard, as a window shows the focus once Tab is used.
+    m_window->setAttribute(Qt::WA_KeyboardFocusChange);
+    m_window->showSection(section);
+    QCOMPARE(m_window->currentSection(), section);
+    QWidget *frame = m_window->sectionFrame(section);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus && frame->isAncestorOf(focus), focus ? qPrintable(focus->objectName()) : "no focus");
+
+    QSet<QWidget *> visited;
+    while (focus && frame->isAncestorOf(focus) && !visited.contains(focus)) {
+        visited.insert(focus);
+        const QRect around(focus->mapTo(m_window.get(), QPoint(-3, -3)), focus->size() + QSize(6, 6));
+        const QImage focused = m_window->grab(around).toImage();
+        const QString textBefore = focus->property("plainText").toString();
+        QTest::keyClick(focus, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        QVERIFY2(next != focus, qPrintable(focus->objectName() + QStringLiteral(" keeps the focus on Tab")));
+        QCOMPARE(focus->property("plainText").toString(), textBefore);
+        QVERIFY2(m_window->grab(around).toImage() != focused,
+                 qPrintable(focus->objectName() + QStringLiteral(" shows no focus")));
+        focus = next;
+    }
+    QVERIFY(visited.size() >= 2);
 }
 
 void TstMainWindow::fixedSizeAndCaption()

@@ -10,9 +10,9 @@ using palmora::WrappedLabel;
 
 namespace {
 
-const QString kText = QStringLiteral(
-    "The head line starts between the thumb and the index finger and runs across the palm.\n"
-    "A long, straight head line is read as a clear and practical mind.");
+const QString kText =
+    QStringLiteral("The head line starts between the thumb and the index finger and runs across the palm.\n"
+                   "A long, straight head line is read as a clear and practical mind.");
 
 // A label as QLabel lays out a selectable, word-wrapped plain text itself.
 void makeReference(QLabel &label, const QFont &font)
@@ -69,7 +69,8 @@ void TstWrappedLabel::measuresAndDrawsAsQLabel()
 
     reference.resize(width, height);
     label.resize(width, height);
-    QCOMPARE(palmora::testing::drawingDifference(label.grab().toImage(), reference.grab().toImage()), QString());
+    QCOMPARE(palmora::testing::drawingDifference(label.grab().toImage(), reference.grab().toImage()),
+             QString());
 }
 
 void TstWrappedLabel::textIsSelectedAndCopiedWithTheMouse()

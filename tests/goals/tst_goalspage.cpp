@@ -5,11 +5,13 @@
 #include "filesizelimit.h"
 #include "messagerecorder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -82,6 +84,7 @@ private slots:
     void notesOutsideAWritableFolderStayVisible();
     void danglingLinkNote();
     void typingAndPastingStopAtTheBound();
+    void tabMovesOnFromANote();
     void backToMain();
 };
 
@@ -188,7 +191,10 @@ void TstGoalsPage::typedNoteSurvivesRestart()
         QTest::mouseClick(note.checkBox, Qt::LeftButton);
         note.edit->setFocus();
         note.edit->selectAll();
-        QTest::keyClicks(note.edit, QStringLiteral("  Learn\tthe mounts"));
+        QTest::keyClicks(note.edit, QStringLiteral("  Learn"));
+        // Tab moves on from a note, so a tab arrives pasted.
+        note.edit->insertPlainText(QStringLiteral("\t"));
+        QTest::keyClicks(note.edit, QStringLiteral("the mounts"));
         QTest::keyClick(note.edit, Qt::Key_Return);
         QTest::keyClicks(note.edit, QStringLiteral("and the Girdle of Venus "));
         // Characters beyond Latin-1 arrive from an input method, not as key codes.
@@ -466,7 +472,10 @@ void TstGoalsPage::typingAndPastingStopAtTheBound()
     QTest::keyClick(note.edit, Qt::Key_Return);
     QTest::keyClick(note.edit, Qt::Key_C);
     refused(2);
-    QTest::keyClick(note.edit, Qt::Key_Tab);
+    // Text from an input method is held to the bound as typed keys are.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral(u"é"));
+    QApplication::sendEvent(note.edit, &composed);
     refused(3);
     QCOMPARE(note.edit->toPlainText().size(), bound);
     QVERIFY(note.edit->toPlainText().endsWith(QStringLiteral("mab\n")));
@@ -482,6 +491,26 @@ void TstGoalsPage::typingAndPastingStopAtTheBound()
     QCOMPARE(messages.count(), 3);
     QCOMPARE(readAllBytes(folder.filePath(QStringLiteral("Goal1.txt"))),
              note.edit->toPlainText().toLatin1() + "\r\n");
+}
+
+// Tab leaves a note for its Save button and Shift+Tab goes back; the note, tabs
+// it already holds included, is as it was.
+void TstGoalsPage::tabMovesOnFromANote()
+{
+    QTemporaryDir folder;
+    writeAllBytes(folder.filePath(QStringLiteral("Goal2.txt")), "\tx\tThis is Goal 2.\r\n");
+    const auto page = startPage(folder.path());
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    const Note note = noteOf(*page, 2);
+    QTest::mouseClick(note.checkBox, Qt::LeftButton);
+    note.edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(note.edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(note.edit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), note.saveButton);
+    QTest::keyClick(note.saveButton, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), note.edit);
+    QCOMPARE(note.edit->toPlainText(), QStringLiteral("\tx\tThis is Goal 2."));
 }
 
 void TstGoalsPage::backToMain()
