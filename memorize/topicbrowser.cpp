@@ -2,6 +2,7 @@
 
 #include "ui_topicbrowser.h"
 
+#include "common/lineends.h"
 #include "common/messagebox.h"
 #include "common/pixelratiowatcher.h"
 #include "common/theme.h"
@@ -12,7 +13,7 @@
 
 namespace palmora {
 
-TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent)
+TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TopicBrowser>())
     , m_catalogue(catalogue)
@@ -57,9 +58,7 @@ void TopicBrowser::showTopic(int t)
 
     ui->nameLabel->setText(m_catalogue.topicName(t));
     // The one text with a line break shows it as a paragraph break.
-    QString significance = m_catalogue.significance(t);
-    significance.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui->significanceLabel->setText(significance);
+    ui->significanceLabel->setText(toLineFeeds(m_catalogue.significance(t)));
     ui->shapeLocationLabel->setText(m_catalogue.shapeLocation(t));
     ui->textScrollArea->verticalScrollBar()->setValue(0);
 }
@@ -71,7 +70,6 @@ void TopicBrowser::stepForward()
         return;
     }
     ++m_currentTopic;
-    m_catalogue.fill();
     showTopic(m_currentTopic);
 }
 
@@ -82,7 +80,6 @@ void TopicBrowser::stepBack()
         return;
     }
     --m_currentTopic;
-    m_catalogue.fill();
     showTopic(m_currentTopic);
 }
 

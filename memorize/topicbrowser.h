@@ -19,7 +19,7 @@ class PictureList;
 class TopicBrowser : public QGroupBox {
     Q_OBJECT
 public:
-    TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
+    TopicBrowser(const TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
     ~TopicBrowser() override;
 
     void showTopic(int t);
@@ -35,7 +35,7 @@ signals:
 
 private:
     std::unique_ptr<Ui::TopicBrowser> ui;
-    TopicCatalogue &m_catalogue;
+    const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
     TopicIndex m_currentTopic = 0;
     int m_shownPicture = 0;
