@@ -42,7 +42,7 @@ ElfW(Half) ownMachine()
 
 QString ModuleFile::whyNotWhole(const QByteArray &bytes)
 {
-    const QString damaged = tr("It is damaged or incomplete: it is not a whole program library.");
+    QString damaged = tr("It is damaged or incomplete: it is not a whole program library.");
     Header header {};
     if (bytes.size() < qsizetype {sizeof header} || !bytes.startsWith(ELFMAG))
         return damaged;
