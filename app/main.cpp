@@ -2,12 +2,15 @@
 #include "app/processenvironment.h"
 #include "common/accesskeys.h"
 #include "common/theme.h"
+#include "common/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Before any window exists: every text is looked up as it is set.
+    palmora::installTranslations(QLocale::system(), palmora::translationFolders());
     palmora::Theme::apply(app);
     palmora::AccessKeys::install(app);
 

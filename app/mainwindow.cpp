@@ -69,12 +69,9 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
         about->open();
     });
     connect(ui->donateAction, &QAction::triggered, this, [] { openSitePage(PageKey::Donate); });
-    // Switched off in the design; nothing turns it on.
-    connect(ui->makeMoneyAction, &QAction::triggered, this, [] { openSitePage(PageKey::FullyBranded); });
 
     // Load handler.
     m_goalNotes->load();
-    m_catalogue.fill();
     showSection(Section::StartPage);
 
     setFixedSize(sizeHint());

@@ -50,7 +50,7 @@ public:
     Section currentSection() const;
     QGroupBox *sectionFrame(Section section);
 
-    TopicCatalogue &catalogue() { return m_catalogue; }
+    const TopicCatalogue &catalogue() const { return m_catalogue; }
     TopicBrowser *topicBrowser();
     GoalsPage *goalsPage();
     SelfTest *selfTest();
@@ -72,7 +72,7 @@ private:
     void addSection(Section section, QGroupBox *frame);
 
     std::unique_ptr<Ui::MainWindow> ui;
-    TopicCatalogue m_catalogue;
+    const TopicCatalogue m_catalogue;
     PictureList m_pictures;
     std::shared_ptr<RandomSource> m_random;
     // Loaded at start-up; the goals page takes them when it is built.

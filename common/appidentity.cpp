@@ -1,14 +1,24 @@
 #include "common/appidentity.h"
 
+#include "common/buildinfo.h"
+
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 
 namespace palmora::AppIdentity {
 
+namespace {
+// The translators' context of the program's name.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(AppIdentity)
+};
+} // namespace
+
 QString windowCaption()
 {
-    return QStringLiteral("Palmora v1.20");
+    return Texts::tr("Palmora v%1").arg(QStringLiteral(PALMORA_VERSION));
 }
 
 QIcon applicationIcon()

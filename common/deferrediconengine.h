@@ -22,8 +22,6 @@ public:
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     QIconEngine *clone() const override;
-    // True once the icon has been made.
-    bool isMade() const { return m_icon.has_value(); }
 
 private:
     const QIcon &icon();

@@ -1,5 +1,7 @@
 #include "common/messagebox.h"
 
+#include "common/lineends.h"
+
 #include <QMessageBox>
 
 namespace palmora {
@@ -14,7 +16,7 @@ MessageBox::Handler &handler()
 
 QString MessageBox::displayTitle()
 {
-    return QStringLiteral("Palmora");
+    return tr("Palmora");
 }
 
 MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
@@ -25,8 +27,7 @@ MessageBox::Answer MessageBox::show(QWidget *parent, const QString &text, Icon i
         return handler()(request);
 
     // A lone carriage return separates sentences in some messages; show it as a line break.
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString shown = toLineFeeds(text);
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, request.title,
                     shown, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);

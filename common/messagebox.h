@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,7 @@ namespace palmora {
 // Every message the program shows goes through here, so that tests can answer a
 // box instead of blocking on a modal dialog.
 class MessageBox {
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
 public:
     enum class Icon { Information, Critical };
     enum class Buttons { Ok, YesNo };

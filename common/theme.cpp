@@ -1,5 +1,7 @@
 #include "common/theme.h"
 
+#include "common/fontfamilies.h"
+
 #include "common/palmorastyle.h"
 
 #include <QApplication>
@@ -42,8 +44,7 @@ void apply(QApplication &app)
     // width, asked for by the name of the family that will serve: a family that
     // is missing is looked up again through the font configuration for every
     // size and weight. Forms give sizes and weights only, so they take it too.
-    const QStringList preferred {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                                 QStringLiteral("Bitstream Vera Sans")};
+    const QStringList preferred = verdanaFamilies();
     QFont::insertSubstitutions(preferred.first(), preferred.mid(1));
     const QStringList installed = QFontDatabase::families();
     const auto serving = std::find_if(preferred.begin(), preferred.end(), [&](const QString &family) {

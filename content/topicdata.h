@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace palmora {
@@ -13,7 +15,13 @@ struct TopicText {
 
 inline constexpr int kTopicCount = 23;
 
-// Rows 0 to 22 of the catalogue, in catalogue order.
-extern const std::array<TopicText, kTopicCount> kTopicTexts;
+// The built-in palmistry content, in English; tr() gives each text in the
+// user's language.
+class TopicData {
+    Q_DECLARE_TR_FUNCTIONS(TopicData)
+public:
+    // Rows 0 to 22 of the catalogue, in catalogue order.
+    static const std::array<TopicText, kTopicCount> &texts();
+};
 
 } // namespace palmora

@@ -1,6 +1,5 @@
 #include "goals/goalfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,11 +13,6 @@
 namespace palmora {
 
 namespace {
-
-QString trText(const char *text)
-{
-    return QCoreApplication::translate("palmora::GoalFile", text);
-}
 
 // Windows-1252 differs from Latin-1 only in the bytes 0x80 to 0x9F.
 constexpr std::array<char16_t, 32> kWindows1252High = {
@@ -36,9 +30,9 @@ bool isLineBreak(QChar c)
 QString whatIsWrongWith(const QFileInfo &info)
 {
     if (info.isDir())
-        return trText("It is a folder, not a file.");
+        return GoalFile::tr("It is a folder, not a file.");
     if (!info.isFile())
-        return trText("It is not an ordinary file.");
+        return GoalFile::tr("It is not an ordinary file.");
     return QString();
 }
 
@@ -67,7 +61,7 @@ QString loopReason()
 
 QString brokenLinkReason(const QString &end, const QString &why)
 {
-    return trText("It is a link to %1, and that file cannot be made: %2")
+    return GoalFile::tr("It is a link to %1, and that file cannot be made: %2")
         .arg(QDir::toNativeSeparators(end), why);
 }
 
@@ -150,7 +144,7 @@ QString GoalFile::path() const
 
 QString GoalFile::defaultText() const
 {
-    return QStringLiteral("This is Goal %1.").arg(m_number);
+    return tr("This is Goal %1.").arg(m_number);
 }
 
 bool GoalFile::createIfMissing(QString *error) const
@@ -158,7 +152,7 @@ bool GoalFile::createIfMissing(QString *error) const
     const QString target = path();
     if (target.isEmpty()) {
         if (error)
-            *error = trText("There is no folder for the goal notes.");
+            *error = tr("There is no folder for the goal notes.");
         return false;
     }
     const QFileInfo info(target);
@@ -197,12 +191,12 @@ GoalFile::ReadResult GoalFile::read() const
     ReadResult result;
     const QString source = path();
     if (source.isEmpty()) {
-        result.error = trText("There is no folder for the goal notes.");
+        result.error = tr("There is no folder for the goal notes.");
         return result;
     }
     const QFileInfo info(source);
     if (!info.exists()) {
-        result.error = trText("The file does not exist.");
+        result.error = tr("The file does not exist.");
         return result;
     }
     // Checked before opening: a pipe or a device could block the read for ever.
@@ -241,7 +235,7 @@ bool GoalFile::fits(const QString &noteText)
 
 QString GoalFile::tooLongReason()
 {
-    return trText("It holds more than %1 characters, more than a goal note may hold.").arg(kMaxCharacters);
+    return tr("It holds more than %1 characters, more than a goal note may hold.").arg(kMaxCharacters);
 }
 
 bool GoalFile::write(const QString &noteText, QString *error) const
@@ -249,7 +243,7 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     const QString target = path();
     if (target.isEmpty()) {
         if (error)
-            *error = trText("There is no folder for the goal notes.");
+            *error = tr("There is no folder for the goal notes.");
         return false;
     }
     if (!fits(trimSpaces(noteText))) {

@@ -3,6 +3,7 @@
 #include "common/trimspaces.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace palmora {
@@ -30,6 +31,7 @@ QString decodeWindows1252(const QByteArray &bytes);
 
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
 class GoalFile {
+    Q_DECLARE_TR_FUNCTIONS(GoalFile)
 public:
     // The most a note may hold, in characters (UTF-16 code units, a line break
     // counting one). A note is a few sentences, and 10,000 characters are about

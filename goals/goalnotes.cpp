@@ -16,7 +16,7 @@ bool somethingExistsAt(const QString &path)
 
 GoalNotes::Note unloadedNote(const QString &folder, int number)
 {
-    return {GoalFile(folder, number), GoalFile(folder, number), QString(), QString(), QString()};
+    return {GoalFile(folder, number), GoalFile(folder, number), QString(), QString(), false};
 }
 
 } // namespace
@@ -46,12 +46,11 @@ void GoalNotes::load()
         const GoalFile::ReadResult result = note.source.read();
         note.text = result.text;
         note.readError.clear();
-        note.unreadReason.clear();
+        note.unreadFileExists = false;
         if (result.ok)
             continue;
         const bool exists = somethingExistsAt(note.source.path());
-        if (exists)
-            note.unreadReason = result.error;
+        note.unreadFileExists = exists;
         // A file that could not be made is explained by why it could not.
         note.readError = !exists && !createErrors[i].isEmpty() ? createErrors[i] : result.error;
     }
@@ -62,9 +61,9 @@ GoalNotes::SaveResult GoalNotes::save(int n, const QString &text, QString *error
     Note &note = m_notes.at(static_cast<std::size_t>(n - 1));
     // Saving elsewhere would not destroy an unreadable note, but would hide it
     // behind the new copy for good.
-    if (!note.unreadReason.isEmpty() && somethingExistsAt(note.source.path())) {
+    if (note.unreadFileExists && somethingExistsAt(note.source.path())) {
         if (error)
-            *error = note.unreadReason;
+            *error = note.readError;
         return SaveResult::WouldReplaceUnreadable;
     }
     if (!note.file.write(text, error))
@@ -72,7 +71,7 @@ GoalNotes::SaveResult GoalNotes::save(int n, const QString &text, QString *error
     note.source = note.file;
     note.text = text;
     note.readError.clear();
-    note.unreadReason.clear();
+    note.unreadFileExists = false;
     return SaveResult::Saved;
 }
 

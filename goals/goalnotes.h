@@ -24,9 +24,9 @@ public:
         QString text;
         // Why the note could not be read; empty when it was.
         QString readError;
-        // Why an existing file could not be read. Saving over it would destroy
-        // what it holds, so the note is not saved while this is set.
-        QString unreadReason;
+        // Set when what could not be read is a file that exists: saving over it
+        // would destroy what it holds, so the note is not saved while this is set.
+        bool unreadFileExists = false;
     };
 
     enum class SaveResult { Saved, WouldReplaceUnreadable, Failed };

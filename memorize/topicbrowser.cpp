@@ -2,6 +2,7 @@
 
 #include "ui_topicbrowser.h"
 
+#include "common/lineends.h"
 #include "common/messagebox.h"
 #include "common/pixelratiowatcher.h"
 #include "common/theme.h"
@@ -14,7 +15,7 @@
 
 namespace palmora {
 
-TopicBrowser::TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent)
+TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TopicBrowser>())
     , m_catalogue(catalogue)
@@ -82,9 +83,7 @@ void TopicBrowser::showTopic(int t)
 
     ui->nameLabel->showText(m_catalogue.topicName(t));
     // The one text with a line break shows it as a paragraph break.
-    QString significance = m_catalogue.significance(t);
-    significance.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui->significanceLabel->showText(significance);
+    ui->significanceLabel->showText(toLineFeeds(m_catalogue.significance(t)));
     ui->shapeLocationLabel->showText(m_catalogue.shapeLocation(t));
     ui->textScrollArea->verticalScrollBar()->setValue(0);
 }
@@ -96,7 +95,6 @@ void TopicBrowser::stepForward()
         return;
     }
     ++m_currentTopic;
-    m_catalogue.fill();
     showTopic(m_currentTopic);
 }
 
@@ -107,7 +105,6 @@ void TopicBrowser::stepBack()
         return;
     }
     --m_currentTopic;
-    m_catalogue.fill();
     showTopic(m_currentTopic);
 }
 

@@ -21,7 +21,7 @@ class PictureList;
 class TopicBrowser : public QGroupBox {
     Q_OBJECT
 public:
-    TopicBrowser(TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
+    TopicBrowser(const TopicCatalogue &catalogue, const PictureList &pictures, QWidget *parent = nullptr);
     ~TopicBrowser() override;
 
     void showTopic(int t);
@@ -40,7 +40,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::TopicBrowser> ui;
-    TopicCatalogue &m_catalogue;
+    const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
     QFocusFrame *m_focusFrame = nullptr;
     TopicIndex m_currentTopic = 0;

@@ -41,9 +41,6 @@ PrintResult OnDemandReportPrinter::print(const QTextDocument &document)
 
 QString OnDemandReportPrinter::loadModule()
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("palmora::OnDemandReportPrinter", text);
-    };
     for (const QString &candidate : std::as_const(m_candidates)) {
         const QFileInfo info(candidate);
         if (!info.exists() && !info.isSymLink())

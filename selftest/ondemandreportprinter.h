@@ -2,6 +2,7 @@
 
 #include "selftest/reportprinter.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <memory>
@@ -12,6 +13,7 @@ namespace palmora {
 // loaded the first time a report is printed: Qt's printing library is large,
 // and most runs of the program never print.
 class OnDemandReportPrinter final : public ReportPrinter {
+    Q_DECLARE_TR_FUNCTIONS(OnDemandReportPrinter)
 public:
     // Where the program's own module may be: beside the program (its build
     // folder, or a copy of it), then in the library folder of the installed

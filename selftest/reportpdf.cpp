@@ -14,10 +14,10 @@ namespace palmora {
 
 namespace {
 
-QString trText(const char *text)
-{
-    return QCoreApplication::translate("palmora::ReportPdf", text);
-}
+// The translators' context of the saved report's messages.
+class ReportPdf {
+    Q_DECLARE_TR_FUNCTIONS(ReportPdf)
+};
 
 // The whole PDF in memory, so that nothing reaches the disk unless the document
 // was painted completely.
@@ -57,11 +57,11 @@ QString reportPdfFolder(const QString &documents, const QString &home)
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath)
 {
     if (QFileInfo(filePath).isDir())
-        return {false, trText("It is a folder, not a file.")};
+        return {false, ReportPdf::tr("It is a folder, not a file.")};
 
     const QByteArray bytes = pdfBytes(document);
     if (bytes.isEmpty())
-        return {false, trText("The PDF could not be made.")};
+        return {false, ReportPdf::tr("The PDF could not be made.")};
 
     // QSaveFile writes a temporary file beside the target and renames it over the
     // target only once everything is written, so a full disk or a killed process

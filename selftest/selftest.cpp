@@ -13,7 +13,7 @@
 
 namespace palmora {
 
-SelfTest::SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
+SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
                    QObject *parent)
     : QObject(parent)
     , m_catalogue(catalogue)
@@ -69,8 +69,6 @@ void SelfTest::startTest()
 
 void SelfTest::showQuestion()
 {
-    // The catalogue is refilled before every question; it reads the same each time.
-    m_catalogue.fill();
     const int topic = m_current.topic;
     m_pictureNumber = TopicCatalogue::topicPicture(topic);
     m_question->showQuestion(m_catalogue.topicName(topic), m_sheet.mode != TestMode::ByName,

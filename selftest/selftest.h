@@ -22,7 +22,7 @@ class TopicCatalogue;
 class SelfTest : public QObject {
     Q_OBJECT
 public:
-    SelfTest(TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
+    SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures, RandomSource &random,
              QObject *parent = nullptr);
     ~SelfTest() override;
 
@@ -55,7 +55,7 @@ private:
     QImage questionPicture() const;
     void buildReport();
 
-    TopicCatalogue &m_catalogue;
+    const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
     RandomSource &m_random;
     // Watched, since the stack they are put into may delete them first.

@@ -10,9 +10,32 @@ namespace palmora {
 
 namespace {
 
-bool isMissing(const QString &value, const char *placeholder)
+// The translators' context of the referral's texts.
+class Referral {
+    Q_DECLARE_TR_FUNCTIONS(Referral)
+};
+
+// A field still showing its placeholder holds no entry.
+bool isMissing(const QString &value, ReferralField field)
 {
-    return value.isEmpty() || value == QLatin1String(placeholder);
+    return value.isEmpty() || value == referralPlaceholder(field);
+}
+
+QString fieldFullText(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::SenderName:
+        return Referral::tr("Your name can have at most %1 characters.");
+    case ReferralField::SenderEmail:
+        return Referral::tr("Your email address can have at most %1 characters.");
+    case ReferralField::Message:
+        return Referral::tr("Your message can have at most %1 characters.");
+    case ReferralField::FriendName:
+        return Referral::tr("Your friend's name can have at most %1 characters.");
+    case ReferralField::FriendEmail:
+        return Referral::tr("Your friend's email address can have at most %1 characters.");
+    }
+    return {};
 }
 
 bool isProperEmail(const QString &address)
@@ -37,6 +60,23 @@ ReferralFields trimmedFields(const ReferralFields &fields)
     return {trimFieldSpaces(fields.senderName), trimFieldSpaces(fields.senderEmail),
             trimFieldSpaces(fields.message), trimFieldSpaces(fields.friendName),
             trimFieldSpaces(fields.friendEmail)};
+}
+
+QString referralPlaceholder(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::SenderName:
+        return Referral::tr("Your Name");
+    case ReferralField::SenderEmail:
+        return Referral::tr("Your Email Address");
+    case ReferralField::Message:
+        return Referral::tr("Your Message");
+    case ReferralField::FriendName:
+        return Referral::tr("Friend's Name");
+    case ReferralField::FriendEmail:
+        return Referral::tr("Friend's Email Address");
+    }
+    return {};
 }
 
 int referralFieldLimit(ReferralField field)
@@ -66,27 +106,7 @@ bool fitsReferralField(ReferralField field, const QString &text)
 
 QString referralFieldFullText(ReferralField field)
 {
-    const char *text = nullptr;
-    switch (field) {
-    case ReferralField::SenderName:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your name can have at most %1 characters.");
-        break;
-    case ReferralField::SenderEmail:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your email address can have at most %1 characters.");
-        break;
-    case ReferralField::Message:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your message can have at most %1 characters.");
-        break;
-    case ReferralField::FriendName:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Your friend's name can have at most %1 characters.");
-        break;
-    case ReferralField::FriendEmail:
-        text = QT_TRANSLATE_NOOP("palmora::Referral",
-                                 "Your friend's email address can have at most %1 characters.");
-        break;
-    }
-    return text ? QCoreApplication::translate("palmora::Referral", text).arg(referralFieldLimit(field))
-                : QString();
+    return fieldFullText(field).arg(referralFieldLimit(field));
 }
 
 ReferralProblem referralProblem(const ReferralFields &fields)
@@ -101,51 +121,42 @@ ReferralProblem referralProblem(const ReferralFields &fields)
         return ReferralProblem::SameEmails;
     if (!isProperEmail(fields.senderEmail) || !isProperEmail(fields.friendEmail))
         return ReferralProblem::ImproperEmail;
-    if (isMissing(fields.senderName, ReferralPlaceholder::SenderName))
+    if (isMissing(fields.senderName, ReferralField::SenderName))
         return ReferralProblem::MissingSenderName;
-    if (isMissing(fields.senderEmail, ReferralPlaceholder::SenderEmail))
+    if (isMissing(fields.senderEmail, ReferralField::SenderEmail))
         return ReferralProblem::MissingSenderEmail;
-    if (isMissing(fields.message, ReferralPlaceholder::Message))
+    if (isMissing(fields.message, ReferralField::Message))
         return ReferralProblem::MissingMessage;
-    if (isMissing(fields.friendName, ReferralPlaceholder::FriendName))
+    if (isMissing(fields.friendName, ReferralField::FriendName))
         return ReferralProblem::MissingFriendName;
-    if (isMissing(fields.friendEmail, ReferralPlaceholder::FriendEmail))
+    if (isMissing(fields.friendEmail, ReferralField::FriendEmail))
         return ReferralProblem::MissingFriendEmail;
     return ReferralProblem::None;
 }
 
 QString referralProblemText(ReferralProblem problem)
 {
-    const char *text = nullptr;
     switch (problem) {
     case ReferralProblem::None:
         return {};
     case ReferralProblem::TooLong:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Shorten Your Entries");
-        break;
+        return Referral::tr("Please Shorten Your Entries");
     case ReferralProblem::SameEmails:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Distinct Email Addresses");
-        break;
+        return Referral::tr("Please Enter Distinct Email Addresses");
     case ReferralProblem::ImproperEmail:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Proper Email Address");
-        break;
+        return Referral::tr("Please Enter Proper Email Address");
     case ReferralProblem::MissingSenderName:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Name");
-        break;
+        return Referral::tr("Please Enter Your Name");
     case ReferralProblem::MissingSenderEmail:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Email");
-        break;
+        return Referral::tr("Please Enter Your Email");
     case ReferralProblem::MissingMessage:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Message");
-        break;
+        return Referral::tr("Please Enter Your Message");
     case ReferralProblem::MissingFriendName:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Friend's Name");
-        break;
+        return Referral::tr("Please Enter Your Friend's Name");
     case ReferralProblem::MissingFriendEmail:
-        text = QT_TRANSLATE_NOOP("palmora::Referral", "Please Enter Your Friend's Email");
-        break;
+        return Referral::tr("Please Enter Your Friend's Email");
     }
-    return text ? QCoreApplication::translate("palmora::Referral", text) : QString();
+    return {};
 }
 
 QString referralAddress(const ReferralFields &fields)

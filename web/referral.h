@@ -14,17 +14,12 @@ struct ReferralFields {
     QString friendEmail;
 };
 
-// What each referral field shows while it holds no entry.
-namespace ReferralPlaceholder {
-inline constexpr char SenderName[] = "Your Name";
-inline constexpr char SenderEmail[] = "Your Email Address";
-inline constexpr char Message[] = "Your Message";
-inline constexpr char FriendName[] = "Friend's Name";
-inline constexpr char FriendEmail[] = "Friend's Email Address";
-} // namespace ReferralPlaceholder
-
 // The five fields, in the order of the address.
 enum class ReferralField { SenderName, SenderEmail, Message, FriendName, FriendEmail };
+
+// What a field shows while it holds no entry, in the user's language. A field
+// that still holds it when the referral is sent counts as not filled in.
+QString referralPlaceholder(ReferralField field);
 
 // The most characters each field takes: room for any real name, for the longest
 // e-mail address mail servers carry (254) and for a message of a few hundred

@@ -10,12 +10,17 @@
 
 namespace palmora {
 
+namespace {
+// The translators' context of the reminder's texts.
+class UpdateReminder {
+    Q_DECLARE_TR_FUNCTIONS(UpdateReminder)
+};
+} // namespace
+
 QString updateReminderQuestion()
 {
-    return QCoreApplication::translate("palmora::UpdateReminder",
-                                       "There maybe an update to this software available")
-        + QLatin1Char('\r')
-        + QCoreApplication::translate("palmora::UpdateReminder", "Do you want to check for an update?");
+    return UpdateReminder::tr("There maybe an update to this software available") + QLatin1Char('\r')
+        + UpdateReminder::tr("Do you want to check for an update?");
 }
 
 void runUpdateReminder(ReminderRecord &record, const QDate &today)

@@ -1,0 +1,282 @@
+#include "app/mainwindow.h"
+#include "common/translations.h"
+#include "goals/goalfile.h"
+#include "memorize/topicbrowser.h"
+#include "selftest/ondemandreportprinter.h"
+#include "selftest/selftest.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/wrappingradiobutton.h"
+#include "web/aboutdialog.h"
+#include "web/exitscreen.h"
+#include "web/referral.h"
+#include "web/updatereminder.h"
+
+#include "messagerecorder.h"
+#include "scriptedrandomsource.h"
+#include "testenvironment.h"
+#include "urlrecorder.h"
+
+#include "selftest/testoptionspage.h"
+#include "selftest/testresultpage.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
+
+using namespace palmora;
+
+namespace {
+
+// What the pseudo-translation leaves of a text once every translated part (in
+// brackets, arguments included) is taken out: plain letters mean a text that
+// was never translated.
+bool untranslated(const QString &text)
+{
+    static const QRegularExpression translatedPart(QStringLiteral("\\[[^\\[\\]]*\\]"));
+    QString rest = text;
+    for (qsizetype before = -1; before != rest.size();) {
+        before = rest.size();
+        rest.remove(translatedPart);
+    }
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    return rest.contains(letter);
+}
+
+bool insideScrollArea(const QWidget *widget)
+{
+    for (const QWidget *up = widget->parentWidget(); up; up = up->parentWidget()) {
+        if (qobject_cast<const QScrollArea *>(up))
+            return true;
+    }
+    return false;
+}
+
+// Whether a control shows less than its text needs in the room it has.
+bool clipped(const QWidget *widget)
+{
+    if (insideScrollArea(widget))
+        return false; // it scrolls
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return QFontMetrics(box->font()).horizontalAdvance(box->title()) + 16 > box->width();
+    if (widget->hasHeightForWidth())
+        return widget->heightForWidth(widget->width()) > widget->height();
+    const QSize needed = widget->sizeHint();
+    return needed.width() > widget->width() || needed.height() > widget->height();
+}
+
+} // namespace
+
+// Every window and page in the pseudo-language en_XA, where each text is
+// accented, a third longer and in brackets: a text in plain letters was never
+// translated, and a control too small for its text clips a translation.
+class TstPseudoLocale : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void everyWindowIsTranslatedAndUnclipped();
+    void everyMessageIsTranslated();
+
+private:
+    void look(QWidget *window, const QString &where);
+
+    QStringList m_untranslated;
+    QStringList m_clipped;
+};
+
+void TstPseudoLocale::initTestCase()
+{
+    // The environment names en_XA as the user's language (LANGUAGE).
+    const QStringList installed =
+        installTranslations(QLocale::system(), {QStringLiteral(PALMORA_TRANSLATIONS_BUILD_DIR)});
+    QVERIFY2(installed.size() == 1 && installed.first().endsWith(QLatin1String("palmora_en_XA.qm")),
+             qPrintable(installed.join(QLatin1Char(' '))));
+}
+
+void TstPseudoLocale::look(QWidget *window, const QString &where)
+{
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    const auto check = [&](const QWidget *widget, const QString &text, bool canClip) {
+        const QString name = window->metaObject()->className() + QLatin1Char('/') + widget->objectName();
+        if (untranslated(text))
+            m_untranslated.append(where + QStringLiteral(", ") + name + QStringLiteral(": ") + text.left(60));
+        if (canClip && !text.isEmpty() && clipped(widget) && !m_clipped.contains(name))
+            m_clipped.append(name);
+    };
+    check(window, window->windowTitle(), false);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            check(label, label->text(), true);
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            check(button, button->text(), true);
+        else if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+            check(line, line->text() + line->placeholderText(), false);
+        else if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
+            check(plain, plain->toPlainText() + plain->placeholderText(), false);
+        else if (const auto *rich = qobject_cast<const QTextEdit *>(widget))
+            check(rich, rich->toPlainText(), false);
+        if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+            check(box, box->title(), true);
+        if (!widget->toolTip().isEmpty())
+            check(widget, widget->toolTip(), false);
+    }
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (const QAction *title : bar->actions()) {
+            check(bar, title->text(), false);
+            if (title->menu()) {
+                for (const QAction *item : title->menu()->actions())
+                    check(bar, item->text(), false);
+            }
+        }
+        if (bar->sizeHint().width() > bar->width() && !m_clipped.contains(QStringLiteral("menu bar")))
+            m_clipped.append(QStringLiteral("menu bar"));
+    }
+}
+
+void TstPseudoLocale::everyWindowIsTranslatedAndUnclipped()
+{
+    testing::TestEnvironment environment;
+    testing::MessageRecorder messages;
+    testing::UrlRecorder urls;
+    MainWindow main(environment.env);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    look(&main, QStringLiteral("start page"));
+
+    main.showSection(MainWindow::Section::TopicBrowser);
+    for (int t = 0; t < TopicCatalogue::kTopicCount; ++t) {
+        main.topicBrowser()->showTopic(t);
+        look(&main, QStringLiteral("topic %1").arg(t));
+    }
+    main.showSection(MainWindow::Section::Goals);
+    look(&main, QStringLiteral("goals"));
+
+    SelfTest *test = main.selfTest();
+    for (const char *mode : {"byNameChoice", "bySignificanceChoice", "byLocationShapeChoice"}) {
+        main.showSection(MainWindow::Section::TestOptions);
+        look(&main, QStringLiteral("test options"));
+        main.findChild<QRadioButton *>(QLatin1String(mode))->setChecked(true);
+        QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("startTestButton")), Qt::LeftButton);
+        for (int q = 0; q < 10; ++q) {
+            QCOMPARE(main.currentSection(), MainWindow::Section::TestQuestion);
+            look(&main, QStringLiteral("%1 question %2").arg(QLatin1String(mode)).arg(q));
+            test->questionPage()->option(q % 5)->setChecked(true);
+            QTest::mouseClick(test->questionPage()->nextQuestionButton(), Qt::LeftButton);
+        }
+        QCOMPARE(main.currentSection(), MainWindow::Section::TestResult);
+        look(&main, QStringLiteral("%1 report").arg(QLatin1String(mode)));
+    }
+
+    AboutDialog about(&main);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    look(&about, QStringLiteral("about box"));
+
+    testing::ScriptedRandomSource random;
+    for (int appeal = 0; appeal < 4; ++appeal)
+        random.appendIndex(appeal, 4);
+    for (int appeal = 0; appeal < 4; ++appeal) {
+        ExitScreen exit(random);
+        exit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&exit));
+        look(&exit, QStringLiteral("exit screen, appeal %1").arg(appeal));
+    }
+
+    QVERIFY2(m_untranslated.isEmpty(), qPrintable(m_untranslated.join(QLatin1Char('\n'))));
+    // Controls placed at fixed places in windows of fixed size, too small for a
+    // text a third longer; any other control that clips one fails the test.
+    static const QStringList fixedTooSmall {QStringLiteral("palmora::MainWindow/homePageLink"),
+                                            QStringLiteral("palmora::MainWindow/brandingLink"),
+                                            QStringLiteral("palmora::MainWindow/memorizeChoice"),
+                                            QStringLiteral("palmora::MainWindow/testChoice"),
+                                            QStringLiteral("palmora::MainWindow/goalsChoice"),
+                                            QStringLiteral("palmora::MainWindow/proceedButton"),
+                                            QStringLiteral("palmora::MainWindow/backButton"),
+                                            QStringLiteral("palmora::MainWindow/nextButton"),
+                                            QStringLiteral("palmora::MainWindow/goal1CheckBox"),
+                                            QStringLiteral("palmora::MainWindow/goal2CheckBox"),
+                                            QStringLiteral("palmora::MainWindow/byNameChoice"),
+                                            QStringLiteral("palmora::MainWindow/bySignificanceHint"),
+                                            QStringLiteral("palmora::MainWindow/byLocationShapeHint"),
+                                            QStringLiteral("palmora::MainWindow/byLocationShapeChoice"),
+                                            QStringLiteral("palmora::MainWindow/startTestButton"),
+                                            QStringLiteral("palmora::MainWindow/questionNameLabel"),
+                                            QStringLiteral("palmora::AboutDialog/descriptionLabel"),
+                                            QStringLiteral("palmora::AboutDialog/businessLabel"),
+                                            QStringLiteral("palmora::ExitScreen/appealLabel"),
+                                            QStringLiteral("palmora::ExitScreen/referButton"),
+                                            QStringLiteral("palmora::ExitScreen/softwareBox"),
+                                            QStringLiteral("palmora::ExitScreen/otherSoftwareLabel")};
+    QStringList unexpected;
+    for (const QString &name : std::as_const(m_clipped)) {
+        if (fixedTooSmall.contains(name))
+            qInfo("fixed layout clips a longer text: %s", qPrintable(name));
+        else
+            unexpected.append(name);
+    }
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+}
+
+void TstPseudoLocale::everyMessageIsTranslated()
+{
+    testing::TestEnvironment environment;
+    testing::MessageRecorder messages;
+    MainWindow main(environment.env);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    // Each complaint the windows make.
+    QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("proceedButton")), Qt::LeftButton);
+    main.showSection(MainWindow::Section::TopicBrowser);
+    main.topicBrowser()->stepBack();
+    main.showSection(MainWindow::Section::TestOptions);
+    QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("startTestButton")), Qt::LeftButton);
+
+    testing::ScriptedRandomSource random({0.0});
+    ExitScreen exit(random);
+    exit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&exit));
+    QTest::mouseClick(exit.findChild<QPushButton *>(QStringLiteral("referButton")), Qt::LeftButton);
+    auto *email = exit.findChild<QLineEdit *>(QStringLiteral("senderEmailEdit"));
+    email->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(email, Qt::Key_Space);
+    QCOMPARE(messages.count(), 5);
+
+    QStringList texts = messages.texts();
+    for (const MessageBox::Request &request : messages.requests())
+        texts.append(request.title);
+    // What the core says in messages: the referral's checks, the reminder, the
+    // printing module and the goal files.
+    for (int problem = 1; problem <= int(ReferralProblem::MissingFriendEmail); ++problem)
+        texts.append(referralProblemText(static_cast<ReferralProblem>(problem)));
+    for (int field = 0; field <= int(ReferralField::FriendEmail); ++field)
+        texts.append(referralFieldFullText(static_cast<ReferralField>(field)));
+    texts.append(updateReminderQuestion());
+    OnDemandReportPrinter printer({environment.folder.filePath(QStringLiteral("missing.so"))});
+    QTextDocument document;
+    texts.append(printer.print(document).problem);
+    texts.append(GoalFile(environment.folder.path(), 1).defaultText());
+    texts.append(GoalFile::tooLongReason());
+
+    QStringList untranslatedTexts;
+    for (const QString &text : std::as_const(texts)) {
+        if (text.isEmpty() || untranslated(text))
+            untranslatedTexts.append(text.isEmpty() ? QStringLiteral("(empty)") : text);
+    }
+    QVERIFY2(untranslatedTexts.isEmpty(), qPrintable(untranslatedTexts.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TstPseudoLocale)
+#include "tst_pseudolocale.moc"

@@ -1,0 +1,54 @@
+#include "web/referralform.h"
+
+#include "common/messagebox.h"
+#include "web/linefieldedit.h"
+#include "web/messagefieldedit.h"
+#include "web/weblauncher.h"
+
+#include <QPushButton>
+
+namespace palmora {
+
+ReferralForm::ReferralForm(const ReferralControls &controls, QObject *parent)
+    : QObject(parent)
+    , m_window(controls.referButton->window())
+{
+    m_edits = {new LineFieldEdit(controls.senderName, ReferralField::SenderName),
+               new LineFieldEdit(controls.senderEmail, ReferralField::SenderEmail),
+               new MessageFieldEdit(controls.message),
+               new LineFieldEdit(controls.friendName, ReferralField::FriendName),
+               new LineFieldEdit(controls.friendEmail, ReferralField::FriendEmail)};
+    // The message box may sit below the visible part of its frame; it still
+    // takes the focus in tab order and carries its first text, line end
+    // included, into the referral.
+    for (ReferralFieldEdit *edit : m_edits) {
+        const bool message = edit->kind() == ReferralField::Message;
+        edit->reset(referralPlaceholder(edit->kind()) + (message ? QStringLiteral("\r\n") : QString()));
+    }
+
+    connect(controls.referButton, &QPushButton::clicked, this, &ReferralForm::referFriend);
+}
+
+void ReferralForm::referFriend()
+{
+    // A refusal still on its way is made before the fields are read.
+    for (ReferralFieldEdit *edit : m_edits) {
+        if (edit->refusePendingOverfill())
+            return;
+    }
+    m_fields = trimmedFields(
+        {m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text(), m_edits[4]->text()});
+    submit();
+}
+
+void ReferralForm::submit()
+{
+    const ReferralProblem problem = referralProblem(m_fields);
+    if (problem != ReferralProblem::None) {
+        MessageBox::critical(m_window, referralProblemText(problem));
+        return;
+    }
+    openWebPage(referralAddress(m_fields));
+}
+
+} // namespace palmora
