@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <cmath>
+
 namespace palmora {
 
 namespace {
@@ -27,9 +29,27 @@ constexpr QColor kCheckBlue {0, 0, 192};
 // the text fits the width it has.
 void shrinkToFit(QWidget *widget, const QString &text, int width)
 {
+    constexpr qreal kSmallest = 7.0;
+    constexpr qreal kStep = 0.25;
     QFont font = widget->font();
-    while (font.pointSizeF() > 7.0 && QFontMetrics(font).horizontalAdvance(text) > width)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    const qreal size = font.pointSizeF();
+    const auto fits = [&](qreal pointSize) {
+        font.setPointSizeF(pointSize);
+        return QFontMetrics(font).horizontalAdvance(text) <= width;
+    };
+    const int advance = QFontMetrics(font).horizontalAdvance(text);
+    if (advance <= width || size <= kSmallest)
+        return;
+    // Text grows in proportion to its size, give or take the hinting of a
+    // pixel here and there: the size is worked out at once and then checked
+    // a step either way, rather than found by loading every size down to it.
+    const auto onGrid = [&](qreal pointSize) { return size - std::ceil((size - pointSize) / kStep) * kStep; };
+    qreal fitted = qMax(kSmallest, onGrid(size * width / advance));
+    while (fitted > kSmallest && !fits(fitted))
+        fitted = qMax(kSmallest, fitted - kStep);
+    while (fitted + kStep < size && fits(fitted + kStep))
+        fitted += kStep;
+    font.setPointSizeF(fitted);
     widget->setFont(font);
 }
 
