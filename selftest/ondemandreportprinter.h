@@ -24,6 +24,10 @@ public:
     ~OnDemandReportPrinter() override;
 
     PrintResult print(const QTextDocument &document) override;
+    // Looking up the default printer, laying the pages out in the printer's
+    // fonts and handing the job to the print system take a good part of a
+    // second on a busy machine.
+    bool printsInBackground() const override { return true; }
     bool isLoaded() const { return m_printer != nullptr; }
 
 private:

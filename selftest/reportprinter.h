@@ -27,6 +27,9 @@ class ReportPrinter {
 public:
     virtual ~ReportPrinter() = default;
     virtual PrintResult print(const QTextDocument &document) = 0;
+    // Whether print() may run on a thread of its own, given a document of that
+    // thread's, so that the window keeps answering while it runs.
+    virtual bool printsInBackground() const { return false; }
 };
 
 } // namespace palmora

@@ -10,6 +10,7 @@
 #include "web/sitepages.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QEvent>
@@ -17,6 +18,10 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
+
+#include <memory>
 
 namespace palmora {
 
@@ -70,7 +75,18 @@ TestResultPage::TestResultPage(QWidget *parent)
     connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
 }
 
-TestResultPage::~TestResultPage() = default;
+TestResultPage::~TestResultPage()
+{
+    if (!m_printJob)
+        return;
+    // What was asked for is printed before the page goes: the print on its way,
+    // then the ones that were waiting for it.
+    m_printJob->disconnect(this);
+    m_printJob->wait();
+    delete m_printJob;
+    for (; m_waitingPrints > 0; --m_waitingPrints)
+        m_printer->print(*ui->printBuffer->document());
+}
 
 bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
 {
@@ -108,6 +124,9 @@ QString TestResultPage::printBufferText() const
 
 void TestResultPage::setReportPrinter(ReportPrinter *printer)
 {
+    // The printer in use stays until its print is through.
+    if (m_printJob)
+        m_printJob->wait();
     m_printer = printer ? printer : m_defaultPrinter.get();
 }
 
@@ -117,7 +136,43 @@ void TestResultPage::printReport()
     writePlain(*ui->printBuffer->document(), composePrintBuffer(resultBoxText(), siteBaseAddress()));
     ui->printBuffer->moveCursor(QTextCursor::Start);
 
-    const PrintResult result = m_printer->print(*ui->printBuffer->document());
+    if (!m_printer->printsInBackground()) {
+        reportPrintResult(m_printer->print(*ui->printBuffer->document()));
+        return;
+    }
+    if (m_printJob) {
+        ++m_waitingPrints;
+        return;
+    }
+    startPrintJob();
+}
+
+void TestResultPage::startPrintJob()
+{
+    // The thread prints a copy of its own, taken now, so the report can change
+    // on screen (a new test) while this one prints.
+    QTextDocument *copy = ui->printBuffer->document()->clone(nullptr);
+    auto result = std::make_shared<PrintResult>();
+    ReportPrinter *printer = m_printer;
+    m_printJob = QThread::create([printer, copy, result] {
+        *result = printer->print(*copy);
+        delete copy;
+    });
+    copy->moveToThread(m_printJob);
+    connect(m_printJob, &QThread::finished, this, [this, result] {
+        m_printJob->deleteLater();
+        m_printJob = nullptr;
+        reportPrintResult(*result);
+        if (m_waitingPrints > 0 && !m_printJob) {
+            --m_waitingPrints;
+            startPrintJob();
+        }
+    });
+    m_printJob->start();
+}
+
+void TestResultPage::reportPrintResult(const PrintResult &result)
+{
     switch (result.status) {
     case PrintResult::Status::HandedOver:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selftest/reportprinter.h"
 #include "selftest/testreport.h"
 
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <memory>
 
 class QPushButton;
+class QThread;
 class QTextEdit;
 
 namespace Ui {
@@ -14,8 +16,6 @@ class TestResultPage;
 }
 
 namespace palmora {
-
-class ReportPrinter;
 
 // "Test Result": the report of the last finished test, its printout and the way
 // back to a new test.
@@ -37,8 +37,11 @@ public:
     // Composes the print buffer and prints it on the default printer. Where
     // there is none, or printing is not available, says so and offers to save
     // the printout as a PDF file instead; the report stays on screen whatever
-    // the answer.
+    // the answer. A printer that prints in the background does so while the
+    // window goes on answering; a print asked for meanwhile follows it.
     void printReport();
+    // Whether a print is on its way, or waiting for one that is.
+    bool isPrinting() const { return m_printJob != nullptr; }
 
     // Printing goes here from now on; the page does not take ownership. Null
     // restores the default printer.
@@ -56,6 +59,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Prints the print buffer as it stands on a thread of its own.
+    void startPrintJob();
+    // Says what became of a print.
+    void reportPrintResult(const PrintResult &result);
     // Tells why the report was not printed and asks whether to save it as a PDF.
     void offerPdf(const QString &notPrinted);
     // Asks where, then writes the print buffer there; says why when it cannot.
@@ -65,6 +72,9 @@ private:
     std::unique_ptr<ReportPrinter> m_defaultPrinter;
     ReportPrinter *m_printer = nullptr;
     QString m_reportText;
+    // The print on its way, and how many more were asked for meanwhile.
+    QThread *m_printJob = nullptr;
+    int m_waitingPrints = 0;
 };
 
 } // namespace palmora

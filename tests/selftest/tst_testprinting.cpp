@@ -16,15 +16,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+#include <QTimer>
 
+#include <atomic>
 #include <elf.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +83,7 @@ private slots:
     void printingModuleThatCannotBeLoadedSaysSo_data();
     void printingModuleThatCannotBeLoadedSaysSo();
     void realJobOnTheDefaultPrinter();
+    void windowAnswersWhileAReportPrints();
 
 private:
     // Takes a whole test by name, answering every question right.
@@ -282,6 +288,7 @@ void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo()
     m_test->resultPage()->setReportPrinter(&printer);
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     m_test->resultPage()->setReportPrinter(nullptr);
     // A module that is missing leaves the search to the next place.
     if (module.isEmpty()) {
@@ -289,6 +296,7 @@ void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo()
         OnDemandReportPrinter none({path});
         m_test->resultPage()->setReportPrinter(&none);
         QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+        QTRY_VERIFY(!m_test->resultPage()->isPrinting());
         m_test->resultPage()->setReportPrinter(nullptr);
     } else {
         QVERIFY(!printer.isLoaded());
@@ -315,10 +323,74 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
     const QSet<QString> before = completedJobs();
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     QCOMPARE(messages.count(), 0);
     QVERIFY(printer.isLoaded());
     QTRY_COMPARE_WITH_TIMEOUT(completedJobs().subtract(before).size(), 1, 120000);
     m_test->resultPage()->setReportPrinter(nullptr);
+}
+
+namespace {
+
+// A printer that takes its time: each print waits until the test lets it go.
+class SlowPrinter final : public ReportPrinter {
+public:
+    PrintResult print(const QTextDocument &document) override
+    {
+        ++m_started;
+        m_go.acquire();
+        const QMutexLocker lock(&m_mutex);
+        m_printed.append(document.toPlainText());
+        return {};
+    }
+    bool printsInBackground() const override { return true; }
+
+    int started() const { return m_started; }
+    void letOneGo() { m_go.release(); }
+    QStringList printed() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_printed;
+    }
+
+private:
+    std::atomic<int> m_started {0};
+    QSemaphore m_go;
+    mutable QMutex m_mutex;
+    QStringList m_printed;
+};
+
+} // namespace
+
+// The window answers while a report prints; a second print asked for meanwhile
+// follows the first, once, with the report as it was asked for.
+void TstTestPrinting::windowAnswersWhileAReportPrints()
+{
+    SlowPrinter printer;
+    TestResultPage *page = m_test->resultPage();
+    page->setReportPrinter(&printer);
+    MessageRecorder messages;
+    QTest::mouseClick(page->printButton(), Qt::LeftButton);
+    QTRY_COMPARE(printer.started(), 1);
+    QVERIFY(page->isPrinting());
+
+    // Events are handled while the printer works.
+    bool timerFired = false;
+    QTimer::singleShot(0, page, [&timerFired] { timerFired = true; });
+    QTRY_VERIFY(timerFired);
+    QTest::mouseClick(page->printButton(), Qt::LeftButton);
+    QCOMPARE(printer.printed().size(), 0);
+
+    printer.letOneGo();
+    QTRY_COMPARE(printer.started(), 2);
+    printer.letOneGo();
+    QTRY_VERIFY(!page->isPrinting());
+    const QStringList printed = printer.printed();
+    QCOMPARE(printed.size(), 2);
+    QCOMPARE(printed.at(0), printed.at(1));
+    QVERIFY(printed.at(0).contains(QStringLiteral("10 Correct out of 10 Questions")));
+    QCOMPARE(messages.count(), 0);
+    page->setReportPrinter(nullptr);
 }
 
 QTEST_MAIN(TstTestPrinting)
