@@ -45,8 +45,8 @@ if [[ "$mode" == --print ]]; then
   mkdir -p "$home/tmp"
   # The program loads its printing module only from the library folder it was
   # built for, /usr/lib/palmora, so the unpacked one is laid over /usr/lib, in
-  # a mount namespace of this run's own: the machine's /usr stays as it is.
-  # That takes root, or sudo without a password.
+  # a mount namespace of this run's own (usr_lib_overlay.py): the machine's /usr
+  # stays as it is. That takes root, or sudo without a password.
   as_root=()
   if [[ $(id -u) -ne 0 ]]; then
     if ! sudo -n true 2>/dev/null; then
@@ -66,9 +66,7 @@ if [[ "$mode" == --print ]]; then
   # An installed copy's folders are not its user's to write, as under /usr.
   chmod -R a-w "$root"
   [[ -d "$root/usr/lib/palmora" ]] || fail "the package has no usr/lib/palmora"
-  # shellcheck disable=SC2016 # expanded by the inner shell
-  overlay=(unshare --mount --propagation private sh -c \
-    'mount -t overlay palmora -o "lowerdir=$0:/usr/lib" /usr/lib && exec "$@"' "$root/usr/lib")
+  overlay=(/usr/bin/python3 "$source_dir/tests/install/usr_lib_overlay.py" "$root/usr/lib")
   echo "-- the installed copy takes a test and prints it, as user $("${run_as[@]}" id -un)"
   (cd "$e2e" && "${as_root[@]}" "${overlay[@]}" "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
       TMPDIR="$home/tmp" LANG=C.UTF-8 CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" \
