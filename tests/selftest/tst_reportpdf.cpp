@@ -5,6 +5,7 @@
 #include "web/sitepages.h"
 
 #include "filebytes.h"
+#include "programoutput.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,14 +28,9 @@ using palmora::testing::writeAllBytes;
 
 namespace {
 
-// Runs a tool of poppler-utils on a file; its standard output.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return palmora::testing::programOutput(program, arguments);
 }
 
 // The fonts a PDF uses, by name and kind, without the prefix that names a subset.

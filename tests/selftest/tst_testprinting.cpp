@@ -3,6 +3,7 @@
 #include "content/topiccatalogue.h"
 #include "filebytes.h"
 #include "messagerecorder.h"
+#include "programoutput.h"
 #include "selftest/ondemandreportprinter.h"
 #include "selftest/reportprinters.h"
 #include "selftest/selftest.h"
@@ -43,15 +44,9 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs a command and returns its standard output, or a null string when it
-// could not be run.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    return palmora::testing::programOutput(program, arguments);
 }
 
 // Ids of the jobs CUPS lists as completed. Compared as sets: CUPS drops old
