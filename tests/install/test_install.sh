@@ -46,7 +46,9 @@ if [[ "$mode" == --print ]]; then
   # The program loads its printing module only from the library folder it was
   # built for, /usr/lib/palmora, so the unpacked one is laid over /usr/lib, in
   # a mount namespace of this run's own (usr_lib_overlay.py): the machine's /usr
-  # stays as it is. That takes root, or sudo without a password.
+  # stays as it is. Inside a chroot no such namespace can be made; there the
+  # package is installed for the run and removed after it, never over a palmora
+  # that is installed already. Either takes root, or sudo without a password.
   as_root=()
   if [[ $(id -u) -ne 0 ]]; then
     if ! sudo -n true 2>/dev/null; then
@@ -67,12 +69,21 @@ if [[ "$mode" == --print ]]; then
   chmod -R a-w "$root"
   [[ -d "$root/usr/lib/palmora" ]] || fail "the package has no usr/lib/palmora"
   overlay=(/usr/bin/python3 "$source_dir/tests/install/usr_lib_overlay.py" "$root/usr/lib")
+  if ! "${as_root[@]}" "${overlay[@]}" true 2>"$work/overlay.log"; then
+    echo "no private mount namespace here ($(tail -n 1 "$work/overlay.log")): installing the package for this run"
+    if dpkg-query -W -f='${Status}' palmora 2>/dev/null | grep -q "install ok installed"; then
+      fail "a palmora package is installed already; not touching it"
+    fi
+    trap '"${as_root[@]}" apt-get remove -y -qq palmora >/dev/null 2>&1 || true; chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+    overlay=()
+  fi
   echo "-- the installed copy takes a test and prints it, as user $("${run_as[@]}" id -un)"
   (cd "$e2e" && "${as_root[@]}" "${overlay[@]}" "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
       TMPDIR="$home/tmp" LANG=C.UTF-8 CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" \
       PALMORA_BINARY="$root/usr/bin/palmora" PYTHONDONTWRITEBYTECODE=1 \
       /usr/bin/python3 -m unittest -v test_installed)
-  echo "installed copy: printed through its module, laid over /usr/lib/palmora"
+  echo "installed copy: printed through its module in /usr/lib/palmora"
   exit 0
 fi
 
