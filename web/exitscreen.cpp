@@ -3,6 +3,7 @@
 #include "ui_exitscreen.h"
 
 #include "common/appidentity.h"
+#include "common/fontfit.h"
 #include "common/pixelratiowatcher.h"
 #include "common/randomsource.h"
 #include "common/theme.h"
@@ -13,45 +14,14 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
-
-#include <cmath>
 
 namespace palmora {
 
 namespace {
 constexpr QColor kCheckBlue {0, 0, 192};
-
-// A long site name must not run out of its control: the font steps down until
-// the text fits the width it has.
-void shrinkToFit(QWidget *widget, const QString &text, int width)
-{
-    constexpr qreal kSmallest = 7.0;
-    constexpr qreal kStep = 0.25;
-    QFont font = widget->font();
-    const qreal size = font.pointSizeF();
-    const auto fits = [&](qreal pointSize) {
-        font.setPointSizeF(pointSize);
-        return QFontMetrics(font).horizontalAdvance(text) <= width;
-    };
-    const int advance = QFontMetrics(font).horizontalAdvance(text);
-    if (advance <= width || size <= kSmallest)
-        return;
-    // Text grows in proportion to its size, give or take the hinting of a
-    // pixel here and there: the size is worked out at once and then checked
-    // a step either way, rather than found by loading every size down to it.
-    const auto onGrid = [&](qreal pointSize) { return size - std::ceil((size - pointSize) / kStep) * kStep; };
-    qreal fitted = qMax(kSmallest, onGrid(size * width / advance));
-    while (fitted > kSmallest && !fits(fitted))
-        fitted = qMax(kSmallest, fitted - kStep);
-    while (fitted + kStep < size && fits(fitted + kStep))
-        fitted += kStep;
-    font.setPointSizeF(fitted);
-    widget->setFont(font);
-}
 
 // Qt announces a plain top-level widget as a filler; screen readers only tell
 // the user about a new window when it is exposed as one.
@@ -124,8 +94,11 @@ void ExitScreen::showTexts(RandomSource &random)
     ui->appealLabel->setText(exitAppeal(m_appealIndex));
     ui->otherSoftwareLabel->setText(otherSoftwareText());
     ui->visitSiteButton->setText(tr("Click Here To Visit %1 Now").arg(siteHostName()));
-    shrinkToFit(ui->visitSiteButton, ui->visitSiteButton->text(), ui->visitSiteButton->width() - 12);
-    shrinkToFit(ui->siteLink, ui->siteLink->text(), ui->softwareBox->width() - ui->siteLink->x() - 4);
+    // A long site name must not run out of its control.
+    ui->visitSiteButton->setFont(fontToFit(ui->visitSiteButton->font(), ui->visitSiteButton->text(),
+                                           ui->visitSiteButton->width() - 12));
+    ui->siteLink->setFont(fontToFit(ui->siteLink->font(), ui->siteLink->text(),
+                                    ui->softwareBox->width() - ui->siteLink->x() - 4));
     ui->siteLink->adjustSize();
 }
 
