@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Times Palmora's steps in a real X window, from the key press or click to the
+# last pixel the step draws (bench/inputtopixels.cpp), as a user takes them:
+# every run starts the program afresh, so each run has its first openings, then
+# walks the topic browser, takes a test, prints the report through a CUPS
+# printer of the bench's own and takes a step while it prints, writes and saves
+# a goal note, and leaves through File, Exit. Prints, for each step, the median,
+# the slowest and the share of runs drawn within 16 ms (one frame at 60 Hz).
+#   bench/inputtopixels.sh [RUNS [PROGRAM]]   (default 14 runs; PROGRAM: the
+#   palmora to measure, with its printing module beside it; default this tree's)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-14}
+program=${2:-}
+
+tools/install-deps.sh --test
+apt_missing=()
+for package in libx11-dev libxtst-dev libxdamage-dev; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || apt_missing+=("$package")
+done
+if ((${#apt_missing[@]})); then
+  sudo=(); [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  "${sudo[@]}" apt-get install -y -qq "${apt_missing[@]}" >/dev/null
+fi
+
+build=build-bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
+  -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+cmake --build "$build" --target palmora palmora_printing inputtopixels >/dev/null
+[[ -n "$program" ]] || program=$build/palmora
+program=$(realpath "$program")
+
+work=$(mktemp -d)
+cleanup() {
+  [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null
+  [[ -n "${xvfb_pid:-}" ]] && kill "$xvfb_pid" 2>/dev/null
+  tools/test-printer.sh stop "$work/printer" >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+printer=$(tools/test-printer.sh start "$work/printer" | tail -n1)
+export CUPS_SERVER=$printer/cups.sock LPDEST=PDF
+
+# A fresh, private home for every run, holding a reminder record written today
+# (so no reminder is asked), as on an ordinary day's start.
+fresh_home() {
+  rm -rf "$work/home"; mkdir -p "$work/home/runtime" "$work/home/config/Palmora"; chmod 700 "$work/home/runtime"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+         XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
+  local key value
+  key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
+  value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
+  printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
+}
+
+# A copy of the program in a folder of its own, so its goal notes land there.
+mkdir -p "$work/app"
+cp "$program" "$(dirname "$program")/libpalmora-printing.so" "$work/app/"
+
+# The steps of one run. Places are in the main window (775 x 479, its size
+# is fixed): the start page's three choices, the test options' second choice,
+# the first answer (always at the top of the answers), the result page's two
+# buttons and the first goal note's check box and Save button.
+steps() {
+  cat <<'EOF'
+window Palmora v1.20
+click 299 274 choose Memorize on the start page
+key alt+c Proceed: Memorize, first time
+EOF
+  for _ in $(seq 1 22); do echo "key alt+n Alt+N in the topic browser"; done
+  for _ in $(seq 1 6); do echo "key alt+b Alt+B in the topic browser"; done
+  cat <<'EOF'
+key alt+m Back To Main
+click 299 299 choose the test on the start page
+key alt+c Proceed: Test Options, first time
+click 270 276 choose a kind of test
+key alt+c Start The Test, first time
+EOF
+  for _ in $(seq 1 10); do
+    echo "click 180 88 choose an answer"
+    echo "key alt+n Alt+N, Next Question"
+  done
+  cat <<'EOF'
+click 151 442 Print Test Results
+click! 151 442
+sleep 20
+key alt+s Start Test Once More, 20 ms into a print
+key alt+m Back To Main
+click 299 324 choose Set Goals on the start page
+key alt+c Proceed: Set Goals, first time
+click 27 102 tick Goal 1
+click 380 180 place the cursor in Goal 1
+key x a letter typed in a goal note
+key y a letter typed in a goal note
+key z a letter typed in a goal note
+click 704 102 Save a goal note
+key alt+f
+key x File, Exit: the exit screen
+EOF
+}
+
+: >"$work/times"
+for run in $(seq 1 "$runs"); do
+  fresh_home
+  "$work/app/palmora" >/dev/null 2>&1 &
+  app_pid=$!
+  steps | "$build/bench/inputtopixels" >>"$work/times" || echo "run $run: the steps did not all run" >&2
+  kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null || true
+  app_pid=
+done
+
+echo
+printf '%-48s %6s %9s %9s %14s\n' "step, input to last pixel ($runs runs)" "count" "median" "slowest" "within 16 ms"
+awk -F'\t' '
+  { order[$1] = order[$1] ? order[$1] : ++n; name[order[$1]] = $1
+    if ($2 == "none") { none[$1]++; next }
+    v[$1, ++c[$1]] = $2 }
+  END {
+    for (i = 1; i <= n; i++) {
+      s = name[i]; k = c[s]
+      for (a = 1; a <= k; a++) x[a] = v[s, a]
+      for (a = 2; a <= k; a++) { t = x[a]; b = a - 1; while (b >= 1 && x[b] > t) { x[b + 1] = x[b]; b-- } x[b + 1] = t }
+      med = k ? ((k % 2) ? x[(k + 1) / 2] : (x[k / 2] + x[k / 2 + 1]) / 2) : 0
+      within = 0; for (a = 1; a <= k; a++) if (x[a] <= 16) within++
+      total = k + none[s]
+      printf "%-48s %6d %7.1f ms %6.1f ms %5d%% (%d of %d)\n", s, total, med, x[k], total ? 100 * within / total : 0, within, total
+      all += total; allWithin += within
+    }
+    printf "\nall steps: %.1f%% within 16 ms (%d of %d)\n", 100 * allWithin / all, allWithin, all
+  }' "$work/times"
