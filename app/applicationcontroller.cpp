@@ -23,7 +23,10 @@ ApplicationController::ApplicationController(Environment env, QObject *parent)
     setObjectName(QStringLiteral("applicationController"));
 }
 
-ApplicationController::~ApplicationController() = default;
+ApplicationController::~ApplicationController()
+{
+    delete m_preparedExitScreen;
+}
 
 bool ApplicationController::start()
 {
@@ -49,6 +52,10 @@ bool ApplicationController::start()
     m_main = new MainWindow(m_env);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_main, &MainWindow::unloading, this, &ApplicationController::onMainWindowClosing);
+    // Building the exit screen loads a dozen fonts; done while the user looks
+    // at the open File menu, after it is drawn, File > Exit only shows it.
+    connect(m_main, &MainWindow::fileMenuShown, this, &ApplicationController::prepareExitScreen,
+            Qt::QueuedConnection);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_main->move(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_main->size(), screen->availableGeometry())
@@ -64,13 +71,30 @@ void ApplicationController::onMainWindowClosing()
         return;
     // The exit screen has no owner: it outlives the main window, which finishes
     // closing after this returns. The program runs on until it is closed.
-    if (!m_env.random)
-        m_env.random = std::make_shared<GeneratorRandomSource>();
-    auto *exitScreen = new ExitScreen(*m_env.random);
+    ExitScreen *exitScreen = m_preparedExitScreen ? m_preparedExitScreen.data() : makeExitScreen();
+    m_preparedExitScreen = nullptr;
     exitScreen->setAttribute(Qt::WA_DeleteOnClose);
     connect(exitScreen, &ExitScreen::unloading, this, &ApplicationController::quit);
     m_exitScreen = exitScreen;
     exitScreen->show();
+}
+
+void ApplicationController::prepareExitScreen()
+{
+    if (m_quitting || m_exitScreen || m_preparedExitScreen || !m_main)
+        return;
+    m_preparedExitScreen = makeExitScreen();
+    // Its window made (unmapped) and drawn once off screen, so showing it only
+    // maps the window and copies glyphs that are ready.
+    m_preparedExitScreen->winId();
+    m_preparedExitScreen->grab();
+}
+
+ExitScreen *ApplicationController::makeExitScreen()
+{
+    if (!m_env.random)
+        m_env.random = std::make_shared<GeneratorRandomSource>();
+    return new ExitScreen(*m_env.random);
 }
 
 void ApplicationController::quit()
@@ -78,6 +102,7 @@ void ApplicationController::quit()
     if (m_quitting)
         return; // the call under way finishes the job
     m_quitting = true;
+    delete m_preparedExitScreen; // never shown: nobody else closes it
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window->isVisible())

@@ -31,15 +31,22 @@ public:
     MainWindow *mainWindow() const { return m_main; }
     // The exit screen, once the main window has been closed.
     ExitScreen *exitScreen() const { return m_exitScreen; }
+    // Built while the File menu was open, and not shown yet.
+    ExitScreen *preparedExitScreen() const { return m_preparedExitScreen; }
     bool isQuitting() const { return m_quitting; }
 
 private:
     void onMainWindowClosing();
+    // Builds the exit screen, hidden, ahead of the main window closing, so it
+    // only has to be shown then.
+    void prepareExitScreen();
+    ExitScreen *makeExitScreen();
 
     Environment m_env;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     QPointer<MainWindow> m_main;
     QPointer<ExitScreen> m_exitScreen;
+    QPointer<ExitScreen> m_preparedExitScreen;
     bool m_quitting = false;
 };
 

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace palmora {
@@ -56,6 +57,7 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
     connect(ui->exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui->fileMenu, &QMenu::aboutToShow, this, [this] { m_fileMenuOpening = true; });
     connect(ui->onlineHelpAction, &QAction::triggered, this, [] { openSitePage(PageKey::HelpWebPage); });
     connect(ui->visitUsAction, &QAction::triggered, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->checkUpdateAction, &QAction::triggered, this, [] { openSitePage(PageKey::DownloadWebPage); });
@@ -199,6 +201,10 @@ QAbstractButton *MainWindow::pageButtonForAccessKey(const QKeyEvent *key) const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_fileMenuOpening && watched == ui->fileMenu && event->type() == QEvent::Paint) {
+        m_fileMenuOpening = false;
+        emit fileMenuShown();
+    }
     // An access key of the page in front wins over a switched-off menu title:
     // the key is kept from the shortcut map and presses the page's button.
     const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;

@@ -59,6 +59,8 @@ signals:
     // The window is being closed (close box, File > Exit or any other route).
     void unloading();
     void aboutRequested();
+    // The File menu has been drawn: the user may be on the way out.
+    void fileMenuShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -78,6 +80,7 @@ private:
     // Loaded at start-up; the goals page takes them when it is built.
     std::optional<GoalNotes> m_goalNotes;
     TopicBrowser *m_browser = nullptr;
+    bool m_fileMenuOpening = false;
     GoalsPage *m_goals = nullptr;
     SelfTest *m_selfTest = nullptr;
     std::array<QGroupBox *, kSectionCount> m_sections {};

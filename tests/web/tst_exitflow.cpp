@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -48,6 +49,7 @@ private slots:
     void firstStartUpAsksNothing();
     void closingTheExitScreenEndsTheEventLoop_data();
     void closingTheExitScreenEndsTheEventLoop();
+    void fileMenuMakesTheExitScreenReady();
 
 private:
     std::unique_ptr<QTemporaryDir> m_settingsDir;
@@ -133,6 +135,50 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop_data()
     QTest::newRow("File > Exit, then E&xit") << true << true;
     QTest::newRow("close box, then close box") << false << false;
     QTest::newRow("File > Exit, then close box") << true << false;
+}
+
+// The exit screen is made while the open File menu waits for the user; Exit
+// shows that screen, and a program that ends another way leaves none behind.
+void TstExitFlow::fileMenuMakesTheExitScreenReady()
+{
+    MessageRecorder messages;
+    QVERIFY(m_startup->start());
+    QPointer<MainWindow> main = m_startup->mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    auto *fileMenu = main->findChild<QMenu *>(QStringLiteral("fileMenu"));
+    QVERIFY(fileMenu);
+    QVERIFY(!m_startup->preparedExitScreen());
+
+    fileMenu->popup(main->mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+    QTRY_VERIFY(m_startup->preparedExitScreen());
+    QPointer<ExitScreen> prepared = m_startup->preparedExitScreen();
+    QVERIFY(!prepared->isVisible());
+    QVERIFY(fileMenu->isVisible());
+    QCOMPARE(prepared->windowTitle(), QStringLiteral("Palmora v1.20"));
+
+    QTest::keyClick(fileMenu, Qt::Key_X);
+    QTRY_VERIFY(!main);
+    QCOMPARE(m_startup->exitScreen(), prepared.data());
+    QVERIFY(!m_startup->preparedExitScreen());
+    QCOMPARE(visibleWindows(), QWidgetList {prepared.data()});
+    QVERIFY(!m_startup->isQuitting());
+    QTest::mouseClick(prepared->findChild<QPushButton *>(QStringLiteral("exitButton")), Qt::LeftButton);
+    QVERIFY(m_startup->isQuitting());
+    QCOMPARE(messages.count(), 0);
+
+    // Opened and closed again, then the program is ended from elsewhere.
+    ApplicationController again(m_environment->env);
+    QVERIFY(again.start());
+    QVERIFY(QTest::qWaitForWindowExposed(again.mainWindow()));
+    auto *menuAgain = again.mainWindow()->findChild<QMenu *>(QStringLiteral("fileMenu"));
+    menuAgain->popup(again.mainWindow()->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(again.preparedExitScreen());
+    prepared = again.preparedExitScreen();
+    menuAgain->close();
+    again.quit();
+    QVERIFY(prepared.isNull());
+    QVERIFY(visibleWindows().isEmpty());
 }
 
 void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
