@@ -11,6 +11,8 @@ namespace palmora {
 namespace {
 // As long as Qt's own animated click shows a button down.
 constexpr int kPressedLookMilliseconds = 100;
+// Set on a button while it only shows the pressed look of a key's click.
+constexpr char kPressedLook[] = "palmoraPressedLook";
 } // namespace
 
 void AccessKeys::install(QApplication &application)
@@ -26,11 +28,22 @@ void AccessKeys::click(QAbstractButton *button)
     if (!guard || !guard->isVisible())
         return;
     guard->setDown(true);
-    QTimer::singleShot(kPressedLookMilliseconds, guard, [guard] { guard->setDown(false); });
+    guard->setProperty(kPressedLook, true);
+    QTimer::singleShot(kPressedLookMilliseconds, guard, [guard] {
+        // A mouse press meanwhile holds the button down now; its release clicks.
+        if (guard->property(kPressedLook).toBool()) {
+            guard->setProperty(kPressedLook, QVariant());
+            guard->setDown(false);
+        }
+    });
 }
 
 bool AccessKeys::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        if (watched->property(kPressedLook).toBool())
+            watched->setProperty(kPressedLook, QVariant());
+    }
     // A key that two buttons share only moves the focus between them; Qt does
     // that itself.
     if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()) {

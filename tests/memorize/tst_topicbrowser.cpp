@@ -276,6 +276,16 @@ void TstTopicBrowser::accessKeysStep()
     QSignalSpy back(m_browser.get(), &TopicBrowser::backToMainRequested);
     QTest::keyClick(m_browser->windowHandle(), Qt::Key_M, Qt::AltModifier);
     QCOMPARE(back.count(), 1);
+
+    // A mouse click begun while the key's pressed look shows counts too.
+    QTRY_VERIFY(!next->isDown());
+    QTest::keyClick(m_browser->windowHandle(), Qt::Key_N, Qt::AltModifier);
+    QVERIFY(next->isDown());
+    QTest::mousePress(next, Qt::LeftButton);
+    QTest::qWait(150);
+    QTest::mouseRelease(next, Qt::LeftButton);
+    QCOMPARE(m_browser->currentTopic(), 4);
+    QVERIFY(!next->isDown());
 }
 
 QTEST_MAIN(TstTopicBrowser)
