@@ -11,7 +11,10 @@
 //   window TITLE            the window that clicks are placed in
 //   wait TITLE              waits until a window with the title is mapped
 //   key KEYS [LABEL]        presses and releases KEYS (e.g. alt+n, Return, space)
-//   click X Y [LABEL]       clicks at X, Y in the window
+//   click X Y [LABEL]       clicks at X, Y in the window, once the pointer's
+//                           arrival there is drawn
+//   tap X Y [LABEL]         moves the pointer to X, Y and clicks at once, timed
+//                           from the move
 //   move X Y                moves the pointer to X, Y in the window
 //   settle                  waits until nothing has been drawn for the quiet time
 //   sleep MS                waits MS milliseconds
@@ -274,13 +277,17 @@ int main(int argc, char **argv)
             words >> keys;
             restAsLabel();
             sendKeys(display, keys);
-        } else if (verb == "click" || verb == "move") {
+        } else if (verb == "click" || verb == "tap" || verb == "move") {
             int x = 0, y = 0;
             words >> x >> y;
             restAsLabel();
             if (!target || !placePointer(display, target, x, y)) {
                 std::cerr << "inputtopixels: no window to click in\n";
                 return 1;
+            }
+            if (verb == "tap") {
+                XTestFakeButtonEvent(display, 1, True, CurrentTime);
+                XTestFakeButtonEvent(display, 1, False, CurrentTime);
             }
             if (verb == "click") {
                 XFlush(display);

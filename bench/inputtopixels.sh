@@ -5,7 +5,8 @@
 # walks the topic browser, takes a test, prints the report through a CUPS
 # printer of the bench's own and takes a step while it prints, writes and saves
 # a goal note, and leaves through File, Exit. Prints, for each step, the median,
-# the slowest and the share of runs drawn within 16 ms (one frame at 60 Hz).
+# the slowest and the share of runs drawn within 16 ms (one frame at 60 Hz);
+# every step's time, run by run, is kept in build-bench/inputtopixels.tsv.
 #   bench/inputtopixels.sh [RUNS [PROGRAM]]   (default 14 runs; PROGRAM: the
 #   palmora to measure, with its printing module beside it; default this tree's)
 set -euo pipefail
@@ -61,54 +62,59 @@ fresh_home() {
 mkdir -p "$work/app"
 cp "$program" "$(dirname "$program")/libpalmora-printing.so" "$work/app/"
 
-# The steps of one run. Places are in the main window (775 x 479, its size
-# is fixed): the start page's three choices, the test options' second choice,
-# the first answer (always at the top of the answers), the result page's two
-# buttons and the first goal note's check box and Save button.
+# The steps of one run, by key and by click. Places are in the main window
+# (775 x 479, its size is fixed): the start page's three choices and Proceed,
+# the test options' second choice and Start, the first answer (always at the
+# top of the answers) and Next Question, the result page's two buttons, and
+# the first goal note's check box, text and Save button.
 steps() {
   cat <<'EOF'
 window Palmora v1.20
 click 299 274 choose Memorize on the start page
-key alt+c Proceed: Memorize, first time
+click 391 386 Proceed (click): Memorize, first time
 EOF
   for _ in $(seq 1 22); do echo "key alt+n Alt+N in the topic browser"; done
   for _ in $(seq 1 6); do echo "key alt+b Alt+B in the topic browser"; done
   cat <<'EOF'
-key alt+m Back To Main
+key alt+m Alt+M, Back To Main
 click 299 299 choose the test on the start page
-key alt+c Proceed: Test Options, first time
+key alt+c Alt+C, Proceed: Test Options, first time
 click 270 276 choose a kind of test
-key alt+c Start The Test, first time
+click 491 422 Start The Test (click), first time
 EOF
-  for _ in $(seq 1 10); do
+  for _ in $(seq 1 5); do
     echo "click 180 88 choose an answer"
     echo "key alt+n Alt+N, Next Question"
+    echo "click 180 88 choose an answer"
+    echo "click 88 350 Next Question (click)"
   done
   cat <<'EOF'
-click 151 442 Print Test Results
+click 151 442 Print Test Results (click)
 click! 151 442
 sleep 20
-key alt+s Start Test Once More, 20 ms into a print
-key alt+m Back To Main
+tap 631 442 Start Test Once More (click), 20 ms into a print
+key alt+m Alt+M, Back To Main
 click 299 324 choose Set Goals on the start page
-key alt+c Proceed: Set Goals, first time
+click 391 386 Proceed (click): Set Goals, first time
 click 27 102 tick Goal 1
 click 380 180 place the cursor in Goal 1
 key x a letter typed in a goal note
 key y a letter typed in a goal note
 key z a letter typed in a goal note
-click 704 102 Save a goal note
-key alt+f
-key x File, Exit: the exit screen
+click 704 102 Save a goal note (click)
+key alt+f Alt+F, the File menu
+key x X, Exit: the exit screen
 EOF
 }
 
 : >"$work/times"
+: >"$build/inputtopixels.tsv"
 for run in $(seq 1 "$runs"); do
   fresh_home
   "$work/app/palmora" >/dev/null 2>&1 &
   app_pid=$!
-  steps | "$build/bench/inputtopixels" >>"$work/times" || echo "run $run: the steps did not all run" >&2
+  steps | "$build/bench/inputtopixels" | tee -a "$work/times" | sed "s/^/$run\t/" >>"$build/inputtopixels.tsv" \
+    || echo "run $run: the steps did not all run" >&2
   kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null || true
   app_pid=
 done
