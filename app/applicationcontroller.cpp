@@ -54,8 +54,7 @@ bool ApplicationController::start()
     connect(m_main, &MainWindow::unloading, this, &ApplicationController::onMainWindowClosing);
     // Building the exit screen loads a dozen fonts; done while the user looks
     // at the open File menu, after it is drawn, File > Exit only shows it.
-    connect(m_main, &MainWindow::fileMenuShown, this, &ApplicationController::prepareExitScreen,
-            Qt::QueuedConnection);
+    connect(m_main, &MainWindow::fileMenuShown, this, &ApplicationController::prepareExitScreen);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_main->move(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_main->size(), screen->availableGeometry())

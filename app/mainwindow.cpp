@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "common/accesskeys.h"
+#include "common/afterdrawing.h"
 #include "common/appidentity.h"
 #include "common/environment.h"
 #include "common/messagebox.h"
@@ -48,8 +49,16 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     for (QLabel *caption : {ui->welcomeLabel, ui->introLabel, ui->chooseLabel})
         Theme::setColors(caption, Theme::kNavy);
     m_activityChoices = {ui->memorizeChoice, ui->testChoice, ui->goalsChoice};
-    for (QRadioButton *option : m_activityChoices)
-        Theme::setColors(option, Theme::kPurple);
+    for (std::size_t k = 0; k < m_activityChoices.size(); ++k) {
+        Theme::setColors(m_activityChoices[k], Theme::kPurple);
+        // Once the choice is drawn, its section is made ready while the user
+        // moves on to Proceed.
+        connect(m_activityChoices[k], &QRadioButton::toggled, this, [this, k](bool chosen) {
+            if (chosen)
+                AfterDrawing::run(m_activityChoices[k], this,
+                                  [this, k] { prepareSection(static_cast<Section>(k)); });
+        });
+    }
 
     m_sections[static_cast<std::size_t>(Section::StartPage)] = ui->startPage;
 
@@ -57,7 +66,8 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
     connect(ui->exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(ui->fileMenu, &QMenu::aboutToShow, this, [this] { m_fileMenuOpening = true; });
+    connect(ui->fileMenu, &QMenu::aboutToShow, this,
+            [this] { AfterDrawing::run(ui->fileMenu, this, [this] { emit fileMenuShown(); }); });
     connect(ui->onlineHelpAction, &QAction::triggered, this, [] { openSitePage(PageKey::HelpWebPage); });
     connect(ui->visitUsAction, &QAction::triggered, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->checkUpdateAction, &QAction::triggered, this, [] { openSitePage(PageKey::DownloadWebPage); });
@@ -137,10 +147,25 @@ SelfTest *MainWindow::selfTest()
     return m_selfTest;
 }
 
+void MainWindow::prepareSection(Section section)
+{
+    if (m_sections.at(static_cast<std::size_t>(section)))
+        return;
+    // Built, laid out and drawn once off screen: the fonts and pictures it shows
+    // are loaded and their glyphs made, so showing it only draws.
+    sectionFrame(section)->grab();
+}
+
 void MainWindow::addSection(Section section, QGroupBox *frame)
 {
     m_sections.at(static_cast<std::size_t>(section)) = frame;
+    // The stack lowers a new page beneath the others, which repaints the
+    // window wherever the page stands, hidden or not; with no size yet, it
+    // stands nowhere.
+    const QSize size = frame->size();
+    frame->setGeometry(QRect());
     ui->sectionStack->addWidget(frame);
+    frame->resize(size);
 }
 
 void MainWindow::showSection(Section section)
@@ -201,10 +226,6 @@ QAbstractButton *MainWindow::pageButtonForAccessKey(const QKeyEvent *key) const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_fileMenuOpening && watched == ui->fileMenu && event->type() == QEvent::Paint) {
-        m_fileMenuOpening = false;
-        emit fileMenuShown();
-    }
     // An access key of the page in front wins over a switched-off menu title:
     // the key is kept from the shortcut map and presses the page's button.
     const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;

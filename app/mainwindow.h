@@ -72,6 +72,8 @@ private:
     QAbstractButton *pageButtonForAccessKey(const QKeyEvent *key) const;
 
     void addSection(Section section, QGroupBox *frame);
+    // Builds a section ahead of its first showing.
+    void prepareSection(Section section);
 
     std::unique_ptr<Ui::MainWindow> ui;
     const TopicCatalogue m_catalogue;
@@ -80,7 +82,6 @@ private:
     // Loaded at start-up; the goals page takes them when it is built.
     std::optional<GoalNotes> m_goalNotes;
     TopicBrowser *m_browser = nullptr;
-    bool m_fileMenuOpening = false;
     GoalsPage *m_goals = nullptr;
     SelfTest *m_selfTest = nullptr;
     std::array<QGroupBox *, kSectionCount> m_sections {};

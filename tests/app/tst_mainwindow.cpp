@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -158,19 +159,53 @@ void TstMainWindow::proceedOpensChosenSection_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<MainWindow::Section>("section");
-    QTest::newRow("memorize") << "memorizeChoice" << MainWindow::Section::TopicBrowser;
-    QTest::newRow("test") << "testChoice" << MainWindow::Section::TestOptions;
-    QTest::newRow("goals") << "goalsChoice" << MainWindow::Section::Goals;
+    QTest::addColumn<QString>("frame");
+    QTest::newRow("memorize") << "memorizeChoice" << MainWindow::Section::TopicBrowser << "topicBrowser";
+    QTest::newRow("test") << "testChoice" << MainWindow::Section::TestOptions << "testOptionsPage";
+    QTest::newRow("goals") << "goalsChoice" << MainWindow::Section::Goals << "goalsPage";
 }
+
+namespace {
+// Where a widget is drawn, in its own coordinates.
+class DrawnArea : public QObject {
+public:
+    explicit DrawnArea(QWidget *widget) { widget->installEventFilter(this); }
+    QRegion area;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            area += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+} // namespace
 
 void TstMainWindow::proceedOpensChosenSection()
 {
     QFETCH(QString, option);
     QFETCH(MainWindow::Section, section);
+    QFETCH(QString, frame);
     auto *button = m_window->findChild<QRadioButton *>(option);
+    auto *startPage = child<QGroupBox>("startPage");
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const DrawnArea drawn(startPage);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     QVERIFY(button->isChecked());
+    // Once the choice is drawn, its section is built and drawn off screen ahead
+    // of Proceed; the page in front is drawn again only where the choices are
+    // (the one chosen, the one that had the focus).
+    QTRY_VERIFY(m_window->findChild<QGroupBox *>(frame));
     QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage); // choosing alone moves nothing
+    QRegion choices;
+    for (const char *name : {"memorizeChoice", "testChoice", "goalsChoice"})
+        choices += child<QRadioButton>(name)->geometry();
+    QVERIFY(!drawn.area.isEmpty());
+    QVERIFY2(drawn.area.subtracted(choices).isEmpty(),
+             qPrintable(QStringLiteral("drawn again: %1 x %2")
+                            .arg(drawn.area.boundingRect().width())
+                            .arg(drawn.area.boundingRect().height())));
     QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
     QCOMPARE(m_window->currentSection(), section);
     QCOMPARE(m_messages->count(), 0);
