@@ -30,6 +30,8 @@
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 
+#include "windowtitle.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -50,25 +52,6 @@ using Clock = std::chrono::steady_clock;
 double msSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-std::string windowTitle(Display *display, Window window)
-{
-    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char *data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count, &after,
-                           &data)
-            == Success
-        && data) {
-        title.assign(reinterpret_cast<char *>(data), count);
-        XFree(data);
-    }
-    return title;
 }
 
 // A mapped window with the title, searched depth first under the root (a

@@ -14,20 +14,8 @@ cd "$(dirname "$0")/.."
 runs=${1:-14}
 program=${2:-}
 
-tools/install-deps.sh --test
-apt_missing=()
-for package in libx11-dev libxtst-dev libxdamage-dev; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || apt_missing+=("$package")
-done
-if ((${#apt_missing[@]})); then
-  sudo=(); [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-  "${sudo[@]}" apt-get install -y -qq "${apt_missing[@]}" >/dev/null
-fi
-
-build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
-  -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
-cmake --build "$build" --target palmora palmora_printing inputtopixels >/dev/null
+source bench/common.sh
+build_bench palmora palmora_printing inputtopixels
 [[ -n "$program" ]] || program=$build/palmora
 program=$(realpath "$program")
 
@@ -39,24 +27,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+start_xvfb
 printer=$(tools/test-printer.sh start "$work/printer" | tail -n1)
 export CUPS_SERVER=$printer/cups.sock LPDEST=PDF
-
-# A fresh, private home for every run, holding a reminder record written today
-# (so no reminder is asked), as on an ordinary day's start.
-fresh_home() {
-  rm -rf "$work/home"; mkdir -p "$work/home/runtime" "$work/home/config/Palmora"; chmod 700 "$work/home/runtime"
-  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
-         XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
-  local key value
-  key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
-  value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
-  printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
-}
 
 # A copy of the program in a folder of its own, so its goal notes land there.
 mkdir -p "$work/app"

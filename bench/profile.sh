@@ -12,27 +12,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 per_ms=${KILO_INSTRUCTIONS_PER_MS:-2400}
 
-tools/install-deps.sh --test
+source bench/common.sh
+build_bench palmora barewindow
 command -v valgrind >/dev/null || { echo "profile.sh: valgrind is needed" >&2; exit 1; }
-build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
-  -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
-cmake --build "$build" --target palmora barewindow >/dev/null
 
 work=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+start_xvfb
 
-# As on an ordinary day: a fresh home holding a reminder record written today.
-mkdir -p "$work/home/runtime" "$work/home/config/Palmora" "$work/app"; chmod 700 "$work/home/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
-       XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
-key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
-value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
-printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
+fresh_home
+mkdir -p "$work/app"
 cp "$build/palmora" "$build/libpalmora-printing.so" "$work/app/" 2>/dev/null || cp "$build/palmora" "$work/app/"
 
 # Runs a program under callgrind until a window with the title is mapped, then

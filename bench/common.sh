@@ -1,0 +1,42 @@
+# What the bench scripts share; sourced by them from the project root, never run.
+
+# Installs what the benchmarks build and run with, then configures and builds the
+# targets named in build-bench (Release).
+build_bench() { # TARGET...
+  tools/install-deps.sh --test
+  local missing=() package
+  for package in libx11-dev libxtst-dev libxdamage-dev; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  if ((${#missing[@]})); then
+    local sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+  build=build-bench
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
+    -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+  cmake --build "$build" --target "$@" >/dev/null
+}
+
+# Starts an X server of the run's own on a free display, for real windows.
+start_xvfb() { # sets xvfb_pid; needs $work
+  Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+}
+
+# A fresh, private home holding a reminder record written today (so no reminder
+# is asked), as on an ordinary day's start.
+fresh_home() { # needs $work
+  rm -rf "$work/home"
+  mkdir -p "$work/home/runtime" "$work/home/config/Palmora"
+  chmod 700 "$work/home/runtime"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+         XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
+  local key value
+  key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
+  value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
+  printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
+}
