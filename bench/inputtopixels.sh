@@ -8,14 +8,14 @@
 # the slowest and the share of runs drawn within 16 ms (one frame at 60 Hz);
 # every step's time, run by run, is kept in build-bench/inputtopixels.tsv.
 #   bench/inputtopixels.sh [RUNS [PROGRAM]]   (default 14 runs; PROGRAM: the
-#   palmora to measure, with its printing module beside it; default this tree's)
+#   palmora to measure; default this tree's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-14}
 program=${2:-}
 
 source bench/common.sh
-build_bench palmora palmora_printing inputtopixels
+build_bench palmora inputtopixels
 [[ -n "$program" ]] || program=$build/palmora
 program=$(realpath "$program")
 
@@ -33,7 +33,7 @@ export CUPS_SERVER=$printer/cups.sock LPDEST=PDF
 
 # A copy of the program in a folder of its own, so its goal notes land there.
 mkdir -p "$work/app"
-cp "$program" "$(dirname "$program")/libpalmora-printing.so" "$work/app/"
+cp "$program" "$work/app/"
 
 # The steps of one run, by key and by click. Places are in the main window
 # (775 x 479, its size is fixed): the start page's three choices and Proceed,

@@ -22,7 +22,7 @@ start_xvfb
 
 fresh_home
 mkdir -p "$work/app"
-cp "$build/palmora" "$build/libpalmora-printing.so" "$work/app/" 2>/dev/null || cp "$build/palmora" "$work/app/"
+cp "$build/palmora" "$work/app/"
 
 # Runs a program under callgrind until a window with the title is mapped, then
 # ends it; callgrind writes its counts as the program ends.

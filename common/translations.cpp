@@ -1,7 +1,5 @@
 #include "common/translations.h"
 
-#include "common/buildinfo.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -30,8 +28,7 @@ QString installFirstFound(const QLocale &locale, const QString &name, const QStr
 
 QStringList translationFolders()
 {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-            QStringLiteral(PALMORA_TRANSLATIONS_DIR)};
+    return {QStringLiteral(":/i18n")};
 }
 
 QStringList installTranslations(const QLocale &locale, const QStringList &folders)

@@ -5,9 +5,9 @@
 
 namespace palmora {
 
-// Where Palmora's own translations (palmora_<language>.qm) are looked for, in
-// order: translations/ beside the program (a build folder), then the folder
-// an installed copy keeps them in.
+// Where Palmora's own translations (palmora_<language>.qm) are looked for: in
+// the program's resources only. A file on disk could be changed by whoever can
+// write its folder, or cut short while it is mapped.
 QStringList translationFolders();
 
 // Installs on the running application Qt's own translation and Palmora's for

@@ -7,8 +7,8 @@ class QTextDocument;
 
 namespace palmora {
 
-// A report saved as a PDF file, for a computer that cannot print it: made by Qt
-// GUI alone, so that neither start-up nor this path loads the printing library.
+// A report saved as a PDF file, for a computer that cannot print it: made by
+// QPdfWriter, with no printer of any kind involved.
 
 // "Palmora test results 2026-12-07.pdf": the name the save dialog proposes.
 QString reportPdfFileName(QDate date);

@@ -12,13 +12,10 @@ struct PrintResult {
         NoPrinterInstalled,
         NoDefaultPrinter, // printers exist, but none is the default one
         NotStarted, // the printer did not take the job
-        PrintingUnavailable, // the printing module could not be loaded
     };
     Status status = Status::HandedOver;
     // The printer (or file) the job was meant for.
     QString printerName;
-    // Why printing is unavailable.
-    QString problem;
 };
 
 // Puts a document on paper. The result page prints through one of these, so a

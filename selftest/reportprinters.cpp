@@ -35,14 +35,13 @@ PrintResult DefaultReportPrinter::print(const QTextDocument &document)
         const bool anyInstalled = !m_lookup.installedPrinters().isEmpty();
         return {anyInstalled ? PrintResult::Status::NoDefaultPrinter
                              : PrintResult::Status::NoPrinterInstalled,
-                {},
                 {}};
     }
 
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid() || !printDocument(document, printer))
-        return {PrintResult::Status::NotStarted, info.printerName(), {}};
-    return {PrintResult::Status::HandedOver, info.printerName(), {}};
+        return {PrintResult::Status::NotStarted, info.printerName()};
+    return {PrintResult::Status::HandedOver, info.printerName()};
 }
 
 PdfReportPrinter::PdfReportPrinter(QString filePath)
@@ -56,13 +55,7 @@ PrintResult PdfReportPrinter::print(const QTextDocument &document)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_filePath);
     const bool ok = printDocument(document, printer);
-    return {ok ? PrintResult::Status::HandedOver : PrintResult::Status::NotStarted, m_filePath, {}};
+    return {ok ? PrintResult::Status::HandedOver : PrintResult::Status::NotStarted, m_filePath};
 }
 
 } // namespace palmora
-
-// What the program looks up after loading the module.
-extern "C" Q_DECL_EXPORT palmora::ReportPrinter *palmoraCreateDefaultReportPrinter()
-{
-    return new palmora::DefaultReportPrinter;
-}

@@ -9,8 +9,7 @@
 
 class QPrinter;
 
-// The printers proper. They live in a module of their own, linked to Qt's
-// printing library, which the program loads the first time a report is printed.
+// The printers proper, through Qt's printing library.
 
 namespace palmora {
 
@@ -32,6 +31,10 @@ public:
     explicit DefaultReportPrinter(Lookup lookup);
 
     PrintResult print(const QTextDocument &document) override;
+    // Looking up the default printer, laying the pages out in the printer's
+    // fonts and handing the job to the print system take a good part of a
+    // second on a busy machine.
+    bool printsInBackground() const override { return true; }
 
 private:
     Lookup m_lookup;

@@ -5,8 +5,8 @@
 #include "common/messagebox.h"
 #include "common/savedialog.h"
 #include "common/theme.h"
-#include "selftest/ondemandreportprinter.h"
 #include "selftest/reportpdf.h"
+#include "selftest/reportprinters.h"
 #include "web/sitepages.h"
 
 #include <QClipboard>
@@ -50,7 +50,7 @@ void emptyClipboard()
 TestResultPage::TestResultPage(QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TestResultPage>())
-    , m_defaultPrinter(std::make_unique<OnDemandReportPrinter>())
+    , m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
     , m_printer(m_defaultPrinter.get())
 {
     ui->setupUi(this);
@@ -192,11 +192,6 @@ void TestResultPage::reportPrintResult(const PrintResult &result)
                                 "the print job.\n\nCheck that the printer is ready and press \"Print "
                                 "Test Results\" again.")
                                  .arg(result.printerName));
-        break;
-    case PrintResult::Status::PrintingUnavailable:
-        offerPdf(tr("The test results were not printed: printing is not available.\n\n%1\n\n"
-                    "Reinstall Palmora to print.")
-                     .arg(result.problem));
         break;
     }
 }

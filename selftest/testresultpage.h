@@ -35,7 +35,7 @@ public:
     QString printBufferText() const;
 
     // Composes the print buffer and prints it on the default printer. Where
-    // there is none, or printing is not available, says so and offers to save
+    // there is none, says so and offers to save
     // the printout as a PDF file instead; the report stays on screen whatever
     // the answer. A printer that prints in the background does so while the
     // window goes on answering; a print asked for meanwhile follows it.

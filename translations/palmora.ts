@@ -249,48 +249,6 @@
     </message>
 </context>
 <context>
-    <name>ModuleFile</name>
-    <message>
-        <source>It is damaged or incomplete: it is not a whole program library.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It was built for another kind of computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is a program file, but not a program library.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It may have been put there by someone else: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is far larger than a program library of this program.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>OnDemandReportPrinter</name>
-    <message>
-        <source>The printing module %1 was not loaded. %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printing module %1 could not be loaded: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file %1 is a program library, but not the printing module of this program.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printing module %1 is missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>Referral</name>
     <message>
         <source>Your name can have at most %1 characters.</source>
@@ -888,14 +846,6 @@ The file was left as it was and your text is still here, so you can try again.</
         <source>The test results were not printed: the printer &quot;%1&quot; did not accept the print job.
 
 Check that the printer is ready and press &quot;Print Test Results&quot; again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The test results were not printed: printing is not available.
-
-%1
-
-Reinstall Palmora to print.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -19,8 +19,6 @@ import tempfile
 import time
 
 BINARY = os.environ.get("PALMORA_BINARY", "")
-# The printing module, loaded from beside the program when a report is printed.
-PRINTING_MODULE = os.environ.get("PALMORA_PRINTING_MODULE", "")
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 SITE = os.environ.get("PALMORA_SITE", "https://www.vespersoftwares.example")
 WAYLAND_LEAKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wayland-leaks.supp")
@@ -351,8 +349,6 @@ class Palmora:
         self.binary = os.path.join(self.folder, "palmora")
         if not os.path.exists(self.binary):
             shutil.copy2(BINARY, self.binary)
-            if PRINTING_MODULE:
-                shutil.copy2(PRINTING_MODULE, self.folder)
         self.browser_log = os.path.join(self.home, "browser.log")
         browser = os.path.join(self.home, "browser.sh")
         with open(browser, "w") as script:

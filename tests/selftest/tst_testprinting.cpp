@@ -1,10 +1,8 @@
 #include "common/randomsource.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
-#include "filebytes.h"
 #include "messagerecorder.h"
 #include "programoutput.h"
-#include "selftest/ondemandreportprinter.h"
 #include "selftest/reportprinters.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
@@ -13,13 +11,9 @@
 #include "selftest/wrappingradiobutton.h"
 #include "web/sitepages.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSemaphore>
@@ -31,18 +25,11 @@
 #include <QTimer>
 
 #include <atomic>
-#include <elf.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace palmora;
 using palmora::testing::MessageRecorder;
-using palmora::testing::readAllBytes;
-using palmora::testing::writeAllBytes;
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 QString run(const QString &program, const QStringList &arguments)
 {
@@ -74,9 +61,6 @@ private slots:
     void noPrinterSaysSo_data();
     void noPrinterSaysSo();
     void jobThatCannotStartSaysSo();
-    void moduleIsSoughtBesideTheProgramThenWhereItIsInstalled();
-    void printingModuleThatCannotBeLoadedSaysSo_data();
-    void printingModuleThatCannotBeLoadedSaysSo();
     void realJobOnTheDefaultPrinter();
     void windowAnswersWhileAReportPrints();
 
@@ -192,6 +176,8 @@ void TstTestPrinting::noPrinterSaysSo()
     m_test->resultPage()->setReportPrinter(&printer);
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    // The default printer is looked up beside the window, as the program prints.
+    QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY2(messages.last().text.contains(expected), qPrintable(messages.last().text));
@@ -214,96 +200,6 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
     m_test->resultPage()->setReportPrinter(nullptr);
 }
 
-// A copy of the program finds the module built beside it; an installed program
-// finds it in the library folder it was built for, and nowhere else.
-void TstTestPrinting::moduleIsSoughtBesideTheProgramThenWhereItIsInstalled()
-{
-    const QStringList candidates = OnDemandReportPrinter::moduleCandidates();
-    QCOMPARE(candidates.size(), 2);
-    QCOMPARE(candidates[0],
-             QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                 + QFileInfo(QStringLiteral(PALMORA_PRINTING_MODULE_PATH)).fileName());
-    QCOMPARE(candidates[1], QStringLiteral(PALMORA_INSTALLED_MODULE));
-}
-
-void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo_data()
-{
-    QTest::addColumn<QString>("module"); // what lies where the module is sought
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("missing") << QString() << QStringLiteral("is missing");
-    QTest::newRow("not a library") << QStringLiteral("text") << QStringLiteral("not a whole program library");
-    // Mapped as it stands, it ends the program with a bus error.
-    QTest::newRow("cut short") << QStringLiteral("cut") << QStringLiteral("not a whole program library");
-    QTest::newRow("another processor")
-        << QStringLiteral("other machine") << QStringLiteral("built for another kind of computer");
-    QTest::newRow("another library") << QStringLiteral("no factory")
-                                     << QStringLiteral("not the printing module of this program");
-    QTest::newRow("in a folder others can write")
-        << QStringLiteral("shared folder") << QStringLiteral("Other users can change");
-    QTest::newRow("another user's, beside the program")
-        << QStringLiteral("foreign") << QStringLiteral("belongs to another user");
-}
-
-void TstTestPrinting::printingModuleThatCannotBeLoadedSaysSo()
-{
-    QFETCH(QString, module);
-    QFETCH(QString, expected);
-    if (module == QLatin1String("foreign") && ::geteuid() != 0)
-        QSKIP("Only root can give a file to another user");
-
-    QTemporaryDir top;
-    QString folder = top.path();
-    if (module == QLatin1String("shared folder")) {
-        folder = top.filePath(QStringLiteral("shared"));
-        QVERIFY(QDir().mkdir(folder));
-        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
-    }
-    const QString path = folder + QStringLiteral("/libpalmora-printing.so");
-    QByteArray bytes = readAllBytes(QStringLiteral(PALMORA_PRINTING_MODULE_PATH));
-    QVERIFY(bytes.size() > 12000);
-    if (module == QLatin1String("text")) {
-        bytes = "not a library\n";
-    } else if (module == QLatin1String("cut")) {
-        bytes.truncate(12000);
-    } else if (module == QLatin1String("other machine")) {
-        // e_machine, at byte 18 of the header, names the processor.
-        const quint16 other = EM_S390;
-        bytes.replace(18, 2, reinterpret_cast<const char *>(&other), 2);
-    } else if (module == QLatin1String("no factory")) {
-        const QByteArray name = "palmoraCreateDefaultReportPrinter";
-        QVERIFY(bytes.count(name) >= 1);
-        bytes.replace(name, QByteArray(name).replace("Create", "Cr_ate"));
-    }
-    if (!module.isEmpty())
-        writeAllBytes(path, bytes);
-    if (module == QLatin1String("foreign"))
-        QVERIFY(::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0);
-
-    OnDemandReportPrinter printer({path, QStringLiteral(PALMORA_PRINTING_MODULE_PATH)});
-    m_test->resultPage()->setReportPrinter(&printer);
-    MessageRecorder messages;
-    QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
-    QTRY_VERIFY(!m_test->resultPage()->isPrinting());
-    m_test->resultPage()->setReportPrinter(nullptr);
-    // A module that is missing leaves the search to the next place.
-    if (module.isEmpty()) {
-        QVERIFY(printer.isLoaded());
-        OnDemandReportPrinter none({path});
-        m_test->resultPage()->setReportPrinter(&none);
-        QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
-        QTRY_VERIFY(!m_test->resultPage()->isPrinting());
-        m_test->resultPage()->setReportPrinter(nullptr);
-    } else {
-        QVERIFY(!printer.isLoaded());
-    }
-    QVERIFY(messages.count() >= 1);
-    const MessageBox::Request refusal = messages.last();
-    QCOMPARE(refusal.icon, MessageBox::Icon::Critical);
-    QVERIFY2(refusal.text.contains(QStringLiteral("printing is not available")), qPrintable(refusal.text));
-    QVERIFY2(refusal.text.contains(expected), qPrintable(refusal.text));
-    QVERIFY2(refusal.text.contains(path), qPrintable(refusal.text));
-}
-
 void TstTestPrinting::realJobOnTheDefaultPrinter()
 {
     if (QPrinterInfo::defaultPrinter().isNull())
@@ -311,18 +207,14 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
     if (QStandardPaths::findExecutable(QStringLiteral("lpstat")).isEmpty())
         QSKIP("lpstat (cups-client) is needed to count finished jobs");
 
-    // Through the printing module, loaded by the first print, as the program does.
-    OnDemandReportPrinter printer({QStringLiteral(PALMORA_PRINTING_MODULE_PATH)});
-    QVERIFY(!printer.isLoaded());
-    m_test->resultPage()->setReportPrinter(&printer);
+    // Through the page's own printer, as the program prints.
+    m_test->resultPage()->setReportPrinter(nullptr);
     const QSet<QString> before = completedJobs();
     MessageRecorder messages;
     QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
     QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     QCOMPARE(messages.count(), 0);
-    QVERIFY(printer.isLoaded());
     QTRY_COMPARE_WITH_TIMEOUT(completedJobs().subtract(before).size(), 1, 120000);
-    m_test->resultPage()->setReportPrinter(nullptr);
 }
 
 namespace {
