@@ -1,4 +1,5 @@
 #include "app/applicationcontroller.h"
+#include "app/pluginfolders.h"
 #include "app/processenvironment.h"
 #include "common/accesskeys.h"
 #include "common/theme.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    palmora::keepProgramFolderOutOfPluginPaths();
     QApplication app(argc, argv);
     // Before any window exists: every text is looked up as it is set.
     palmora::installTranslations(QLocale::system(), palmora::translationFolders());
