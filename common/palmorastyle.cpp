@@ -4,16 +4,25 @@
 #include "common/theme.h"
 
 #include <QApplication>
+#include <QGroupBox>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
+#include <qdrawutil.h>
 
 namespace palmora {
 
 namespace {
+
 constexpr char kSectionFrameProperty[] = "palmoraSectionFrame";
-}
+// Where Fusion keeps the picture of a group box's frame, and the space it
+// leaves above the frame.
+constexpr char kGroupBoxFramePicture[] = ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
+constexpr int kGroupBoxTopMargin = 3;
+
+} // namespace
 
 PalmoraStyle::PalmoraStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
@@ -36,6 +45,31 @@ QFont PalmoraStyle::captionFont()
     font.setPointSizeF(9);
     font.setBold(true);
     return font;
+}
+
+void PalmoraStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                 const QWidget *widget) const
+{
+    if (element != PE_FrameGroupBox) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // Fusion reads the picture by its file name alone, and an image read that
+    // way first offers the file to every image plugin, loading each one (JPEG,
+    // GIF, ICO...) on the first paint. It is read here as the PNG it is, and
+    // drawn as Fusion draws it.
+    if (m_groupBoxFrame.isNull()) {
+        QImageReader reader(QString::fromLatin1(kGroupBoxFramePicture), "png");
+        reader.setAutoDetectImageFormat(false);
+        m_groupBoxFrame = QPixmap::fromImage(reader.read());
+    }
+    const auto *groupBox = qobject_cast<const QGroupBox *>(widget);
+    const bool bare = groupBox && !groupBox->isCheckable() && groupBox->title().isEmpty();
+    const int captionHeight =
+        bare ? 0 : qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+    const int topMargin = captionHeight + kGroupBoxTopMargin;
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), QMargins(6, 6, 6, 6),
+                      m_groupBoxFrame);
 }
 
 void PalmoraStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,

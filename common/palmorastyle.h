@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 namespace palmora {
@@ -9,7 +10,9 @@ namespace palmora {
 // marks such a button only by the outline it also gives the default button, so
 // the default button looked the same with the focus and without.
 // A style does this far more cheaply than style sheets, which would re-polish
-// every control inside the frames at start-up.
+// every control inside the frames at start-up. Pictures Fusion reads from its
+// files by name (group-box frames, menu overflow arrows) are read without
+// asking every image plugin, which would load each of them on the first paint.
 class PalmoraStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -18,6 +21,8 @@ public:
     // Marks a group box whose caption takes the section look.
     static void markSectionFrame(QWidget *frame);
 
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
@@ -30,6 +35,9 @@ public:
 private:
     static bool isSectionFrame(const QWidget *widget);
     static QFont captionFont();
+
+    // Fusion's group-box frame, read when first drawn.
+    mutable QPixmap m_groupBoxFrame;
 };
 
 } // namespace palmora

@@ -25,7 +25,8 @@ private slots:
 void TstPluginFolders::pluginsComeFromQtAndTheUserOnly()
 {
     const QStringList paths = QCoreApplication::libraryPaths();
-    QVERIFY2(!paths.contains(QCoreApplication::applicationDirPath()), qPrintable(paths.join(QLatin1Char(' '))));
+    QVERIFY2(!paths.contains(QCoreApplication::applicationDirPath()),
+             qPrintable(paths.join(QLatin1Char(' '))));
     QVERIFY2(paths.contains(QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath)).canonicalPath()),
              qPrintable(paths.join(QLatin1Char(' '))));
     if (g_userSetPluginPath) {
