@@ -5,6 +5,7 @@
 #include "web/sitepages.h"
 
 #include "filebytes.h"
+#include "filesizelimit.h"
 #include "programoutput.h"
 
 #include <QDir>
@@ -17,8 +18,6 @@
 #include <QTest>
 #include <QTextDocument>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,32 +72,6 @@ QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-
-// Limits the size of the files this process may write, as a full disk would, and
-// lifts the limit again when it goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        // Past the limit a write fails with EFBIG instead of the process being killed.
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved {};
-    void (*m_savedHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -239,7 +212,8 @@ void TstReportPdf::failedSaveLeavesWhatWasThere()
     writePlain(document, printout());
     PdfSaveResult result;
     if (diskFull) {
-        const FileSizeLimit limit(4096);
+        const palmora::testing::FileSizeLimit limit(4096);
+        QVERIFY(limit.isActive());
         result = saveReportPdf(document, folder.filePath(target));
     } else {
         result = saveReportPdf(document, folder.filePath(target));
