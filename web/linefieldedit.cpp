@@ -9,6 +9,7 @@ LineFieldEdit::LineFieldEdit(QLineEdit *edit, ReferralField kind)
     , m_edit(edit)
 {
     connect(edit, &QLineEdit::textChanged, this, &LineFieldEdit::checkLimit);
+    connect(edit, &QLineEdit::cursorPositionChanged, this, &LineFieldEdit::noteCursorMoved);
 }
 
 QString LineFieldEdit::text() const

@@ -18,6 +18,7 @@ MessageFieldEdit::MessageFieldEdit(LimitedTextEdit *edit)
         edit->setFocus();
     });
     connect(edit, &QPlainTextEdit::textChanged, this, &MessageFieldEdit::checkLimit);
+    connect(edit, &QPlainTextEdit::cursorPositionChanged, this, &MessageFieldEdit::noteCursorMoved);
 }
 
 QString MessageFieldEdit::text() const

@@ -39,6 +39,14 @@ void ReferralFieldEdit::checkLimit()
     }
 }
 
+void ReferralFieldEdit::noteCursorMoved()
+{
+    // Moves that come with an edit are recorded by checkLimit(), once the edit
+    // is known to fit.
+    if (!m_refusalPending && text() == m_accepted)
+        m_acceptedCursor = cursorPosition();
+}
+
 bool ReferralFieldEdit::refusePendingOverfill()
 {
     if (!m_refusalPending)

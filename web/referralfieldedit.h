@@ -32,6 +32,9 @@ protected:
     virtual void setCursorPosition(int position) = 0;
     // Called by the subclass whenever the control's text changed.
     void checkLimit();
+    // Called by the subclass whenever the control's cursor moved: a refused
+    // edit puts the cursor back where the user last left it.
+    void noteCursorMoved();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

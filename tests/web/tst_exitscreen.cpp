@@ -157,7 +157,9 @@ void TstExitScreen::appealFollowsTheDraw()
 
 void TstExitScreen::appealTextsHaveTheirLengths()
 {
-    const QString domain = siteDomainName();
+    // For the default site, "vespersoftwares.example".
+    const QString domain = QStringLiteral(PALMORA_EXPECTED_SITE_DOMAIN);
+    QCOMPARE(siteDomainName(), domain);
     // The lengths hold for the default site; another domain shifts appeals 1 to 3.
     const int defaultLengths[kExitAppealCount] = {227, 211, 160, 196};
     const int domainShift = static_cast<int>(domain.size()) - 23;
@@ -426,44 +428,63 @@ void TstExitScreen::overfillIsRefusedWithItsLimit_data()
 {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<int>("field");
+    QTest::addColumn<int>("limit"); // characters the field holds
     QTest::addColumn<bool>("typed"); // typed at a full field, or pasted
     QTest::addColumn<int>("added"); // characters pasted
     QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("cursor"); // where the cursor stands; -1 at the end
     QTest::newRow("name typed past its limit")
-        << QByteArray("senderNameEdit") << int(ReferralField::SenderName) << true << 1 << true;
+        << QByteArray("senderNameEdit") << int(ReferralField::SenderName) << 100 << true << 1 << true << -1;
+    QTest::newRow("name typed past its limit mid-text")
+        << QByteArray("senderNameEdit") << int(ReferralField::SenderName) << 100 << true << 1 << true << 40;
+    QTest::newRow("message typed past its limit mid-text")
+        << QByteArray("messageEdit") << int(ReferralField::Message) << 2000 << true << 1 << true << 1500;
     QTest::newRow("message of 1.2 million characters pasted")
-        << QByteArray("messageEdit") << int(ReferralField::Message) << false << 1200000 << true;
+        << QByteArray("messageEdit") << int(ReferralField::Message) << 2000 << false << 1200000 << true << -1;
     QTest::newRow("message typed past its limit")
-        << QByteArray("messageEdit") << int(ReferralField::Message) << true << 1 << true;
+        << QByteArray("messageEdit") << int(ReferralField::Message) << 2000 << true << 1 << true << -1;
     QTest::newRow("friend's name of 40,000 characters pasted")
-        << QByteArray("friendNameEdit") << int(ReferralField::FriendName) << false << 40000 << true;
+        << QByteArray("friendNameEdit") << int(ReferralField::FriendName) << 100 << false << 40000 << true
+        << -1;
     QTest::newRow("friend's email pasted one past its limit")
-        << QByteArray("friendEmailEdit") << int(ReferralField::FriendEmail) << false
-        << kMaxReferralEmailLength + 1 - 11 << true;
+        << QByteArray("friendEmailEdit") << int(ReferralField::FriendEmail) << 254 << false << 254 + 1 - 11
+        << true << -1;
     QTest::newRow("message pasted up to its limit")
-        << QByteArray("messageEdit") << int(ReferralField::Message) << false << kMaxReferralMessageLength - 11
-        << false;
+        << QByteArray("messageEdit") << int(ReferralField::Message) << 2000 << false << 2000 - 11 << false
+        << -1;
 }
 
 void TstExitScreen::overfillIsRefusedWithItsLimit()
 {
     QFETCH(QByteArray, name);
     QFETCH(int, field);
+    QFETCH(int, limit);
     QFETCH(bool, typed);
     QFETCH(int, added);
     QFETCH(bool, refused);
+    QFETCH(int, cursor);
     const auto kind = static_cast<ReferralField>(field);
+    QCOMPARE(referralFieldLimit(kind), limit);
     fillValidReferral();
     QWidget *edit = child<QWidget>(name.constData());
     focusOn(edit);
     // A full field, or eleven characters with the cursor after them.
-    const QString before =
-        typed ? QString(referralFieldLimit(kind), QLatin1Char('x')) : QStringLiteral("a@b.example");
+    const QString before = typed ? QString(limit, QLatin1Char('x')) : QStringLiteral("a@b.example");
     fill(name.constData(), before);
-    if (auto *line = qobject_cast<QLineEdit *>(edit))
-        line->end(false);
-    else
-        static_cast<QPlainTextEdit *>(edit)->moveCursor(QTextCursor::End);
+    const auto cursorPosition = [edit] {
+        if (auto *line = qobject_cast<QLineEdit *>(edit))
+            return line->cursorPosition();
+        return static_cast<QPlainTextEdit *>(edit)->textCursor().position();
+    };
+    if (auto *line = qobject_cast<QLineEdit *>(edit)) {
+        line->setCursorPosition(cursor < 0 ? line->text().size() : cursor);
+    } else {
+        auto *plain = static_cast<QPlainTextEdit *>(edit);
+        QTextCursor place = plain->textCursor();
+        place.setPosition(cursor < 0 ? plain->document()->characterCount() - 1 : cursor);
+        plain->setTextCursor(place);
+    }
+    const int placed = cursorPosition();
 
     MessageRecorder messages;
     if (typed) {
@@ -477,8 +498,9 @@ void TstExitScreen::overfillIsRefusedWithItsLimit()
     QCOMPARE(messages.texts(), refused ? QStringList {referralFieldFullText(kind)} : QStringList {});
     if (refused) {
         QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
-        QVERIFY(messages.last().text.contains(QString::number(referralFieldLimit(kind))));
+        QVERIFY(messages.last().text.contains(QString::number(limit)));
         QCOMPARE(text(name.constData()), before); // nothing typed before is lost
+        QCOMPARE(cursorPosition(), placed); // nor the place the user typed at
         QCOMPARE(QApplication::focusWidget(), edit);
     } else {
         QCOMPARE(text(name.constData()), before + QString(added, QLatin1Char('y')));

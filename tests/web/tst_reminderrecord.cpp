@@ -11,6 +11,7 @@
 #include <QTest>
 
 using palmora::ReminderRecord;
+using palmora::testing::readAllBytes;
 using palmora::testing::writeAllBytes;
 
 class TstReminderRecord : public QObject {
@@ -20,6 +21,8 @@ private slots:
     void encodingRoundTrip();
     void storesKeyAndValueEncoded();
     void writeKeepsTheRestOfTheStore();
+    void writeSetsOneLine_data();
+    void writeSetsOneLine();
     void readSeesTheLastWriteWithinOneTimestampTick();
     void writeClearsWhatKilledWritesLeft();
     void storeThatIsNoSettingsFileIsLeftAlone();
@@ -109,6 +112,43 @@ void TstReminderRecord::writeKeepsTheRestOfTheStore()
     QCOMPARE(settings.value(QStringLiteral("Window/Recent")).toStringList(),
              others.value(QStringLiteral("Window/Recent")).toStringList());
     QCOMPARE(ReminderRecord(path).read(), QStringLiteral("2026-12-07"));
+}
+
+void TstReminderRecord::writeSetsOneLine_data()
+{
+    // "Duration" and the dates, base64url-encoded.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray record = "RHVyYXRpb24=MjAyNi0xMi0wNw";
+    QTest::newRow("empty") << QByteArray() << "[Settings]\n" + record + '\n';
+    QTest::newRow("comments only") << QByteArray("; mine\n") << "; mine\n\n[Settings]\n" + record + '\n';
+    // Keys before any section are QSettings' [General]: the record's key among
+    // them is not the record, and stays.
+    QTest::newRow("no section line at all")
+        << QByteArray("name=Ann\nRHVyYXRpb24=MjAyMC0wMS0wMQ\n")
+        << "name=Ann\nRHVyYXRpb24=MjAyMC0wMS0wMQ\n\n[Settings]\n" + record + '\n';
+    QTest::newRow("another section only")
+        << QByteArray("[Window]\nx=1") << "[Window]\nx=1\n\n[Settings]\n" + record + '\n';
+    QTest::newRow("old record among others")
+        << QByteArray("[Settings]\na=1\nRHVyYXRpb24=MjAyMC0wMS0wMQ\nb=2\n[Window]\nx=1\n")
+        << "[Settings]\n" + record + "\na=1\nb=2\n[Window]\nx=1\n";
+    QTest::newRow("Windows line ends")
+        << QByteArray("[Settings]\r\nRHVyYXRpb24=MjAyMC0wMS0wMQ\r\n") << "[Settings]\r\n" + record + "\r\n";
+}
+
+// The exact bytes a write leaves: the record at the head of its section, made
+// when missing, and every other line as it was.
+void TstReminderRecord::writeSetsOneLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("palmora.ini"));
+    writeAllBytes(path, before);
+    ReminderRecord record(path);
+    QVERIFY(record.write(QStringLiteral("2026-12-07")));
+    QCOMPARE(readAllBytes(path), after);
+    QCOMPARE(record.read(), QStringLiteral("2026-12-07"));
 }
 
 // Two replacements of the same size whose modification times match, as on a
