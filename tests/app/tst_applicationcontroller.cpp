@@ -11,7 +11,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -191,6 +190,8 @@ void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut_data()
     QTest::newRow("folder named like the lock") << QStringLiteral("folder") << false;
     QTest::newRow("FIFO named like the lock") << QStringLiteral("fifo") << false;
     QTest::newRow("junk written a moment ago") << QStringLiteral("junk") << false;
+    // Not this user's to judge or remove, though it lies in their own folder.
+    QTest::newRow("another user's file") << QStringLiteral("foreign") << false;
     // The live copy's flock is the proof, whatever its file says.
     QTest::newRow("live copy, its lock overwritten with junk") << QStringLiteral("live junk") << true;
 }
@@ -206,6 +207,12 @@ void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut()
         QVERIFY(QDir().mkdir(path));
     } else if (lock == QLatin1String("fifo")) {
         QVERIFY(makeFifo(path));
+    } else if (lock == QLatin1String("foreign")) {
+        if (::geteuid() != 0)
+            QSKIP("Only root can give a file to another user");
+        QFile foreign(path);
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        QVERIFY(::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0);
     } else {
         if (lock == QLatin1String("live junk")) {
             holder = startHolder(path);
@@ -219,8 +226,6 @@ void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut()
     testing::MessageRecorder messages;
     ApplicationController startup(test.env);
     bool started = false;
-    QElapsedTimer clock;
-    clock.start();
     {
         testing::HangBreaker breaker({path}, kGrace);
         started = startup.start();
@@ -229,6 +234,8 @@ void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut()
     QCOMPARE(started, !refused);
     QCOMPARE(messages.texts().contains(QStringLiteral("Application is already running")), refused);
     QCOMPARE(startup.mainWindow() != nullptr, !refused);
+    if (lock == QLatin1String("foreign"))
+        QCOMPARE(QFileInfo(path).ownerId(), kNobody);
     if (holder) {
         QCOMPARE(holder->state(), QProcess::Running);
         holder->kill();

@@ -23,6 +23,8 @@ class TstFontFit : public QObject {
 private slots:
     void largestSizeThatFits_data();
     void largestSizeThatFits();
+    void neverWiderThanItsPlace_data();
+    void neverWiderThanItsPlace();
 };
 
 void TstFontFit::largestSizeThatFits_data()
@@ -49,6 +51,41 @@ void TstFontFit::largestSizeThatFits()
         const QFont fitted = palmora::fontToFit(font, text, width);
         QCOMPARE(fitted.pointSizeF(), steppedSize(font, text, width));
         QCOMPARE(fitted.family(), font.family());
+    }
+}
+
+void TstFontFit::neverWiderThanItsPlace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("size");
+    QTest::newRow("the site, 9.75 pt") << QStringLiteral("www.vespersoftwares.example") << 9.75;
+    QTest::newRow("capitals, 12 pt") << QStringLiteral("WWW.VESPERSOFTWARES.EXAMPLE") << 12.0;
+    QTest::newRow("narrow letters, 10.5 pt") << QStringLiteral("illiterate.little.lily.il") << 10.5;
+}
+
+// Every width from far too narrow to roomy, a pixel at a time: wherever the
+// first estimate lands, the text fits unless it is at the smallest size, and
+// the size is the one trying every quarter point finds.
+void TstFontFit::neverWiderThanItsPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, size);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(size);
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    for (int width = natural / 3; width <= natural + 10; ++width) {
+        const QFont fitted = palmora::fontToFit(font, text, width);
+        const int drawn = QFontMetrics(fitted).horizontalAdvance(text);
+        QVERIFY2(drawn <= width || fitted.pointSizeF() == 7.0,
+                 qPrintable(QStringLiteral("%1 px wide in %2 px at %3 pt")
+                                .arg(drawn)
+                                .arg(width)
+                                .arg(fitted.pointSizeF())));
+        QVERIFY2(fitted.pointSizeF() == steppedSize(font, text, width),
+                 qPrintable(QStringLiteral("%1 pt in %2 px, not %3 pt")
+                                .arg(fitted.pointSizeF())
+                                .arg(width)
+                                .arg(steppedSize(font, text, width))));
     }
 }
 
