@@ -86,7 +86,9 @@ class Desktop:
                  timeout=60, interval=0.2, what="the accessibility bus")
 
         import pyatspi  # only now: it connects to the buses named above
+        from gi.repository import Atspi
         self.atspi = pyatspi
+        self.Atspi = Atspi
         wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
 
     def start_xvfb(self):
@@ -155,6 +157,11 @@ class Desktop:
         for index in range(desktop.childCount):
             app = desktop.getChildAtIndex(index)
             if app is not None and app.get_process_id() == pid:
+                # Every read asks the program itself, never a copy kept from
+                # its change events, which arrive one at a time: Palmora
+                # answers between its steps, so what a read gets is a step's
+                # whole result or what stood before it.
+                app.set_cache_mask(self.Atspi.Cache.NONE)
                 return app
         return None
 
@@ -322,14 +329,14 @@ class DesktopTest:
         return labels[heading - 1], labels[heading + 1], labels[labels.index("Shape / Location") + 1]
 
     def settled_topic(self, main, previous=None):
-        """Waits for a topic other than previous, read twice alike: the labels
-        change one after another, and a read in between would mix two topics."""
+        """Waits for a topic other than previous. A step sets every label at
+        once and reads are answered between steps, so one read that shows the
+        new name shows the whole new topic."""
         def settled():
-            first = self.topic_on_view(main)
-            if not first or (previous and (first[0] == previous[0] or first[1] == previous[1])):
+            shown = self.topic_on_view(main)
+            if not shown or (previous and (shown[0] == previous[0] or shown[1] == previous[1])):
                 return None
-            time.sleep(0.05)
-            return first if self.topic_on_view(main) == first else None
+            return shown
         return wait_for(settled, what="the next topic")
 
     def step(self, main, button, previous):

@@ -4,7 +4,6 @@ to a PDF file on a computer without a printer."""
 import datetime
 import os
 import re
-import time
 import shutil
 import subprocess
 import tempfile
@@ -94,14 +93,11 @@ class SelfTestSteps:
                 return options, [norm(option.name) for option in options], [n for n in labels if n in by_name]
 
             def settled():
-                # Names reach us one change at a time: read until two reads agree
-                # and the question is not the one answered last.
-                first = state()
-                if not first or first[1:] == previous:
-                    return None
-                time.sleep(0.05)
-                second = state()
-                return first if second and second[1:] == first[1:] else None
+                # A question is shown in one step, and reads are answered between
+                # steps: one read of a question other than the last answered
+                # shows all of it.
+                shown = state()
+                return shown if shown and shown[1:] != previous else None
 
             options, texts, names_shown = d.wait_for(settled, what=f"question {question + 1}")
             previous = (texts, names_shown)
