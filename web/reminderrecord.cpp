@@ -117,18 +117,24 @@ QByteArray withStoredValue(const QByteArray &bytes, const QByteArray &value)
     bool written = false;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        qsizetype stop = bytes.indexOf('\n', start);
-        stop = stop < 0 ? bytes.size() : stop + 1;
+        // Lines as storedValue() reads them: each ends at LF, CR LF or a lone CR,
+        // and a byte-order mark counts only at the head of the file.
+        qsizetype stop = start;
+        while (stop < bytes.size() && bytes.at(stop) != '\n' && bytes.at(stop) != '\r')
+            ++stop;
+        if (stop < bytes.size())
+            stop += bytes.at(stop) == '\r' && stop + 1 < bytes.size() && bytes.at(stop + 1) == '\n' ? 2 : 1;
+        const bool firstLine = start == 0;
         const QByteArray line = bytes.mid(start, stop - start);
         start = stop;
-        QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith("\xEF\xBB\xBF"))
-            trimmed = trimmed.mid(3).trimmed();
+        const QByteArray trimmed =
+            firstLine && line.startsWith("\xEF\xBB\xBF") ? line.mid(3).trimmed() : line.trimmed();
+        const bool ended = line.endsWith('\n') || line.endsWith('\r');
         if (trimmed.startsWith('[')) {
             inSection = trimmed.mid(1, trimmed.size() - 2).trimmed() == section;
             out += line;
             if (inSection && !written) {
-                if (!line.endsWith('\n'))
+                if (!ended)
                     out += end;
                 out += record + end;
                 written = true;
@@ -143,7 +149,7 @@ QByteArray withStoredValue(const QByteArray &bytes, const QByteArray &value)
         out += line;
     }
     if (!written) {
-        if (!out.isEmpty() && !out.endsWith('\n'))
+        if (!out.isEmpty() && !out.endsWith('\n') && !out.endsWith('\r'))
             out += end;
         if (!out.isEmpty())
             out += end;

@@ -132,6 +132,18 @@ void TstReminderRecord::writeSetsOneLine_data()
     QTest::newRow("old record among others")
         << QByteArray("[Settings]\na=1\nRHVyYXRpb24=MjAyMC0wMS0wMQ\nb=2\n[Window]\nx=1\n")
         << "[Settings]\n" + record + "\na=1\nb=2\n[Window]\nx=1\n";
+    // A lone CR ends a line for the reader: the writer takes the same lines.
+    QTest::newRow("a line ended by a lone CR")
+        << QByteArray("[Settings]\nname=Ann\rRHVyYXRpb24=MjAyMC0wMS0wMQ\n")
+        << "[Settings]\n" + record + "\nname=Ann\r";
+    // A byte-order mark counts at the head of the file alone: later, it is part
+    // of a key, and what follows it is no section.
+    QTest::newRow("a byte-order mark mid-file")
+        << QByteArray("[Settings]\n\xEF\xBB\xBF[x]=1\nRHVyYXRpb24=MjAyMC0wMS0wMQ\n")
+        << "[Settings]\n" + record + "\n\xEF\xBB\xBF[x]=1\n";
+    QTest::newRow("a byte-order mark at the head")
+        << QByteArray("\xEF\xBB\xBF[Settings]\nRHVyYXRpb24=MjAyMC0wMS0wMQ\n")
+        << "\xEF\xBB\xBF[Settings]\n" + record + '\n';
     QTest::newRow("Windows line ends")
         << QByteArray("[Settings]\r\nRHVyYXRpb24=MjAyMC0wMS0wMQ\r\n") << "[Settings]\r\n" + record + "\r\n";
 }
