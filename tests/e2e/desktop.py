@@ -54,6 +54,24 @@ def wait_for(predicate, timeout=30.0, interval=0.05, what="condition"):
     raise AssertionError(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
 
 
+def settled_read(read, accept, what, key=lambda shown: shown):
+    """A read of several controls that accept() takes, once the next whole read
+    agrees with it (compared by key). A press lands as Qt's animated click, a tenth of a second
+    after the press returns, and may fall between two of a read's many calls:
+    such a read mixes two steps, and the read after the step differs from it."""
+    last = [None]
+
+    def agreed():
+        shown = read()
+        if shown is None or not accept(shown):
+            last[0] = None
+            return None
+        agree = key(shown) == last[0]
+        last[0] = key(shown)
+        return shown if agree else None
+    return wait_for(agreed, what=what)
+
+
 class Desktop:
     """A display server + session bus + accessibility bus, shared by the tests of
     one module: Xvfb, or with display="wayland" Weston and no X display at all."""
@@ -159,8 +177,8 @@ class Desktop:
             if app is not None and app.get_process_id() == pid:
                 # Every read asks the program itself, never a copy kept from
                 # its change events, which arrive one at a time: Palmora
-                # answers between its steps, so what a read gets is a step's
-                # whole result or what stood before it.
+                # answers between its steps, so each call gets a step's whole
+                # result or what stood before it.
                 app.set_cache_mask(self.Atspi.Cache.NONE)
                 return app
         return None
@@ -329,15 +347,10 @@ class DesktopTest:
         return labels[heading - 1], labels[heading + 1], labels[labels.index("Shape / Location") + 1]
 
     def settled_topic(self, main, previous=None):
-        """Waits for a topic other than previous. A step sets every label at
-        once and reads are answered between steps, so one read that shows the
-        new name shows the whole new topic."""
-        def settled():
-            shown = self.topic_on_view(main)
-            if not shown or (previous and (shown[0] == previous[0] or shown[1] == previous[1])):
-                return None
-            return shown
-        return wait_for(settled, what="the next topic")
+        """Waits for a topic other than previous, shown whole."""
+        return settled_read(lambda: self.topic_on_view(main),
+                            lambda shown: not previous or (shown[0] != previous[0] and shown[1] != previous[1]),
+                            what="the next topic")
 
     def step(self, main, button, previous):
         self.press(main, "push button", button)

@@ -92,14 +92,9 @@ class SelfTestSteps:
                 labels = [label.name for label in D.find_all(main, "label", showing_only=True)]
                 return options, [norm(option.name) for option in options], [n for n in labels if n in by_name]
 
-            def settled():
-                # A question is shown in one step, and reads are answered between
-                # steps: one read of a question other than the last answered
-                # shows all of it.
-                shown = state()
-                return shown if shown and shown[1:] != previous else None
-
-            options, texts, names_shown = d.wait_for(settled, what=f"question {question + 1}")
+            options, texts, names_shown = d.settled_read(
+                state, lambda shown: shown[1:] != previous, what=f"question {question + 1}",
+                key=lambda shown: shown[1:])
             previous = (texts, names_shown)
             if column == 0:
                 self.assertEqual(names_shown, [], "the name must stay hidden when the name is asked")
