@@ -244,6 +244,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The close is never refused; whoever listens takes over from here.
     event->accept();
+    if (!m_unloaded && m_selfTest)
+        m_selfTest->resultPage()->finishPrinting();
     if (!m_unloaded) {
         m_unloaded = true;
         emit unloading();

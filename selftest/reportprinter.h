@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <stop_token>
+
 class QTextDocument;
 
 namespace palmora {
@@ -12,6 +14,7 @@ struct PrintResult {
         NoPrinterInstalled,
         NoDefaultPrinter, // printers exist, but none is the default one
         NotStarted, // the printer did not take the job
+        Abandoned, // stopped before anything went to the printer: nobody waits for it any more
     };
     Status status = Status::HandedOver;
     // The printer (or file) the job was meant for.
@@ -23,7 +26,9 @@ struct PrintResult {
 class ReportPrinter {
 public:
     virtual ~ReportPrinter() = default;
-    virtual PrintResult print(const QTextDocument &document) = 0;
+    // A stop requested while the printer is being looked up keeps the job off
+    // the printer.
+    virtual PrintResult print(const QTextDocument &document, std::stop_token stop) = 0;
     // Whether print() may run on a thread of its own, given a document of that
     // thread's, so that the window keeps answering while it runs.
     virtual bool printsInBackground() const { return false; }

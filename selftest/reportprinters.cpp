@@ -28,9 +28,14 @@ DefaultReportPrinter::DefaultReportPrinter(Lookup lookup)
 {
 }
 
-PrintResult DefaultReportPrinter::print(const QTextDocument &document)
+PrintResult DefaultReportPrinter::print(const QTextDocument &document, std::stop_token stop)
 {
+    // A print system that does not answer holds the lookup, not the job: once
+    // the lookup is through, nothing goes to the printer if the user has been
+    // told that nothing would.
     const QPrinterInfo info = m_lookup.defaultPrinter();
+    if (stop.stop_requested())
+        return {PrintResult::Status::Abandoned, info.printerName()};
     if (info.isNull()) {
         const bool anyInstalled = !m_lookup.installedPrinters().isEmpty();
         return {anyInstalled ? PrintResult::Status::NoDefaultPrinter
@@ -39,6 +44,8 @@ PrintResult DefaultReportPrinter::print(const QTextDocument &document)
     }
 
     QPrinter printer(info, QPrinter::HighResolution);
+    if (stop.stop_requested())
+        return {PrintResult::Status::Abandoned, info.printerName()};
     if (!printer.isValid() || !printDocument(document, printer))
         return {PrintResult::Status::NotStarted, info.printerName()};
     return {PrintResult::Status::HandedOver, info.printerName()};
@@ -49,8 +56,10 @@ PdfReportPrinter::PdfReportPrinter(QString filePath)
 {
 }
 
-PrintResult PdfReportPrinter::print(const QTextDocument &document)
+PrintResult PdfReportPrinter::print(const QTextDocument &document, std::stop_token stop)
 {
+    if (stop.stop_requested())
+        return {PrintResult::Status::Abandoned, m_filePath};
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_filePath);

@@ -30,7 +30,7 @@ public:
     DefaultReportPrinter();
     explicit DefaultReportPrinter(Lookup lookup);
 
-    PrintResult print(const QTextDocument &document) override;
+    PrintResult print(const QTextDocument &document, std::stop_token stop) override;
     // Looking up the default printer, laying the pages out in the printer's
     // fonts and handing the job to the print system take a good part of a
     // second on a busy machine.
@@ -45,7 +45,7 @@ class PdfReportPrinter final : public ReportPrinter {
 public:
     explicit PdfReportPrinter(QString filePath);
 
-    PrintResult print(const QTextDocument &document) override;
+    PrintResult print(const QTextDocument &document, std::stop_token stop) override;
 
 private:
     QString m_filePath;

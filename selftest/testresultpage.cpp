@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -20,12 +21,18 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
+#include <QTimer>
+
+#include <atomic>
 
 #include <memory>
 
 namespace palmora {
 
 namespace {
+
+// Prints given up on whose threads have not ended yet.
+std::atomic<int> g_printsStillWaiting {0};
 
 void emptyClipboard()
 {
@@ -50,8 +57,8 @@ void emptyClipboard()
 TestResultPage::TestResultPage(QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TestResultPage>())
-    , m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
-    , m_printer(m_defaultPrinter.get())
+    , m_printer(std::make_shared<DefaultReportPrinter>())
+    , m_printDeadline(new QTimer(this))
 {
     ui->setupUi(this);
     Theme::styleSectionFrame(this);
@@ -71,21 +78,25 @@ TestResultPage::TestResultPage(QWidget *parent)
     ui->resultBox->viewport()->installEventFilter(this);
     connect(ui->resultBox, &QTextEdit::textChanged, this, &emptyClipboard);
 
+    m_printDeadline->setSingleShot(true);
+    m_printDeadline->setInterval(kPrintPatience);
+    connect(m_printDeadline, &QTimer::timeout, this, &TestResultPage::onPrintSystemSilent);
+
     connect(ui->printButton, &QPushButton::clicked, this, &TestResultPage::printReport);
     connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
 }
 
 TestResultPage::~TestResultPage()
 {
-    if (!m_printJob)
-        return;
-    // What was asked for is printed before the page goes: the print on its way,
-    // then the ones that were waiting for it.
-    m_printJob->disconnect(this);
-    m_printJob->wait();
-    delete m_printJob;
-    for (; m_waitingPrints > 0; --m_waitingPrints)
-        m_printer->print(*ui->printBuffer->document());
+    // The window's closing has waited for the prints as long as a user would;
+    // one still on its way is stuck in the print system.
+    if (m_printJob)
+        abandonPrintJob();
+}
+
+int TestResultPage::printsStillWaiting()
+{
+    return g_printsStillWaiting.load();
 }
 
 bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
@@ -122,12 +133,15 @@ QString TestResultPage::printBufferText() const
     return plainTextCrlf(*ui->printBuffer->document());
 }
 
-void TestResultPage::setReportPrinter(ReportPrinter *printer)
+void TestResultPage::setReportPrinter(std::shared_ptr<ReportPrinter> printer)
 {
-    // The printer in use stays until its print is through.
-    if (m_printJob)
-        m_printJob->wait();
-    m_printer = printer ? printer : m_defaultPrinter.get();
+    m_printer = printer ? std::move(printer) : std::make_shared<DefaultReportPrinter>();
+}
+
+void TestResultPage::setPrintPatience(std::chrono::milliseconds patience, std::chrono::milliseconds closing)
+{
+    m_printDeadline->setInterval(patience);
+    m_closingPatience = closing;
 }
 
 void TestResultPage::printReport()
@@ -137,7 +151,7 @@ void TestResultPage::printReport()
     ui->printBuffer->moveCursor(QTextCursor::Start);
 
     if (!m_printer->printsInBackground()) {
-        reportPrintResult(m_printer->print(*ui->printBuffer->document()));
+        reportPrintResult(m_printer->print(*ui->printBuffer->document(), {}));
         return;
     }
     if (m_printJob) {
@@ -153,13 +167,15 @@ void TestResultPage::startPrintJob()
     // on screen (a new test) while this one prints.
     QTextDocument *copy = ui->printBuffer->document()->clone(nullptr);
     auto result = std::make_shared<PrintResult>();
-    ReportPrinter *printer = m_printer;
-    m_printJob = QThread::create([printer, copy, result] {
-        *result = printer->print(*copy);
+    m_printStop = std::stop_source();
+    // The job holds its printer: a job given up on may outlive the page.
+    m_printJob = QThread::create([printer = m_printer, copy, result, stop = m_printStop.get_token()] {
+        *result = printer->print(*copy, stop);
         delete copy;
     });
     copy->moveToThread(m_printJob);
     connect(m_printJob, &QThread::finished, this, [this, result] {
+        m_printDeadline->stop();
         m_printJob->deleteLater();
         m_printJob = nullptr;
         reportPrintResult(*result);
@@ -169,12 +185,55 @@ void TestResultPage::startPrintJob()
         }
     });
     m_printJob->start();
+    m_printDeadline->start();
+}
+
+void TestResultPage::abandonPrintJob()
+{
+    m_printDeadline->stop();
+    m_printStop.request_stop();
+    m_printJob->disconnect(this);
+    ++g_printsStillWaiting;
+    QThread *job = m_printJob;
+    connect(job, &QThread::finished, job, [job] {
+        --g_printsStillWaiting;
+        job->deleteLater();
+    });
+    m_printJob = nullptr;
+    m_waitingPrints = 0;
+}
+
+void TestResultPage::onPrintSystemSilent()
+{
+    if (!m_printJob)
+        return;
+    abandonPrintJob();
+    offerPdf(tr("The test results were not printed because the print system did not answer within "
+                "%n seconds. To print them, check that the printer and the print system are running and "
+                "press \"Print Test Results\" again.",
+                nullptr, static_cast<int>(m_printDeadline->interval() / 1000)));
+}
+
+void TestResultPage::finishPrinting()
+{
+    const QDeadlineTimer deadline(m_closingPatience);
+    while (m_printJob) {
+        if (!m_printJob->wait(deadline)) {
+            abandonPrintJob();
+            offerPdf(tr("The test results were not printed because the print system did not answer."));
+            return;
+        }
+        // The job's end is reported, and a print that waited for it started,
+        // as the event loop would.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
 }
 
 void TestResultPage::reportPrintResult(const PrintResult &result)
 {
     switch (result.status) {
     case PrintResult::Status::HandedOver:
+    case PrintResult::Status::Abandoned: // the user has been told already
         break;
     case PrintResult::Status::NoPrinterInstalled:
         offerPdf(tr("The test results were not printed because no printer is installed on this "

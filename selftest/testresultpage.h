@@ -5,11 +5,14 @@
 
 #include <QGroupBox>
 
+#include <chrono>
 #include <memory>
+#include <stop_token>
 
 class QPushButton;
 class QThread;
 class QTextEdit;
+class QTimer;
 
 namespace Ui {
 class TestResultPage;
@@ -38,14 +41,30 @@ public:
     // there is none, says so and offers to save
     // the printout as a PDF file instead; the report stays on screen whatever
     // the answer. A printer that prints in the background does so while the
-    // window goes on answering; a print asked for meanwhile follows it.
+    // window goes on answering; a print asked for meanwhile follows it. A print
+    // system that has not answered within printPatience() is given up on: the
+    // user is told the report was not printed and offered the PDF.
     void printReport();
     // Whether a print is on its way, or waiting for one that is.
     bool isPrinting() const { return m_printJob != nullptr; }
+    // For the page's window closing: waits a few seconds at most for the
+    // prints asked for, and tells the user of any that did not get through.
+    void finishPrinting();
 
-    // Printing goes here from now on; the page does not take ownership. Null
-    // restores the default printer.
-    void setReportPrinter(ReportPrinter *printer);
+    // How long a print system has to answer.
+    static constexpr std::chrono::milliseconds kPrintPatience {10'000};
+    // How long the window waits, as it closes, for a print on its way.
+    static constexpr std::chrono::milliseconds kClosingPatience {3'000};
+    void setPrintPatience(std::chrono::milliseconds patience, std::chrono::milliseconds closing);
+
+    // Prints given up on whose threads still wait for the print system. The
+    // process ends without them: they are stuck in a call that cannot be
+    // broken off.
+    static int printsStillWaiting();
+
+    // Printing goes here from now on; a print on its way keeps the printer it
+    // started with. Null restores the default printer.
+    void setReportPrinter(std::shared_ptr<ReportPrinter> printer);
 
     QTextEdit *resultBox() const;
     QTextEdit *printBuffer() const;
@@ -61,6 +80,10 @@ protected:
 private:
     // Prints the print buffer as it stands on a thread of its own.
     void startPrintJob();
+    // Ends the wait for the print on its way: nothing more of it reaches the
+    // printer once its lookup returns, and its thread is left to end alone.
+    void abandonPrintJob();
+    void onPrintSystemSilent();
     // Says what became of a print.
     void reportPrintResult(const PrintResult &result);
     // Tells why the report was not printed and asks whether to save it as a PDF.
@@ -69,12 +92,14 @@ private:
     void saveAsPdf();
 
     std::unique_ptr<Ui::TestResultPage> ui;
-    std::unique_ptr<ReportPrinter> m_defaultPrinter;
-    ReportPrinter *m_printer = nullptr;
+    std::shared_ptr<ReportPrinter> m_printer;
     QString m_reportText;
     // The print on its way, and how many more were asked for meanwhile.
     QThread *m_printJob = nullptr;
+    std::stop_source m_printStop;
+    QTimer *m_printDeadline = nullptr;
     int m_waitingPrints = 0;
+    std::chrono::milliseconds m_closingPatience = kClosingPatience;
 };
 
 } // namespace palmora

@@ -444,8 +444,8 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
     QFETCH(QString, keys);
     // Printing goes to a file here, never to a real printer.
     QTemporaryDir folder;
-    PdfReportPrinter printer(folder.filePath(QStringLiteral("report.pdf")));
-    m_window->selfTest()->resultPage()->setReportPrinter(&printer);
+    m_window->selfTest()->resultPage()->setReportPrinter(
+        std::make_shared<PdfReportPrinter>(folder.filePath(QStringLiteral("report.pdf"))));
 
     if (page == QLatin1String("about")) {
         action("aboutAction")->trigger();

@@ -5,8 +5,10 @@ import datetime
 import os
 import re
 import shutil
+import socket
 import subprocess
 import tempfile
+import threading
 import unicodedata
 import unittest
 
@@ -259,6 +261,71 @@ class WithoutPrinter(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         paper = [line.strip() for line in f"{signature}\n\n{norm(report)}\n\n{signature}".split("\n")]
         paper = [line for line in paper if line]
         self.assertEqual(rejoin_wrapped(pdf_text(saved).split("\n"), paper), paper)
+
+
+
+class SilentPrintSystem(SelfTestSteps, d.DesktopTest, unittest.TestCase):
+    """A print system that takes connections and never answers: the report is
+    given up on, the user told, and leaving ends the program and frees the
+    one-copy lock."""
+
+    KIND = "Test By Significance"
+
+    def test_print_is_given_up_on_and_leaving_ends_the_program(self):
+        D = self.desktop
+        server = os.path.join(tempfile.mkdtemp(prefix="silent-", dir=D.root), "cups.sock")
+        silent = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        silent.bind(server)
+        silent.listen(64)
+        callers = []  # every connection taken, held open and never answered
+
+        def take_calls():
+            while True:
+                try:
+                    callers.append(silent.accept()[0])
+                except OSError:
+                    return
+        taker = threading.Thread(target=take_calls, daemon=True)
+        taker.start()
+
+        def hang_up():
+            silent.shutdown(socket.SHUT_RDWR)
+            silent.close()
+            taker.join(timeout=10)
+            for caller in callers:
+                caller.close()
+        self.addCleanup(hang_up)
+        home = tempfile.mkdtemp(prefix="home-", dir=D.root)
+        app = self.start(home=home, extra_env={"CUPS_SERVER": server})
+        main = app.window()
+        self.known_catalogue(main)
+        self.take_test(app, main, self.KIND)
+
+        self.press(main, "push button", "Print Test Results")
+        text, box = app.message(timeout=60)
+        self.assertIn("not printed because the print system did not answer within 10 seconds", text)
+        self.assertIn("PDF", text)
+        app.answer(box, "No")
+        d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20"], what="the message to go")
+
+        # A print on its way as the window is closed: told before it goes.
+        calls = len(callers)
+        self.press(main, "push button", "Print Test Results")
+        d.wait_for(lambda: len(callers) > calls, what="the print system to be called")
+        D.close_window(app.pid, "Palmora v1.20")
+        text, box = app.message(timeout=60)
+        self.assertIn("not printed because the print system did not answer", text)
+        app.answer(box, "No")
+        exit_screen = d.wait_for(lambda: next((w for w in D.windows(app.pid)
+                                               if D.find_all(w, "push button", "Exit")), None),
+                                 what="the exit screen")
+        self.press(exit_screen, "push button", "Exit")
+        self.assertEqual(app.wait_exit(timeout=15), 0)
+
+        # The lock went with the program: the next start is not kept out.
+        again = self.start(home=home)
+        again.window()
+        self.assertEqual(D.window_names(again.pid), ["Palmora v1.20"])
 
 
 if __name__ == "__main__":

@@ -156,7 +156,7 @@ void TstReportPdf::savedPdfCarriesThePrintout()
     const PdfSaveResult result = saveReportPdf(document, saved);
     QVERIFY2(result.ok, qPrintable(result.error));
     PdfReportPrinter printer(printed);
-    QCOMPARE(printer.print(document).status, PrintResult::Status::HandedOver);
+    QCOMPARE(printer.print(document, {}).status, PrintResult::Status::HandedOver);
 
     const QString savedText = run(QStringLiteral("pdftotext"), {saved, QStringLiteral("-")});
     QCOMPARE(savedText, run(QStringLiteral("pdftotext"), {printed, QStringLiteral("-")}));
