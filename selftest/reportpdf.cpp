@@ -5,10 +5,21 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
 
 namespace palmora {
 
@@ -42,6 +53,122 @@ QByteArray pdfBytes(const QTextDocument &document)
     return buffer.data();
 }
 
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+struct Target {
+    QString path; // the file written, every link on the way followed
+    QString error; // why nothing may be written, when not empty
+};
+
+// Follows the links at `path` as far as the file they lead to. A link is
+// followed only when it is the user's own and stands in a folder nobody else
+// can write: another user could otherwise point it, or swap it, at a file of
+// the user's or into a folder of their own.
+Target targetOf(const QString &path)
+{
+    QString current = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    bool throughLink = false;
+    for (int depth = 0; depth < 32; ++depth) {
+        struct stat info { };
+        if (::lstat(QFile::encodeName(current).constData(), &info) != 0) {
+            if (errno == ENOENT)
+                return {current, {}};
+            return {{}, systemReason(errno)};
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            if (S_ISDIR(info.st_mode))
+                return {{}, ReportPdf::tr("It is a folder, not a file.")};
+            if (!S_ISREG(info.st_mode))
+                return {{}, ReportPdf::tr("It is not an ordinary file.")};
+            if (throughLink && info.st_uid != ::geteuid())
+                return {{}, ReportPdf::tr("It is a link to %1, a file of another user. Palmora does not "
+                                          "write over it.")
+                                .arg(QDir::toNativeSeparators(current))};
+            return {current, {}};
+        }
+        const QString folder = QFileInfo(current).absolutePath();
+        if (info.st_uid != ::geteuid())
+            return {{}, ReportPdf::tr("It is a link that another user made. Palmora does not write "
+                                      "through it.")};
+        if (!FileTrust::isPrivateFolder(folder, true))
+            return {{}, ReportPdf::tr("It is a link in a folder that other users can write to, so "
+                                      "anyone could have put it there. Palmora does not write through it.")};
+        const QString target = QFile::symLinkTarget(current);
+        if (target.isEmpty())
+            return {{}, ReportPdf::tr("It is a link that cannot be read.")};
+        current = target;
+        throughLink = true;
+    }
+    return {{}, systemReason(ELOOP)};
+}
+
+// Writes `bytes` to `path` whole or not at all: into a new file beside it, which
+// then takes its name. The name is taken over by a rename, which never follows
+// a link, so whatever appears at the path meanwhile is replaced, not written
+// through. A file replaced keeps its permissions; a new one is the user's alone.
+QString writeWhole(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0)
+        return systemReason(errno);
+    const auto closeFolder = qScopeGuard([folderFd] { ::close(folderFd); });
+    if (name.size() > NAME_MAX)
+        return systemReason(ENAMETOOLONG);
+
+    mode_t mode = S_IRUSR | S_IWUSR;
+    if (struct stat old { }; ::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0
+        && S_ISREG(old.st_mode))
+        mode = old.st_mode & 07777;
+
+    // The temporary name is kept short, so that any name the folder takes works.
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = ".palmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = ::openat(folderFd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST)
+            return systemReason(errno);
+    }
+    if (fd < 0)
+        return systemReason(EEXIST);
+
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlinkat(folderFd, temporary.constData(), 0);
+        return systemReason(error);
+    };
+    // A short write is retried: the retry either goes on or fails with the
+    // system's reason (a full disk, say).
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t step = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return fail(step < 0 ? errno : ENOSPC);
+        written += step;
+    }
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlinkat(folderFd, temporary.constData(), 0);
+        return systemReason(error);
+    }
+    if (::renameat(folderFd, temporary.constData(), folderFd, name.constData()) != 0) {
+        const int error = errno;
+        ::unlinkat(folderFd, temporary.constData(), 0);
+        return systemReason(error);
+    }
+    return {};
+}
+
 } // namespace
 
 QString reportPdfFileName(QDate date)
@@ -56,34 +183,15 @@ QString reportPdfFolder(const QString &documents, const QString &home)
 
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath)
 {
-    if (QFileInfo(filePath).isDir())
-        return {false, ReportPdf::tr("It is a folder, not a file.")};
+    const Target target = targetOf(filePath);
+    if (!target.error.isEmpty())
+        return {false, target.error};
 
     const QByteArray bytes = pdfBytes(document);
     if (bytes.isEmpty())
         return {false, ReportPdf::tr("The PDF could not be made.")};
-
-    // QSaveFile writes a temporary file beside the target and renames it over the
-    // target only once everything is written, so a full disk or a killed process
-    // never leaves half a file behind. Unbuffered, because a write that fails
-    // while a buffer is flushed at commit time is not reported by commit().
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    // A short write is retried: the retry either goes on or fails with the
-    // system's reason (a full disk, say).
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return {false, error};
-        }
-        written += step;
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
+    if (const QString error = writeWhole(target.path, bytes); !error.isEmpty())
+        return {false, error};
     return {true, {}};
 }
 

@@ -29,6 +29,9 @@ struct PdfSaveResult {
 // page, same fonts, text that can be selected), titled and naming its maker.
 // The file is complete on disk before it replaces anything at that path; when
 // the save fails, the path holds what it held before and no partial file is left.
+// A link at the path is followed only when it is the user's own, in a folder
+// nobody else can write, to a file of the user's; otherwise nothing is written.
+// A new file is readable by the user alone.
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath);
 
 } // namespace palmora

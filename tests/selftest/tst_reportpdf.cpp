@@ -5,6 +5,7 @@
 #include "web/sitepages.h"
 
 #include "filebytes.h"
+#include "ordinaryuser.h"
 #include "filesizelimit.h"
 #include "programoutput.h"
 
@@ -85,6 +86,8 @@ private slots:
     void failedSaveLeavesWhatWasThere_data();
     void failedSaveLeavesWhatWasThere();
     void saveReplacesAFileWhole();
+    void linksOnlyOfTheUsersOwnAreFollowed_data();
+    void linksOnlyOfTheUsersOwnAreFollowed();
 };
 
 void TstReportPdf::folderOfTheSaveDialog_data()
@@ -155,6 +158,9 @@ void TstReportPdf::savedPdfCarriesThePrintout()
 
     const PdfSaveResult result = saveReportPdf(document, saved);
     QVERIFY2(result.ok, qPrintable(result.error));
+    // A new file is the user's alone, as a new goal note is.
+    QCOMPARE(QFileInfo(saved).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                 | QFileDevice::ReadUser | QFileDevice::WriteUser);
     PdfReportPrinter printer(printed);
     QCOMPARE(printer.print(document, {}).status, PrintResult::Status::HandedOver);
 
@@ -243,6 +249,92 @@ void TstReportPdf::saveReplacesAFileWhole()
     QVERIFY(bytes.trimmed().endsWith("%%EOF"));
     QVERIFY(!bytes.contains("xxxx"));
     QCOMPARE(entriesOf(folder.path()), QStringList {QStringLiteral("results.pdf")});
+}
+
+// In a folder others share, a link planted there must not carry the report onto
+// a file of the user's, nor into a folder of another user's; a link of the
+// user's own, in a folder of their own, to a file of their own is followed.
+void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed_data()
+{
+    QTest::addColumn<bool>("linkOfAnother"); // the link belongs to nobody
+    QTest::addColumn<bool>("sharedFolder"); // the link stands in a folder everyone can write (1777)
+    QTest::addColumn<QString>("leadsTo"); // "own file", "another's file", "another's folder"
+    QTest::addColumn<QString>("reason"); // empty: the save goes through the link
+
+    QTest::newRow("another's link, shared folder, to the user's file")
+        << true << true << "own file" << "another user made";
+    QTest::newRow("another's link, shared folder, into another's folder, leading nowhere")
+        << true << true << "another's folder" << "another user made";
+    QTest::newRow("own link, shared folder, to the user's file")
+        << false << true << "own file" << "other users can write to";
+    QTest::newRow("own link, own folder, to another's file") << false << false << "another's file"
+                                                              << "a file of another user";
+    QTest::newRow("own link, own folder, to the user's file") << false << false << "own file" << "";
+}
+
+void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed()
+{
+    QFETCH(bool, linkOfAnother);
+    QFETCH(bool, sharedFolder);
+    QFETCH(QString, leadsTo);
+    QFETCH(QString, reason);
+    const bool needsAnother = linkOfAnother || leadsTo != QLatin1String("own file");
+    if (needsAnother && ::geteuid() != 0)
+        QSKIP("Only root can give a file to another user");
+    constexpr uid_t kNobody = palmora::testing::OrdinaryUser::kNobody;
+
+    QTemporaryDir root;
+    // The user's own thesis, in a folder of their own.
+    const QString mine = root.filePath(QStringLiteral("mine"));
+    QVERIFY(QDir().mkpath(mine));
+    QVERIFY(::chmod(QFile::encodeName(mine).constData(), 0700) == 0);
+    const QString thesis = QDir(mine).filePath(QStringLiteral("thesis.txt"));
+    const QByteArray thesisBytes("Chapter 1\n");
+    writeAllBytes(thesis, thesisBytes);
+    QVERIFY(::chmod(QFile::encodeName(thesis).constData(), 0600) == 0);
+    // Another user's folder, and a file of theirs in it.
+    const QString theirs = root.filePath(QStringLiteral("theirs"));
+    QVERIFY(QDir().mkpath(theirs));
+    const QString theirFile = QDir(theirs).filePath(QStringLiteral("notes.txt"));
+    writeAllBytes(theirFile, "their notes\n");
+    if (needsAnother) {
+        QVERIFY(::chown(QFile::encodeName(theirs).constData(), kNobody, kNobody) == 0);
+        QVERIFY(::chown(QFile::encodeName(theirFile).constData(), kNobody, kNobody) == 0);
+    }
+
+    const QString linkFolder = sharedFolder ? root.filePath(QStringLiteral("shared")) : mine;
+    QVERIFY(QDir().mkpath(linkFolder));
+    if (sharedFolder)
+        QVERIFY(::chmod(QFile::encodeName(linkFolder).constData(), 01777) == 0);
+    const QString leadsToPath = leadsTo == QLatin1String("own file") ? thesis
+        : leadsTo == QLatin1String("another's file")                 ? theirFile
+                                                                      : QDir(theirs).filePath(QStringLiteral("got.pdf"));
+    const QString link = QDir(linkFolder).filePath(QStringLiteral("results.pdf"));
+    QVERIFY(QFile::link(leadsToPath, link));
+    if (linkOfAnother)
+        QVERIFY(::lchown(QFile::encodeName(link).constData(), kNobody, kNobody) == 0);
+    const QStringList linkFolderBefore = entriesOf(linkFolder);
+    const QStringList theirsBefore = entriesOf(theirs);
+    const QByteArray theirBytes = readAllBytes(theirFile);
+
+    QTextDocument document;
+    writePlain(document, printout());
+    const PdfSaveResult result = saveReportPdf(document, link);
+
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(entriesOf(linkFolder), linkFolderBefore);
+    QCOMPARE(entriesOf(theirs), theirsBefore);
+    QCOMPARE(readAllBytes(theirFile), theirBytes);
+    if (!reason.isEmpty()) {
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+        QCOMPARE(readAllBytes(thesis), thesisBytes);
+        return;
+    }
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QVERIFY(readAllBytes(thesis).startsWith("%PDF-"));
+    QCOMPARE(QFileInfo(thesis).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                 | QFileDevice::ReadUser | QFileDevice::WriteUser);
 }
 
 QTEST_MAIN(TstReportPdf)
