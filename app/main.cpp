@@ -1,6 +1,7 @@
 #include "app/applicationcontroller.h"
 #include "app/pluginfolders.h"
 #include "app/processenvironment.h"
+#include "app/runtimefolderwarning.h"
 #include "common/accesskeys.h"
 #include "common/theme.h"
 #include "common/translations.h"
@@ -14,6 +15,7 @@
 int main(int argc, char *argv[])
 {
     palmora::keepProgramFolderOutOfPluginPaths();
+    palmora::dropMissingRuntimeFolderWarning();
     QApplication app(argc, argv);
     // Before any window exists: every text is looked up as it is set.
     palmora::installTranslations(QLocale::system(), palmora::translationFolders());

@@ -396,6 +396,8 @@ class Palmora:
                                                           "fast_unwind_on_malloc=0",
                                                           "suppressions=" + WAYLAND_LEAKS]))
         env.update(extra_env or {})
+        for name in [name for name, value in env.items() if value is None]:
+            del env[name]  # None in extra_env: the variable is not set at all
         command = [self.binary]
         if faketime:
             # libfaketime preloaded directly (the faketime command would fork, and

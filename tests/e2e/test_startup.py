@@ -49,6 +49,19 @@ class StartUp(Runs):
         self.assertEqual([w.name for w in DESKTOP.windows(app.pid)], ["Palmora v1.20"])
         self.assertEqual(app.browser_addresses(), [])
 
+    def test_without_a_runtime_folder_nothing_reaches_the_terminal(self):
+        """As under su or ssh: the lock goes to the cache folder, a second copy
+        is still kept out, and the terminal stays clean."""
+        first = self.start(extra_env={"XDG_RUNTIME_DIR": None})
+        first.window()
+        second = self.start(folder=first.folder, home=first.home, extra_env={"XDG_RUNTIME_DIR": None})
+        text, box = second.message()
+        self.assertEqual(text, "Application is already running")
+        second.answer(box)
+        self.assertEqual(second.wait_exit(), 0)
+        self.assertEqual(first.terminal_output(), "")
+        self.assertEqual(second.terminal_output(), "")
+
     def test_second_copy_says_so_and_leaves_the_first_alone(self):
         first = self.start()
         main = first.window()
