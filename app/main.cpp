@@ -18,7 +18,8 @@ int main(int argc, char *argv[])
     palmora::dropMissingRuntimeFolderWarning();
     QApplication app(argc, argv);
     // Before any window exists: every text is looked up as it is set.
-    palmora::installTranslations(QLocale::system(), palmora::translationFolders());
+    palmora::installTranslations(QLocale::system().uiLanguages(), palmora::translationFolders(),
+                                  palmora::qtTranslationFolder());
     palmora::Theme::apply(app);
     palmora::AccessKeys::install(app);
 
