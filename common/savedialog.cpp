@@ -1,15 +1,64 @@
 #include "common/savedialog.h"
 
+#include "common/messagebox.h"
+
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include <unistd.h>
+
+#include <climits>
 
 namespace palmora {
 
 namespace {
+
 SaveDialog::Handler &handler()
 {
     static SaveDialog::Handler instance;
     return instance;
 }
+
+// The longest file name, in bytes, that `folder` takes.
+long longestName(const QString &folder)
+{
+    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return longest > 0 ? longest : NAME_MAX;
+}
+
+// Qt's own save dialog greys out Save, without a word, on a file name of more
+// characters than its folder takes, and takes one of more bytes than that
+// (accented letters, other scripts) only to fail at the write. This one keeps
+// the name field to as many characters, and says why it refuses a name of too
+// many bytes.
+class NameCheckingFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        // A desktop's own dialog, drawn in place of this one, has closed by the
+        // time it hands over the name: an unsaved name is then reported when
+        // the file cannot be written.
+        const bool drawnByQt = !testAttribute(Qt::WA_DontShowOnScreen);
+        const QString chosen = selectedFiles().value(0);
+        if (drawnByQt && !chosen.isEmpty()) {
+            const QFileInfo info(chosen);
+            const long longest = longestName(info.absolutePath());
+            if (!info.exists() && QFile::encodeName(info.fileName()).size() > longest) {
+                MessageBox::critical(this, SaveDialog::tr("The file name is too long. A name in this folder "
+                                                          "can have at most %1 letters, fewer if some are "
+                                                          "accented or not Latin. Choose a shorter name.")
+                                               .arg(longest));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 QString SaveDialog::askPath(QWidget *parent, const QString &title, const QString &suggestedPath,
@@ -17,9 +66,16 @@ QString SaveDialog::askPath(QWidget *parent, const QString &title, const QString
 {
     if (handler())
         return handler()(Request {title, suggestedPath, filter});
-    // Qt's static dialog hands over to the platform theme's native dialog when
-    // there is one; only without one does it show its own.
-    return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    // The dialog hands over to the platform theme's native dialog when there is
+    // one; only without one does it show Qt's own.
+    NameCheckingFileDialog dialog(parent, title, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        nameField->setMaxLength(int(longestName(QFileInfo(suggestedPath).absolutePath())));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 void SaveDialog::setHandler(Handler newHandler)

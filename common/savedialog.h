@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,7 @@ namespace palmora {
 // Every "save as" question the program asks goes through here, so that tests can
 // answer it instead of blocking on a modal dialog.
 class SaveDialog {
+    Q_DECLARE_TR_FUNCTIONS(SaveDialog)
 public:
     struct Request {
         QString title;
@@ -25,7 +27,8 @@ public:
     // Asks for the path of a file to save, in the desktop's own dialog where the
     // platform offers one (the portal in a sandbox, GTK's or KDE's through their
     // platform themes), Qt's otherwise. The dialog asks before an existing file
-    // is replaced. Empty when the user cancelled.
+    // is replaced, and says so when a name is too long for its folder. Empty when
+    // the user cancelled.
     static QString askPath(QWidget *parent, const QString &title, const QString &suggestedPath,
                            const QString &filter);
 
