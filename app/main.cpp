@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Before any window exists: every text is looked up as it is set.
     palmora::installTranslations(QLocale::system().uiLanguages(), palmora::translationFolders(),
-                                  palmora::qtTranslationFolder());
+                                 palmora::qtTranslationFolder());
     palmora::Theme::apply(app);
     palmora::AccessKeys::install(app);
 

@@ -48,10 +48,11 @@ public:
             const QFileInfo info(chosen);
             const long longest = longestName(info.absolutePath());
             if (!info.exists() && QFile::encodeName(info.fileName()).size() > longest) {
-                MessageBox::critical(this, SaveDialog::tr("The file name is too long. A name in this folder "
-                                                          "can have at most %1 letters, fewer if some are "
-                                                          "accented or not Latin. Choose a shorter name.")
-                                               .arg(longest));
+                MessageBox::critical(this,
+                                     SaveDialog::tr("The file name is too long. A name in this folder "
+                                                    "can have at most %1 letters, fewer if some are "
+                                                    "accented or not Latin. Choose a shorter name.")
+                                         .arg(longest));
                 return;
             }
         }

@@ -28,7 +28,8 @@ bool isLanguageName(const QString &language)
 // holds no text (the template's, say) changes nothing and is not installed.
 QString installFirstFound(const QString &language, const QString &name, const QStringList &folders)
 {
-    const QString file = name + QLatin1Char('_') + QString(language).replace(QLatin1Char('-'), QLatin1Char('_'));
+    const QString file =
+        name + QLatin1Char('_') + QString(language).replace(QLatin1Char('-'), QLatin1Char('_'));
     for (const QString &folder : folders) {
         auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
         if (translator->load(file, folder, QStringLiteral("_")) && !translator->isEmpty()) {

@@ -84,18 +84,21 @@ Target targetOf(const QString &path)
             if (!S_ISREG(info.st_mode))
                 return {{}, ReportPdf::tr("It is not an ordinary file.")};
             if (throughLink && info.st_uid != ::geteuid())
-                return {{}, ReportPdf::tr("It is a link to %1, a file of another user. Palmora does not "
-                                          "write over it.")
-                                .arg(QDir::toNativeSeparators(current))};
+                return {{},
+                        ReportPdf::tr("It is a link to %1, a file of another user. Palmora does not "
+                                      "write over it.")
+                            .arg(QDir::toNativeSeparators(current))};
             return {current, {}};
         }
         const QString folder = QFileInfo(current).absolutePath();
         if (info.st_uid != ::geteuid())
-            return {{}, ReportPdf::tr("It is a link that another user made. Palmora does not write "
-                                      "through it.")};
+            return {{},
+                    ReportPdf::tr("It is a link that another user made. Palmora does not write "
+                                  "through it.")};
         if (!FileTrust::isPrivateFolder(folder, true))
-            return {{}, ReportPdf::tr("It is a link in a folder that other users can write to, so "
-                                      "anyone could have put it there. Palmora does not write through it.")};
+            return {{},
+                    ReportPdf::tr("It is a link in a folder that other users can write to, so "
+                                  "anyone could have put it there. Palmora does not write through it.")};
         const QString target = QFile::symLinkTarget(current);
         if (target.isEmpty())
             return {{}, ReportPdf::tr("It is a link that cannot be read.")};
@@ -121,8 +124,8 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
         return systemReason(ENAMETOOLONG);
 
     mode_t mode = S_IRUSR | S_IWUSR;
-    if (struct stat old { }; ::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0
-        && S_ISREG(old.st_mode))
+    if (struct stat old {};
+        ::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
         mode = old.st_mode & 07777;
 
     // The temporary name is kept short, so that any name the folder takes works.

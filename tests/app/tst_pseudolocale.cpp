@@ -96,7 +96,8 @@ void TstPseudoLocale::initTestCase()
 {
     // The environment names en_XA as the user's language (LANGUAGE); this test
     // carries it in its resources, where the program keeps its translations.
-    const QStringList installed = installTranslations(QLocale::system().uiLanguages(), translationFolders(), qtTranslationFolder());
+    const QStringList installed =
+        installTranslations(QLocale::system().uiLanguages(), translationFolders(), qtTranslationFolder());
     QCOMPARE(installed, QStringList {QStringLiteral(":/i18n/palmora_en_XA.qm")});
 }
 

@@ -49,8 +49,8 @@ void TstTranslations::oneLanguageForTheWholeWindow_data()
 
     const QStringList both {QStringLiteral("palmora_en_XA.qm"), QStringLiteral("qtbase_en_XA.qm")};
     QTest::newRow("a language Palmora speaks") << QStringList {QStringLiteral("en-XA")} << both;
-    QTest::newRow("one Qt speaks and Palmora not") << QStringList {QStringLiteral("de-DE"), QStringLiteral("de")}
-                                                   << QStringList {};
+    QTest::newRow("one Qt speaks and Palmora not")
+        << QStringList {QStringLiteral("de-DE"), QStringLiteral("de")} << QStringList {};
     QTest::newRow("the first that Palmora speaks")
         << QStringList {QStringLiteral("de"), QStringLiteral("en_XA"), QStringLiteral("fr")} << both;
     QStringList eighth(7, QStringLiteral("de"));

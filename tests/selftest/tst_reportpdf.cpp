@@ -5,8 +5,8 @@
 #include "web/sitepages.h"
 
 #include "filebytes.h"
-#include "ordinaryuser.h"
 #include "filesizelimit.h"
+#include "ordinaryuser.h"
 #include "programoutput.h"
 
 #include <QDir>
@@ -159,8 +159,9 @@ void TstReportPdf::savedPdfCarriesThePrintout()
     const PdfSaveResult result = saveReportPdf(document, saved);
     QVERIFY2(result.ok, qPrintable(result.error));
     // A new file is the user's alone, as a new goal note is.
-    QCOMPARE(QFileInfo(saved).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                 | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QCOMPARE(QFileInfo(saved).permissions(),
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                 | QFileDevice::WriteUser);
     PdfReportPrinter printer(printed);
     QCOMPARE(printer.print(document, {}).status, PrintResult::Status::HandedOver);
 
@@ -261,15 +262,17 @@ void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed_data()
     QTest::addColumn<QString>("leadsTo"); // "own file", "another's file", "another's folder"
     QTest::addColumn<QString>("reason"); // empty: the save goes through the link
 
-    QTest::newRow("another's link, shared folder, to the user's file")
-        << true << true << "own file" << "another user made";
+    QTest::newRow("another's link, shared folder, to the user's file") << true << true << "own file"
+                                                                       << "another user made";
     QTest::newRow("another's link, shared folder, into another's folder, leading nowhere")
-        << true << true << "another's folder" << "another user made";
-    QTest::newRow("own link, shared folder, to the user's file")
-        << false << true << "own file" << "other users can write to";
+        << true << true << "another's folder"
+        << "another user made";
+    QTest::newRow("own link, shared folder, to the user's file") << false << true << "own file"
+                                                                 << "other users can write to";
     QTest::newRow("own link, own folder, to another's file") << false << false << "another's file"
-                                                              << "a file of another user";
-    QTest::newRow("own link, own folder, to the user's file") << false << false << "own file" << "";
+                                                             << "a file of another user";
+    QTest::newRow("own link, own folder, to the user's file") << false << false << "own file"
+                                                              << "";
 }
 
 void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed()
@@ -308,7 +311,7 @@ void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed()
         QVERIFY(::chmod(QFile::encodeName(linkFolder).constData(), 01777) == 0);
     const QString leadsToPath = leadsTo == QLatin1String("own file") ? thesis
         : leadsTo == QLatin1String("another's file")                 ? theirFile
-                                                                      : QDir(theirs).filePath(QStringLiteral("got.pdf"));
+                                                     : QDir(theirs).filePath(QStringLiteral("got.pdf"));
     const QString link = QDir(linkFolder).filePath(QStringLiteral("results.pdf"));
     QVERIFY(QFile::link(leadsToPath, link));
     if (linkOfAnother)
@@ -333,8 +336,9 @@ void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed()
     }
     QVERIFY2(result.ok, qPrintable(result.error));
     QVERIFY(readAllBytes(thesis).startsWith("%PDF-"));
-    QCOMPARE(QFileInfo(thesis).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                 | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QCOMPARE(QFileInfo(thesis).permissions(),
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                 | QFileDevice::WriteUser);
 }
 
 QTEST_MAIN(TstReportPdf)

@@ -365,7 +365,8 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
         QCOMPARE(TestResultPage::printsStillWaiting(), 1);
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
-        QVERIFY2(messages.last().text.contains(QStringLiteral("not printed because the print system did not answer")),
+        QVERIFY2(messages.last().text.contains(
+                     QStringLiteral("not printed because the print system did not answer")),
                  qPrintable(messages.last().text));
         QVERIFY(messages.last().text.contains(QStringLiteral("PDF")));
         QVERIFY(QFileInfo(pdf).size() > 0);
