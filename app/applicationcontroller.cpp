@@ -76,6 +76,7 @@ void ApplicationController::onMainWindowClosing()
     connect(exitScreen, &ExitScreen::unloading, this, &ApplicationController::quit);
     m_exitScreen = exitScreen;
     exitScreen->show();
+    exitScreen->activateWindow();
 }
 
 void ApplicationController::prepareExitScreen()

@@ -3,6 +3,7 @@
 #include "app/processenvironment.h"
 #include "app/runtimefolderwarning.h"
 #include "common/accesskeys.h"
+#include "common/keyboardnavigation.h"
 #include "common/theme.h"
 #include "common/translations.h"
 #include "selftest/testresultpage.h"
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
                                  palmora::qtTranslationFolder());
     palmora::Theme::apply(app);
     palmora::AccessKeys::install(app);
+    palmora::KeyboardNavigation::install(app);
 
     palmora::ApplicationController controller(palmora::processEnvironment());
     if (!controller.start())

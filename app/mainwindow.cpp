@@ -65,6 +65,9 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     connect(ui->proceedButton, &QPushButton::clicked, this, &MainWindow::onProceedClicked);
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
+    // The links follow the start page's controls, which keep their order.
+    setTabOrder(ui->proceedButton, ui->homePageLink);
+    setTabOrder(ui->homePageLink, ui->brandingLink);
     connect(ui->exitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui->fileMenu, &QMenu::aboutToShow, this,
             [this] { AfterDrawing::run(ui->fileMenu, this, [this] { emit fileMenuShown(); }); });
@@ -172,10 +175,19 @@ void MainWindow::showSection(Section section)
 {
     QWidget *frame = sectionFrame(section);
     ui->sectionStack->setCurrentWidget(frame);
-    // A frame that names where the focus goes gets it; the others pass it to
-    // their first control, as the stack does.
-    if (frame->focusProxy())
-        frame->setFocus(Qt::OtherFocusReason);
+    // A frame that put the focus on one of its controls as it was shown keeps
+    // it there; the others give it to their first control, wherever it was (a
+    // link beside the pages, say).
+    if (QWidget *focus = focusWidget(); focus && frame->isAncestorOf(focus))
+        return;
+    for (QWidget *next = frame->nextInFocusChain(); next != frame; next = next->nextInFocusChain()) {
+        if (!frame->isAncestorOf(next))
+            break;
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(frame)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 MainWindow::Section MainWindow::currentSection() const

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QShowEvent>
 
 namespace palmora {
 
@@ -44,8 +45,6 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
     // A focus frame only draws; it is put round the area while it has the focus.
     m_focusFrame = new QFocusFrame(this);
     ui->textScrollArea->installEventFilter(this);
-    // Coming to the browser, the focus goes to the step forward.
-    setFocusProxy(ui->nextButton);
     ui->textPanel->setAutoFillBackground(false);
 
     connect(ui->nextButton, &QPushButton::clicked, this, &TopicBrowser::stepForward);
@@ -54,6 +53,15 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
 }
 
 TopicBrowser::~TopicBrowser() = default;
+
+void TopicBrowser::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    // Coming to the browser, the focus goes to the step forward. (A focus proxy
+    // would do that too, but Tab would then skip the controls before it.)
+    if (!event->spontaneous())
+        ui->nextButton->setFocus(Qt::OtherFocusReason);
+}
 
 bool TopicBrowser::eventFilter(QObject *watched, QEvent *event)
 {

@@ -37,6 +37,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TopicBrowser> ui;

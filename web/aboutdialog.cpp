@@ -65,6 +65,9 @@ AboutDialog::AboutDialog(QWidget *parent)
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
+    // The links follow OK, from the top down.
+    setTabOrder(ui->okButton, ui->homePageLink);
+    setTabOrder(ui->homePageLink, ui->brandingLink);
     ui->okButton->setFocus();
 }
 

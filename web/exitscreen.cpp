@@ -43,11 +43,10 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     }();
     Q_UNUSED(accessibleAsWindow);
     ui->setupUi(this);
-    // Fixed single border, no minimise or maximise button; above other windows
-    // without taking the focus from whatever the user turns to next.
+    // Fixed single border, no minimise or maximise button; above other windows.
+    // The user asked for it, so it takes the keyboard focus as it is shown.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(size());
     applyLook();
     showIdentity();
@@ -59,6 +58,10 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->visitSiteButton, &QPushButton::clicked, this, &ExitScreen::visitSite);
     connect(ui->siteLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::VesperSoftwares); });
+    // The message field stands outside its frame, where nobody sees it: no Tab
+    // stop, so nothing is typed into it unseen. The link follows the fields.
+    ui->messageEdit->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(ui->messageEdit, ui->siteLink);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "common/accesskeys.h"
+#include "common/clickablelabel.h"
 #include "common/palmorastyle.h"
 
 #include "memorize/topicbrowser.h"
@@ -195,12 +196,17 @@ void TstMainWindow::proceedOpensChosenSection()
     QVERIFY(button->isChecked());
     // Once the choice is drawn, its section is built and drawn off screen ahead
     // of Proceed; the page in front is drawn again only where the choices are
-    // (the one chosen, the one that had the focus).
+    // (the one chosen, the one that had the focus), and where a link beside the
+    // pages, which Tab reaches, overlaps it.
     QTRY_VERIFY(m_window->findChild<QGroupBox *>(frame));
     QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage); // choosing alone moves nothing
     QRegion choices;
     for (const char *name : {"memorizeChoice", "testChoice", "goalsChoice"})
         choices += child<QRadioButton>(name)->geometry();
+    for (const char *name : {"homePageLink", "brandingLink"}) {
+        const QWidget *link = child<QLabel>(name);
+        choices += QRect(startPage->mapFrom(link->parentWidget(), link->pos()), link->size());
+    }
     QVERIFY(!drawn.area.isEmpty());
     QVERIFY2(drawn.area.subtracted(choices).isEmpty(),
              qPrintable(QStringLiteral("drawn again: %1 x %2")
@@ -513,8 +519,10 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
     QWidget *focus = QApplication::focusWidget();
     QVERIFY2(focus && frame->isAncestorOf(focus), focus ? qPrintable(focus->objectName()) : "no focus");
 
+    // The cycle goes on through the links beside the pages, which Tab reaches too.
     QSet<QWidget *> visited;
-    while (focus && frame->isAncestorOf(focus) && !visited.contains(focus)) {
+    while (focus && (frame->isAncestorOf(focus) || qobject_cast<ClickableLabel *>(focus))
+           && !visited.contains(focus)) {
         visited.insert(focus);
         const QRect around(focus->mapTo(m_window.get(), QPoint(-3, -3)), focus->size() + QSize(6, 6));
         const QImage focused = m_window->grab(around).toImage();
@@ -526,6 +534,14 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
         QVERIFY2(m_window->grab(around).toImage() != focused,
                  qPrintable(focus->objectName() + QStringLiteral(" shows no focus")));
         focus = next;
+    }
+    // Every control of the page that takes the focus is a stop.
+    const QList<QWidget *> controls = frame->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(frame) && control->isEnabled()
+            && !qobject_cast<QRadioButton *>(control))
+            QVERIFY2(visited.contains(control),
+                     qPrintable(control->objectName() + QStringLiteral(" is no stop")));
     }
     QVERIFY(visited.size() >= 2);
 }

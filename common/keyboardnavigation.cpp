@@ -1,0 +1,90 @@
+#include "common/keyboardnavigation.h"
+
+#include "common/accesskeys.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace palmora {
+
+namespace {
+
+// The default button nearest the choice: the one of its page.
+QPushButton *defaultButtonFor(const QWidget *choice)
+{
+    for (const QWidget *up = choice->parentWidget(); up; up = up->isWindow() ? nullptr : up->parentWidget()) {
+        const QList<QPushButton *> buttons = up->findChildren<QPushButton *>();
+        for (QPushButton *button : buttons) {
+            if (button->isDefault() && button->isVisible() && button->isEnabled())
+                return button;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void KeyboardNavigation::install(QApplication &application)
+{
+    application.installEventFilter(new KeyboardNavigation(&application));
+}
+
+bool KeyboardNavigation::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_handingOn || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Show && widget->isWindow()) {
+        // Qt shows focus only once a key has moved it; a keyboard user must see
+        // where the first key will go.
+        widget->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || qobject_cast<QDialog *>(widget->window()))
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            if (button->isEnabled())
+                AccessKeys::click(button);
+            return true;
+        }
+        if (qobject_cast<QRadioButton *>(widget)) {
+            if (QPushButton *button = defaultButtonFor(widget)) {
+                AccessKeys::click(button);
+                return true;
+            }
+        }
+        return false;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        auto *choice = qobject_cast<QRadioButton *>(widget);
+        if (!choice || !choice->autoExclusive())
+            return false;
+        // Qt moves the focus to the next choice, and chooses it only when the
+        // one left was chosen.
+        m_handingOn = true;
+        QCoreApplication::sendEvent(choice, event);
+        m_handingOn = false;
+        auto *reached = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        if (reached && reached != choice && reached->parentWidget() == choice->parentWidget()
+            && !reached->isChecked())
+            reached->click();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace palmora
