@@ -3,11 +3,13 @@
 #include "common/deferrediconengine.h"
 #include "common/theme.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 #include <qdrawutil.h>
@@ -39,6 +41,22 @@ bool PalmoraStyle::isSectionFrame(const QWidget *widget)
     return widget && widget->property(kSectionFrameProperty).toBool();
 }
 
+void PalmoraStyle::drawFocusRing(const QStyleOption *option, QPainter *painter)
+{
+    // Fusion's ring is drawn in the highlight colour, faint on the blue pages;
+    // this one is black on a light background and white on a dark one.
+    const auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option);
+    const QColor behind = focus && focus->backgroundColor.isValid() ? focus->backgroundColor
+                                                                    : option->palette.color(QPalette::Window);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(behind.lightness() < 128 ? Qt::white : Qt::black, 1, Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
 QFont PalmoraStyle::captionFont()
 {
     QFont font = QApplication::font();
@@ -50,6 +68,18 @@ QFont PalmoraStyle::captionFont()
 void PalmoraStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                  const QWidget *widget) const
 {
+    if (element == PE_FrameFocusRect) {
+        drawFocusRing(option, painter);
+        return;
+    }
+    if (element == PE_Frame && qobject_cast<const QAbstractScrollArea *>(widget)) {
+        // A text box (a goal note, the report) shows the focus as a line edit
+        // does, not only by its blinking caret.
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (option->state & State_HasFocus)
+            drawFocusRing(option, painter);
+        return;
+    }
     if (element != PE_FrameGroupBox) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;

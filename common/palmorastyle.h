@@ -8,7 +8,9 @@ namespace palmora {
 // Fusion, with the captions of the section frames in Verdana 9 pt bold, maroon,
 // and a focus rectangle on a push button that has the keyboard focus: Fusion
 // marks such a button only by the outline it also gives the default button, so
-// the default button looked the same with the focus and without.
+// the default button looked the same with the focus and without. Focus rings
+// are dotted, black or white to stand out from what is behind them, and text
+// boxes get one while they have the focus.
 // A style does this far more cheaply than style sheets, which would re-polish
 // every control inside the frames at start-up. Pictures Fusion reads from its
 // files by name (group-box frames, menu overflow arrows) are read without
@@ -35,6 +37,9 @@ public:
 private:
     static bool isSectionFrame(const QWidget *widget);
     static QFont captionFont();
+    // A dotted ring around option->rect, in black or white, whichever stands
+    // out from the background.
+    static void drawFocusRing(const QStyleOption *option, QPainter *painter);
 
     // Fusion's group-box frame, read when first drawn.
     mutable QPixmap m_groupBoxFrame;
