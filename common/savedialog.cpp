@@ -63,15 +63,16 @@ public:
 } // namespace
 
 QString SaveDialog::askPath(QWidget *parent, const QString &title, const QString &suggestedPath,
-                            const QString &filter)
+                            const QString &filter, const QString &defaultSuffix)
 {
     if (handler())
-        return handler()(Request {title, suggestedPath, filter});
+        return handler()(Request {title, suggestedPath, filter, defaultSuffix});
     // The dialog hands over to the platform theme's native dialog when there is
     // one; only without one does it show Qt's own.
     NameCheckingFileDialog dialog(parent, title, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
     if (auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
         nameField->setMaxLength(int(longestName(QFileInfo(suggestedPath).absolutePath())));
     if (dialog.exec() != QDialog::Accepted)

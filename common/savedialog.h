@@ -20,6 +20,8 @@ public:
         QString suggestedPath;
         // Which files the dialog lists, e.g. "PDF files (*.pdf)".
         QString filter;
+        // Added to a name typed without any, e.g. "pdf".
+        QString defaultSuffix;
     };
     // The path chosen; empty when the dialog was cancelled.
     using Handler = std::function<QString(const Request &)>;
@@ -30,7 +32,7 @@ public:
     // is replaced, and says so when a name is too long for its folder. Empty when
     // the user cancelled.
     static QString askPath(QWidget *parent, const QString &title, const QString &suggestedPath,
-                           const QString &filter);
+                           const QString &filter, const QString &defaultSuffix);
 
     // Replaces the real dialog; pass an empty handler to restore it.
     static void setHandler(Handler handler);

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -34,6 +35,43 @@ void drawPage(const QTextDocument &document, QPainter &painter, const QRectF &vi
     }
 }
 
+qreal firstLineTop(const QTextBlock &block)
+{
+    const QTextLayout *layout = block.layout();
+    return layout && layout->lineCount() > 0 ? layout->position().y() + layout->lineAt(0).y()
+        : layout                             ? layout->position().y()
+                                             : 0;
+}
+
+// Moves each run of blocks kept with the block after them, when a page ends
+// inside it, to the top of the next page; a run that has been moved already
+// (longer than a page) stays where it falls.
+void keepHeadingsWithTheirLines(QTextDocument &document, qreal pageHeight)
+{
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (QTextBlock block = document.begin(); block.isValid() && !moved; block = block.next()) {
+            const QTextBlock next = block.next();
+            if (!block.blockFormat().boolProperty(kKeepWithNext) || !next.isValid())
+                continue;
+            document.documentLayout()->blockBoundingRect(next); // lays it out
+            const auto page = [pageHeight](const QTextBlock &b) { return int(firstLineTop(b) / pageHeight); };
+            if (page(next) == page(block))
+                continue;
+            QTextBlock first = block;
+            while (first.previous().isValid() && first.previous().blockFormat().boolProperty(kKeepWithNext)
+                   && page(first.previous()) == page(block))
+                first = first.previous();
+            if (first.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            QTextBlockFormat breakBefore;
+            breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).mergeBlockFormat(breakBefore);
+            moved = true;
+        }
+    }
+}
+
 } // namespace
 
 bool paintDocumentPages(const QTextDocument &document, QPagedPaintDevice &device, QPainter &painter)
@@ -44,6 +82,7 @@ bool paintDocumentPages(const QTextDocument &document, QPagedPaintDevice &device
     copy->documentLayout()->setPaintDevice(&device);
     const QSizeF body(painter.device()->width(), painter.device()->height());
     copy->setPageSize(body);
+    keepHeadingsWithTheirLines(*copy, body.height());
 
     // Black on white, whatever the palette: every line is drawn with this pen.
     painter.setPen(Qt::black);

@@ -2,9 +2,11 @@
 
 #include "common/fontfamilies.h"
 #include "common/lineends.h"
+#include "selftest/reportpages.h"
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -97,6 +99,16 @@ void writePlain(QTextDocument &document, const QString &text)
 {
     document.setPlainText(toLineFeeds(text));
     document.setDefaultFont(reportFont());
+    // A topic's name and "Your Answer:" go onto paper with the answer's first line.
+    const QString yourAnswer = ReportTexts::tr("Your Answer:");
+    QTextBlockFormat kept;
+    kept.setProperty(kKeepWithNext, true);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.text() == yourAnswer && block.previous().isValid()) {
+            QTextCursor(block.previous()).mergeBlockFormat(kept);
+            QTextCursor(block).mergeBlockFormat(kept);
+        }
+    }
 }
 
 } // namespace palmora

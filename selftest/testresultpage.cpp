@@ -269,11 +269,16 @@ void TestResultPage::saveAsPdf()
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
     const QString path = SaveDialog::askPath(this, tr("Save Test Results as PDF"),
                                              QDir(folder).filePath(reportPdfFileName(QDate::currentDate())),
-                                             tr("PDF files (*.pdf)"));
+                                             tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const PdfSaveResult saved = saveReportPdf(*ui->printBuffer->document(), path);
-    if (!saved.ok) {
+    if (saved.ok) {
+        MessageBox::information(this,
+                                tr("The test results were saved to %1.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    {
         MessageBox::critical(this,
                              tr("The test results could not be saved to %1.\n\n%2\n\nNothing was written "
                                 "there and the results are still here, so you can try again.")

@@ -260,9 +260,12 @@ class WithoutPrinter(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         app.answer(box)
         d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20", self.DIALOG], what="the message to go")
         self.assertEqual(os.listdir(documents), [])
-        D.set_text(name_field, "my palm test.pdf")
+        D.set_text(name_field, "my palm test")  # the dialog adds the extension
         self.press(dialog, "push button", "Save")
         saved = os.path.join(documents, "my palm test.pdf")
+        text, box = app.message()
+        self.assertEqual(text, f"The test results were saved to {saved}.")
+        app.answer(box)
         d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20"], what="the dialog to go")
         self.assertEqual(os.listdir(documents), ["my palm test.pdf"])
         self.assertEqual(D.text(report_box), report)

@@ -86,6 +86,7 @@ private slots:
     void failedSaveLeavesWhatWasThere_data();
     void failedSaveLeavesWhatWasThere();
     void saveReplacesAFileWhole();
+    void headingStaysWithItsFirstAnswerLine();
     void linksOnlyOfTheUsersOwnAreFollowed_data();
     void linksOnlyOfTheUsersOwnAreFollowed();
 };
@@ -250,6 +251,46 @@ void TstReportPdf::saveReplacesAFileWhole()
     QVERIFY(bytes.trimmed().endsWith("%%EOF"));
     QVERIFY(!bytes.contains("xxxx"));
     QCOMPARE(entriesOf(folder.path()), QStringList {QStringLiteral("results.pdf")});
+}
+
+// Wherever a page ends, a topic's name and "Your Answer:" stand on the page
+// of the answer's first line: the lines before them move the block down one
+// line at a time, past the foot of the first page.
+void TstReportPdf::headingStaysWithItsFirstAnswerLine()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed to read the PDF");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    const QString heading = QStringLiteral("Shape of Hands - Square Hand");
+    const QString answer = QStringLiteral("You will be orderly and precise.");
+    int pagesSeen = 1;
+    for (int before = 40; before < 120; ++before) {
+        QStringList lines;
+        for (int k = 0; k < before; ++k)
+            lines << QStringLiteral("line %1").arg(k);
+        lines << heading << QStringLiteral("Your Answer:") << answer << QStringLiteral("Correct Choice: ")
+              << answer;
+        QTextDocument document;
+        writePlain(document, lines.join(QStringLiteral("\r\n")));
+        const PdfSaveResult result = saveReportPdf(document, pdf);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        const QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        const auto pageOf = [&pages](const QString &text) {
+            for (qsizetype page = 0; page < pages.size(); ++page) {
+                if (pages[page].contains(text))
+                    return page;
+            }
+            return qsizetype(-1);
+        };
+        QVERIFY(pageOf(heading) >= 0);
+        QCOMPARE(pageOf(QStringLiteral("Your Answer:")), pageOf(heading));
+        QCOMPARE(pageOf(answer), pageOf(heading));
+        pagesSeen = qMax(pagesSeen, int(pageOf(heading)) + 1);
+    }
+    // The sweep crossed the foot of the first page.
+    QCOMPARE(pagesSeen, 2);
 }
 
 // In a folder others share, a link planted there must not carry the report onto
