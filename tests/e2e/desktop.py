@@ -331,6 +331,21 @@ class DesktopTest:
         self.apps = getattr(self, "apps", []) + [app]
         return app
 
+    def start_without_printer(self):
+        """A copy on a computer with no printer at all, whatever this machine has,
+        and with Qt's own save dialog; returns it and the home's Documents folder."""
+        home = tempfile.mkdtemp(prefix="home-", dir=self.desktop.root)
+        documents = os.path.join(home, "Documents")
+        os.makedirs(documents, mode=0o755)
+        app = self.start(home=home, extra_env={
+            # A scheduler that is not there.
+            "CUPS_SERVER": os.path.join(self.desktop.root, "no-scheduler", "cups.sock"),
+            # No desktop named, so Qt shows its own save dialog.
+            "XDG_CURRENT_DESKTOP": "", "DESKTOP_SESSION": "", "KDE_FULL_SESSION": "",
+            "GNOME_DESKTOP_SESSION_ID": "",
+        })
+        return app, documents
+
     def press(self, root, role, name):
         self.desktop.press(self.desktop.find(root, role, name))
 

@@ -4,7 +4,6 @@ accessibility tree says which control has the focus."""
 
 import os
 import subprocess
-import tempfile
 import unittest
 import urllib.parse
 
@@ -75,6 +74,17 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
             d.wait_for(lambda: self.focused(app) != before, timeout=10, what="the focus to move")
         self.fail(f"Tab never reached {role} '{name}', only {seen}")
 
+    def open_next_links(self, app, count):
+        """Tabs to each of the next `count` stops, which must be links, and opens
+        each with Enter."""
+        for _ in range(count):
+            before = len(app.browser_addresses())
+            keys("Tab")
+            d.wait_for(lambda: self.focused(app) and self.focused(app)[0] == "label", timeout=10,
+                       what=f"the focus on a link (it is on {self.focused(app)})")
+            keys("Return")
+            d.wait_for(lambda: len(app.browser_addresses()) == before + 1, what="the link opened")
+
     def start_page_choice(self, app, main, option):
         """Chooses an activity with the arrow keys and goes there with Enter."""
         D = self.desktop
@@ -92,14 +102,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
 
     def test_every_activity_by_keys_alone(self):
         D = self.desktop
-        home = tempfile.mkdtemp(prefix="home-", dir=D.root)
-        documents = os.path.join(home, "Documents")
-        os.makedirs(documents, mode=0o700)
-        app = self.start(home=home, extra_env={
-            "CUPS_SERVER": os.path.join(D.root, "no-scheduler", "cups.sock"),
-            "XDG_CURRENT_DESKTOP": "", "DESKTOP_SESSION": "", "KDE_FULL_SESSION": "",
-            "GNOME_DESKTOP_SESSION_ID": "",
-        })
+        app, documents = self.start_without_printer()
         main = app.window()
         self.main_id = self.window_manager_focus(app, MAIN)
 
@@ -193,27 +196,15 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
 
         # The main window's links, the about box and its links, by Tab and Enter.
         self.tab_to(app, "push button", "Click Here To Proceed")
-        for _ in range(2):
-            before = len(app.browser_addresses())
-            keys("Tab")
-            d.wait_for(lambda: self.focused(app) and self.focused(app)[0] == "label", timeout=10,
-                       what="the focus on a link")
-            keys("Return")
-            d.wait_for(lambda: len(app.browser_addresses()) == before + 1, what="the link opened")
+        self.open_next_links(app, 2)
         opened = app.browser_addresses()
         self.assertEqual(len(set(opened)), 2)
         keys("alt+h")
         keys("a")
-        about = d.wait_for(lambda: next((w for w in D.windows(app.pid) if D.find_all(w, "push button", "OK")),
-                                        None), what="the about box")
+        d.wait_for(lambda: any(D.find_all(w, "push button", "OK") for w in D.windows(app.pid)),
+                   what="the about box")
         self.focus_on(app, "push button", "OK")
-        for _ in range(2):
-            before = len(app.browser_addresses())
-            keys("Tab")
-            d.wait_for(lambda: self.focused(app) and self.focused(app)[0] == "label", timeout=10,
-                       what="the focus on a link of the about box")
-            keys("Return")
-            d.wait_for(lambda: len(app.browser_addresses()) == before + 1, what="the about box's link opened")
+        self.open_next_links(app, 2)
         self.assertEqual(set(app.browser_addresses()[2:]), set(opened))
         self.tab_to(app, "push button", "OK")
         keys("Return")
@@ -232,12 +223,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
             self.tab_to(app, "text", name)
             type_text(value)
         # The hidden message field is no stop: Tab goes on to the site link.
-        keys("Tab")
-        d.wait_for(lambda: self.focused(app) and self.focused(app)[0] == "label", timeout=10,
-                   what=f"the focus on the site link (it is on {self.focused(app)})")
-        before = len(app.browser_addresses())
-        keys("Return")
-        d.wait_for(lambda: len(app.browser_addresses()) == before + 1, what="the site link opened")
+        self.open_next_links(app, 1)
         self.tab_to(app, "push button", "Refer A Friend Now")
         before = len(app.browser_addresses())
         keys("Return")

@@ -209,16 +209,7 @@ class WithoutPrinter(SelfTestSteps, d.DesktopTest, unittest.TestCase):
 
     def test_report_saved_as_pdf_or_kept_on_screen(self):
         D = self.desktop
-        home = tempfile.mkdtemp(prefix="home-", dir=D.root)
-        documents = os.path.join(home, "Documents")
-        os.makedirs(documents, mode=0o755)
-        app = self.start(home=home, extra_env={
-            # A scheduler that is not there: no printer at all, whatever the machine has.
-            "CUPS_SERVER": os.path.join(D.root, "no-scheduler", "cups.sock"),
-            # No desktop named, so Qt shows its own save dialog, the one filled in here.
-            "XDG_CURRENT_DESKTOP": "", "DESKTOP_SESSION": "", "KDE_FULL_SESSION": "",
-            "GNOME_DESKTOP_SESSION_ID": "",
-        })
+        app, documents = self.start_without_printer()
         main = app.window()
         self.known_catalogue(main)
         asked, report = self.take_test(app, main, self.KIND)
