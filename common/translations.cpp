@@ -2,25 +2,44 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace palmora {
 
 namespace {
 
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
 // LANGUAGE may name any number of languages; a user reads one of the first few,
 // and each one tried costs a look for several files.
 constexpr qsizetype kLanguagesTried = 8;
 
-// A language as the environment names it ("de", "pt_BR", "sr-Latn-RS"), and
-// nothing that could step out of a folder.
+// A language as the environment names it ("de", "pt_BR", "sr-Latn-RS"): two or
+// three letters, then letters, digits, '_' and '-', and nothing that could step
+// out of a folder.
 bool isLanguageName(const QString &language)
 {
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z0-9]{1,8}){0,3}$"));
-    return name.match(language).hasMatch();
+    constexpr qsizetype kLongest = 35;
+    if (language.size() < 2 || language.size() > kLongest)
+        return false;
+    qsizetype letters = 0;
+    while (letters < language.size() && letters < 4 && isAsciiLetter(language[letters]))
+        ++letters;
+    if (letters < 2 || letters > 3
+        || (letters < language.size() && language[letters] != QLatin1Char('_')
+            && language[letters] != QLatin1Char('-')))
+        return false;
+    return std::all_of(language.begin(), language.end(), [](QChar c) {
+        return isAsciiLetter(c) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')
+            || c == QLatin1Char('-');
+    });
 }
 
 // The translation `name`_`language` from the first of `folders` that holds one,
