@@ -67,6 +67,9 @@ void keepHeadingsWithTheirLines(QTextDocument &document, qreal pageHeight)
             QTextBlockFormat breakBefore;
             breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(first).mergeBlockFormat(breakBefore);
+            // The layout would go on from the changed block lazily, and leave
+            // blocks further down unlaid; it starts again whole.
+            document.markContentsDirty(0, document.characterCount());
             moved = true;
         }
     }

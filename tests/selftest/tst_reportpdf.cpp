@@ -262,35 +262,42 @@ void TstReportPdf::headingStaysWithItsFirstAnswerLine()
         QSKIP("pdftotext (poppler-utils) is needed to read the PDF");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-    const QString heading = QStringLiteral("Shape of Hands - Square Hand");
-    const QString answer = QStringLiteral("You will be orderly and precise.");
-    int pagesSeen = 1;
-    for (int before = 40; before < 120; ++before) {
+    const QString report = printout();
+    const QStringList reportLines = report.split(QStringLiteral("\r\n"));
+    QStringList headings;
+    for (qsizetype k = 1; k < reportLines.size(); ++k) {
+        if (reportLines[k] == QLatin1String("Your Answer:"))
+            headings << reportLines[k - 1];
+    }
+    QCOMPARE(headings.size(), kQuestionCount);
+    int movedHeadings = 0;
+    for (int before = 0; before < 90; before += 3) {
         QStringList lines;
         for (int k = 0; k < before; ++k)
             lines << QStringLiteral("line %1").arg(k);
-        lines << heading << QStringLiteral("Your Answer:") << answer << QStringLiteral("Correct Choice: ")
-              << answer;
+        const QString text = (lines + QStringList {report}).join(QStringLiteral("\r\n"));
         QTextDocument document;
-        writePlain(document, lines.join(QStringLiteral("\r\n")));
+        writePlain(document, text);
         const PdfSaveResult result = saveReportPdf(document, pdf);
         QVERIFY2(result.ok, qPrintable(result.error));
-        const QStringList pages = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
-                                      .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-        const auto pageOf = [&pages](const QString &text) {
-            for (qsizetype page = 0; page < pages.size(); ++page) {
-                if (pages[page].contains(text))
-                    return page;
-            }
-            return qsizetype(-1);
-        };
-        QVERIFY(pageOf(heading) >= 0);
-        QCOMPARE(pageOf(QStringLiteral("Your Answer:")), pageOf(heading));
-        QCOMPARE(pageOf(answer), pageOf(heading));
-        pagesSeen = qMax(pagesSeen, int(pageOf(heading)) + 1);
+        const QString all = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        // Nothing is lost or doubled on the way, whichever lines end the pages...
+        QCOMPARE(all.normalized(QString::NormalizationForm_KC).simplified(),
+                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+        // ...and no page ends with a topic's name or "Your Answer:".
+        const QStringList pages = all.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        for (const QString &page : pages) {
+            const QStringList pageLines = page.trimmed().split(QLatin1Char('\n'));
+            const QString last = pageLines.last().trimmed();
+            QVERIFY2(
+                !headings.contains(last) && last != QLatin1String("Your Answer:"),
+                qPrintable(QStringLiteral("%1 lines before: a page ends with \"%2\"").arg(before).arg(last)));
+            const QString first = pageLines.first().trimmed();
+            movedHeadings += headings.contains(first) ? 1 : 0;
+        }
     }
-    // The sweep crossed the foot of the first page.
-    QCOMPARE(pagesSeen, 2);
+    // Some page break fell just below a heading and moved it.
+    QVERIFY(movedHeadings > 0);
 }
 
 // In a folder others share, a link planted there must not carry the report onto
