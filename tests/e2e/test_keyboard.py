@@ -74,6 +74,15 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
             d.wait_for(lambda: self.focused(app) != before, timeout=10, what="the focus to move")
         self.fail(f"Tab never reached {role} '{name}', only {seen}")
 
+    def focused_option(self, options):
+        """The index of the option that has the focus."""
+        def index():
+            for k, option in enumerate(options):
+                if option.getState().contains(self.desktop.atspi.STATE_FOCUSED):
+                    return k + 1
+            return None
+        return d.wait_for(index, timeout=10, what="the focused option") - 1
+
     def open_next_links(self, app, count):
         """Tabs to each of the next `count` stops, which must be links, and opens
         each with Enter."""
@@ -140,14 +149,13 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
             options = d.settled_read(fresh_question, lambda shown: True, what=f"question {question + 1}",
                                      key=lambda shown: [o.name for o in shown])
             self.tab_to(app, "radio button", None)  # the group's one stop
-            names = [o.name for o in options]
-            keys("Up" if names.index(self.focused(app)[1]) == len(names) - 1 else "Down")
-
-            def chosen_by_arrow():
-                now = self.focused(app)
-                return now and now[0] == "radio button" and any(
-                    D.is_checked(o) for o in options if o.name == now[1])
-            d.wait_for(chosen_by_arrow, timeout=10, what="an answer chosen by an arrow key")
+            # By the control itself, not its text: two options can read alike.
+            at = self.focused_option(options)
+            keys("Up" if at == len(options) - 1 else "Down")
+            reached = at - 1 if at == len(options) - 1 else at + 1
+            d.wait_for(lambda: D.is_checked(options[reached])
+                       and options[reached].getState().contains(D.atspi.STATE_FOCUSED), timeout=10,
+                       what=f"option {reached + 1} chosen by an arrow key from option {at + 1}")
             self.tab_to(app, "push button", "Next Question")
             keys("Return")
         report = D.find(main, "text", "Test report")
