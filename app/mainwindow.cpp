@@ -65,9 +65,6 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     connect(ui->proceedButton, &QPushButton::clicked, this, &MainWindow::onProceedClicked);
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
-    // The links follow the start page's controls, which keep their order.
-    setTabOrder(ui->proceedButton, ui->homePageLink);
-    setTabOrder(ui->homePageLink, ui->brandingLink);
     connect(ui->exitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui->fileMenu, &QMenu::aboutToShow, this,
             [this] { AfterDrawing::run(ui->fileMenu, this, [this] { emit fileMenuShown(); }); });
@@ -256,9 +253,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The close is never refused; whoever listens takes over from here.
     event->accept();
-    if (!m_unloaded && m_selfTest)
-        m_selfTest->resultPage()->finishPrinting();
     if (!m_unloaded) {
+        if (m_selfTest)
+            m_selfTest->resultPage()->finishPrinting();
         m_unloaded = true;
         emit unloading();
     }
