@@ -125,6 +125,8 @@ class UpdateReminder(Runs):
         self.assertNotIn("Palmora v1.20", [w.name for w in DESKTOP.windows(now.pid)])
         now.answer(box, "Yes")
         now.window()
+        # The browser is started beside the program and writes its log when it runs.
+        d.wait_for(lambda: now.browser_addresses(), what="the browser")
         self.assertEqual(now.browser_addresses(),
                          [d.SITE + "/palmora-free/ssd.php?page=download-web-page"])
         self.assertEqual(stored_reminder_date(now.home), today.isoformat())
