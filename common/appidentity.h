@@ -3,15 +3,12 @@
 #include <QIcon>
 #include <QString>
 
-namespace palmora {
-
 // How every window of the program names and shows itself.
-namespace AppIdentity {
+namespace palmora::AppIdentity {
 
 // Caption of the main window, the exit screen and the about box.
 QString windowCaption();
 // The program's icon in the sizes title bars and task bars use.
 QIcon applicationIcon();
 
-} // namespace AppIdentity
-} // namespace palmora
+} // namespace palmora::AppIdentity

@@ -5,11 +5,9 @@
 class QApplication;
 class QWidget;
 
-namespace palmora {
-
 // Palmora's own fixed, light look: the same colours on every desktop, so a dark
 // desktop theme never puts light system text on the program's light backgrounds.
-namespace Theme {
+namespace palmora::Theme {
 
 inline constexpr QColor kWindowBlue {108, 177, 253};
 inline constexpr QColor kMaroon {128, 0, 0};
@@ -32,5 +30,4 @@ void styleSectionFrame(QWidget *frame);
 // Point size with a fraction (Designer files only hold whole points).
 void setPointSize(QWidget *widget, qreal points);
 
-} // namespace Theme
-} // namespace palmora
+} // namespace palmora::Theme

@@ -1,14 +1,16 @@
 #include "goals/goalfile.h"
 
+#include "common/lineends.h"
+#include "common/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace palmora {
 
@@ -21,12 +23,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool isLineBreak(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
-        || c == QChar::LineSeparator;
-}
-
 QString whatIsWrongWith(const QFileInfo &info)
 {
     if (info.isDir())
@@ -38,25 +34,17 @@ QString whatIsWrongWith(const QFileInfo &info)
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-// The file a chain of links ends at, whether or not it exists.
-QString linkEnd(QFileInfo info)
-{
-    for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
-}
-
 // Whether a chain of links never reaches a file: it leads round in a circle,
 // or is longer than the system follows.
 bool linksLoop(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isSymLink() && QFileInfo(linkEnd(info)).isSymLink();
+    return info.isSymLink() && QFileInfo(linkEnd(path)).isSymLink();
 }
 
 QString loopReason()
 {
-    return QString::fromLocal8Bit(std::strerror(ELOOP));
+    return systemErrorText(ELOOP);
 }
 
 QString brokenLinkReason(const QString &end, const QString &why)
@@ -82,22 +70,11 @@ QString decodeWindows1252(const QByteArray &bytes)
 QString goalTextFromBytes(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString decoded = utf8.decode(bytes);
+    QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        decoded = decodeWindows1252(bytes);
-
-    QString text;
-    text.reserve(decoded.size());
-    for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const QChar c = decoded.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < decoded.size() && decoded.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            text.append(QLatin1Char('\n'));
-        } else {
-            text.append(c.isNull() ? QChar(QChar::ReplacementCharacter) : c);
-        }
-    }
+        text = decodeWindows1252(bytes);
+    text = toLineFeeds(std::move(text));
+    text.replace(QChar(QChar::Null), QChar(QChar::ReplacementCharacter));
     // Every line ends in a break in the file; the note keeps no break after its
     // last line, so that saving adds exactly the one it took away.
     if (text.endsWith(QLatin1Char('\n')))
@@ -107,21 +84,8 @@ QString goalTextFromBytes(const QByteArray &bytes)
 
 QByteArray goalBytesFromText(const QString &noteText)
 {
-    const QString trimmed = trimSpaces(noteText);
-    QString lines;
-    lines.reserve(trimmed.size() + trimmed.size() / 16 + 2);
-    for (qsizetype i = 0; i < trimmed.size(); ++i) {
-        const QChar c = trimmed.at(i);
-        if (isLineBreak(c)) {
-            if (c == QLatin1Char('\r') && i + 1 < trimmed.size() && trimmed.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            lines.append(QLatin1String("\r\n"));
-        } else {
-            lines.append(c);
-        }
-    }
-    lines.append(QLatin1String("\r\n"));
-    return lines.toUtf8();
+    // A lone CR counts as a line break too: it becomes LF first, then CR LF.
+    return (toCrLf(toLineFeeds(trimSpaces(noteText))) + QLatin1String("\r\n")).toUtf8();
 }
 
 GoalFile::GoalFile(const QString &folder, int number)
@@ -160,7 +124,7 @@ bool GoalFile::createIfMissing(QString *error) const
         return true;
     // A link that leads nowhere is a missing note: the default is made where the
     // link points, and the link itself stays.
-    const QString made = info.isSymLink() ? linkEnd(info) : target;
+    const QString made = info.isSymLink() ? linkEnd(target) : target;
     if (linksLoop(target)) {
         if (error)
             *error = brokenLinkReason(made, loopReason());
@@ -255,7 +219,7 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     // nothing of it.
     if (linksLoop(target)) {
         if (error)
-            *error = brokenLinkReason(linkEnd(QFileInfo(target)), loopReason());
+            *error = brokenLinkReason(linkEnd(target), loopReason());
         return false;
     }
     if (const QFileInfo info(target); info.exists()) {
@@ -266,45 +230,13 @@ bool GoalFile::write(const QString &noteText, QString *error) const
         }
     }
 
-    // QSaveFile writes a temporary file beside the target and renames it over the
-    // target only once everything is written, so a full disk or a killed process
-    // never leaves half a note behind. Unbuffered, because a write that fails
-    // while a buffer is flushed at commit time is not reported by commit().
-    QSaveFile file(target);
-    const bool isNew = !QFileInfo::exists(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error) {
-            const QFileInfo info(target);
-            *error = info.isSymLink() && !info.exists() ? brokenLinkReason(linkEnd(info), file.errorString())
-                                                        : file.errorString();
-        }
-        return false;
-    }
-    // A note made anew is personal; one that exists keeps the permissions its
-    // owner gave it.
-    if (isNew && !file.setPermissions(kOwnerOnly)) {
+    // A note reached through a link is written where the link leads, so the
+    // link stays as its owner made it.
+    const QFileInfo info(target);
+    const QString end = linkEnd(target);
+    if (const QString why = writeFileWhole(end, goalBytesFromText(noteText)); !why.isEmpty()) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    const QByteArray bytes = goalBytesFromText(noteText);
-    // A short write is retried: the retry either goes on or fails with the
-    // system's reason (a full disk, say).
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            if (error)
-                *error = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        written += step;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+            *error = info.isSymLink() && !info.exists() ? brokenLinkReason(end, why) : why;
         return false;
     }
     return true;

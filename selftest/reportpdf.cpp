@@ -1,6 +1,7 @@
 #include "selftest/reportpdf.h"
 
 #include "common/filetrust.h"
+#include "common/wholefile.h"
 #include "selftest/reportpages.h"
 
 #include <QBuffer>
@@ -10,16 +11,11 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRandomGenerator>
-#include <QScopeGuard>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstring>
 
 namespace palmora {
 
@@ -53,11 +49,6 @@ QByteArray pdfBytes(const QTextDocument &document)
     return buffer.data();
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 struct Target {
     QString path; // the file written, every link on the way followed
     QString error; // why nothing may be written, when not empty
@@ -76,7 +67,7 @@ Target targetOf(const QString &path)
         if (::lstat(QFile::encodeName(current).constData(), &info) != 0) {
             if (errno == ENOENT)
                 return {current, {}};
-            return {{}, systemReason(errno)};
+            return {{}, systemErrorText(errno)};
         }
         if (!S_ISLNK(info.st_mode)) {
             if (S_ISDIR(info.st_mode))
@@ -105,71 +96,7 @@ Target targetOf(const QString &path)
         current = target;
         throughLink = true;
     }
-    return {{}, systemReason(ELOOP)};
-}
-
-// Writes `bytes` to `path` whole or not at all: into a new file beside it, which
-// then takes its name. The name is taken over by a rename, which never follows
-// a link, so whatever appears at the path meanwhile is replaced, not written
-// through. A file replaced keeps its permissions; a new one is the user's alone.
-QString writeWhole(const QString &path, const QByteArray &bytes)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
-    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd < 0)
-        return systemReason(errno);
-    const auto closeFolder = qScopeGuard([folderFd] { ::close(folderFd); });
-    if (name.size() > NAME_MAX)
-        return systemReason(ENAMETOOLONG);
-
-    mode_t mode = S_IRUSR | S_IWUSR;
-    if (struct stat old {};
-        ::fstatat(folderFd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode))
-        mode = old.st_mode & 07777;
-
-    // The temporary name is kept short, so that any name the folder takes works.
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = ".palmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        fd = ::openat(folderFd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                      S_IRUSR | S_IWUSR);
-        if (fd < 0 && errno != EEXIST)
-            return systemReason(errno);
-    }
-    if (fd < 0)
-        return systemReason(EEXIST);
-
-    const auto fail = [&](int error) {
-        ::close(fd);
-        ::unlinkat(folderFd, temporary.constData(), 0);
-        return systemReason(error);
-    };
-    // A short write is retried: the retry either goes on or fails with the
-    // system's reason (a full disk, say).
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t step = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (step < 0 && errno == EINTR)
-            continue;
-        if (step <= 0)
-            return fail(step < 0 ? errno : ENOSPC);
-        written += step;
-    }
-    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlinkat(folderFd, temporary.constData(), 0);
-        return systemReason(error);
-    }
-    if (::renameat(folderFd, temporary.constData(), folderFd, name.constData()) != 0) {
-        const int error = errno;
-        ::unlinkat(folderFd, temporary.constData(), 0);
-        return systemReason(error);
-    }
-    return {};
+    return {{}, systemErrorText(ELOOP)};
 }
 
 } // namespace
@@ -193,7 +120,7 @@ PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePa
     const QByteArray bytes = pdfBytes(document);
     if (bytes.isEmpty())
         return {false, ReportPdf::tr("The PDF could not be made.")};
-    if (const QString error = writeWhole(target.path, bytes); !error.isEmpty())
+    if (const QString error = writeFileWhole(target.path, bytes); !error.isEmpty())
         return {false, error};
     return {true, {}};
 }

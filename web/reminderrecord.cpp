@@ -1,5 +1,7 @@
 #include "web/reminderrecord.h"
 
+#include "common/wholefile.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -272,8 +273,8 @@ bool ReminderRecord::write(const QString &text)
     // A store grown past what is read back would be a record lost.
     if (bytes.size() > kMaxStoreBytes)
         return false;
-    QSaveFile store(m_filePath);
-    return store.open(QIODevice::WriteOnly) && store.write(bytes) == bytes.size() && store.commit();
+    // A store reached through a link is written where the link leads.
+    return writeFileWhole(linkEnd(m_filePath), bytes).isEmpty();
 }
 
 void ReminderRecord::removeLockThatHoldsNothing(QLockFile &lock, const QString &lockPath)
@@ -294,9 +295,10 @@ void ReminderRecord::removeLockThatHoldsNothing(QLockFile &lock, const QString &
 
 void ReminderRecord::removeLeftovers() const
 {
-    // Older copies rewrote the store through a scratch copy beside it, named
-    // after the store with six characters added, and QSettings locked that
-    // copy in turn. A copy killed in between left both behind. The store's
+    // Copies of Palmora that keep the store through QSettings rewrite it
+    // through a scratch copy beside it, named after the store with six
+    // characters added, which QSettings locks in turn; one killed in between
+    // leaves both behind. The store's
     // lock is held here, so no writer of the store is at work on them.
     const QFileInfo store(m_filePath);
     // Six letters in lower case alone are more likely a name a person chose.

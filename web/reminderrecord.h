@@ -36,7 +36,7 @@ public:
     bool write(const QString &text);
 
     // A record is a few dozen bytes; a store far larger than that is not ours.
-    static constexpr qint64 kMaxStoreBytes = 64 * 1024;
+    static constexpr qint64 kMaxStoreBytes = qint64 {64} * 1024;
     // How long a write waits for another writer's lock on the store.
     static constexpr int kLockWaitMilliseconds = 300;
 
