@@ -1,5 +1,7 @@
 #include "app/singleinstanceguard.h"
 
+#include "common/filetrust.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,12 +108,7 @@ int createHeldLock(const QString &path)
 // them: files named after the lock with six characters added, that nobody holds.
 void removeScratchLeftovers(const QString &path)
 {
-    const QFileInfo lock(path);
-    const QString pattern = lock.fileName() + QStringLiteral(".??????");
-    for (const QFileInfo &entry :
-         lock.dir().entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (entry.isSymLink())
-            continue;
+    for (const QFileInfo &entry : FileTrust::scratchLeftovers(path)) {
         const QByteArray name = QFile::encodeName(entry.absoluteFilePath());
         const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,6 +69,22 @@ bool FileTrust::isPrivateFolder(const QString &folder, bool rootToo)
         return false;
     const bool owner = info.st_uid == ::geteuid() || (rootToo && info.st_uid == 0);
     return owner && (info.st_mode & (kWritableByOthers | S_ISVTX)) == 0;
+}
+
+QFileInfoList FileTrust::scratchLeftovers(const QString &path, const QString &suffix)
+{
+    const QFileInfo file(path);
+    const QRegularExpression scratch(
+        QStringLiteral("^%1\\.(?=[a-z]{0,5}[A-Z0-9])[A-Za-z0-9]{6}%2$")
+            .arg(QRegularExpression::escape(file.fileName()), QRegularExpression::escape(suffix)));
+    QFileInfoList found;
+    for (const QFileInfo &entry : file.dir().entryInfoList({file.fileName() + QStringLiteral(".*")},
+                                                           QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid()
+            && scratch.match(entry.fileName()).hasMatch())
+            found.append(entry);
+    }
+    return found;
 }
 
 } // namespace palmora

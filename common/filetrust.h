@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFileInfoList>
 #include <QString>
 
 namespace palmora {
@@ -21,6 +22,13 @@ public:
     // and nobody else can write it. A folder marked sticky is no such folder:
     // everybody may add files to it.
     static bool isPrivateFolder(const QString &folder, bool rootToo = false);
+
+    // The user's own regular files beside `path` named after it with a dot and
+    // six random letters or digits added, and then `suffix`: the scratch names
+    // of writers that were killed before they could rename or remove them.
+    // Six letters in lower case alone are more likely a name a person chose,
+    // and are never listed; nor are links.
+    static QFileInfoList scratchLeftovers(const QString &path, const QString &suffix = {});
 };
 
 } // namespace palmora

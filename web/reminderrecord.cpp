@@ -1,5 +1,6 @@
 #include "web/reminderrecord.h"
 
+#include "common/filetrust.h"
 #include "common/wholefile.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -298,17 +298,10 @@ void ReminderRecord::removeLeftovers() const
     // Copies of Palmora that keep the store through QSettings rewrite it
     // through a scratch copy beside it, named after the store with six
     // characters added, which QSettings locks in turn; one killed in between
-    // leaves both behind. The store's
-    // lock is held here, so no writer of the store is at work on them.
-    const QFileInfo store(m_filePath);
-    // Six letters in lower case alone are more likely a name a person chose.
-    const QRegularExpression leftover(QStringLiteral("^%1\\.(?=[a-z]{0,5}[A-Z0-9])[A-Za-z0-9]{6}(\\.lock)?$")
-                                          .arg(QRegularExpression::escape(store.fileName())));
-    const QDir folder = store.dir();
-    for (const QFileInfo &entry : folder.entryInfoList({store.fileName() + QStringLiteral(".*")},
-                                                       QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid()
-            && leftover.match(entry.fileName()).hasMatch())
+    // leaves both behind. The store's lock is held here, so no writer of the
+    // store is at work on them.
+    for (const QString &suffix : {QString(), QStringLiteral(".lock")}) {
+        for (const QFileInfo &entry : FileTrust::scratchLeftovers(m_filePath, suffix))
             QFile::remove(entry.absoluteFilePath());
     }
 }
