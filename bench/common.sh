@@ -3,16 +3,7 @@
 # Installs what the benchmarks build and run with, then configures and builds the
 # targets named in build-bench (Release).
 build_bench() { # TARGET...
-  tools/install-deps.sh --test
-  local missing=() package
-  for package in libx11-dev libxtst-dev libxdamage-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-  done
-  if ((${#missing[@]})); then
-    local sudo=()
-    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-    "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-  fi
+  tools/install-deps.sh --test --bench
   build=build-bench
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPALMORA_BUILD_BENCH=ON \
     -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null

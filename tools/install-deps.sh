@@ -5,6 +5,8 @@
 #   tools/install-deps.sh --test   also everything the test suite needs
 #   tools/install-deps.sh --headless  also a virtual X server and a VNC server
 #   tools/install-deps.sh --package   also what building the Debian package takes
+#   tools/install-deps.sh --bench     also what the benchmarks build with
+# Options add up: tools/install-deps.sh --test --bench.
 set -euo pipefail
 
 packages=(
@@ -13,22 +15,27 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools python3
   fonts-dejavu-core
 )
-if [[ "${1:-}" == "--headless" ]]; then
-  packages+=(xvfb xauth x11vnc)
-fi
-if [[ "${1:-}" == "--package" ]]; then
-  packages+=(dpkg-dev file)
-fi
-if [[ "${1:-}" == "--test" ]]; then
-  packages+=(
-    xvfb xauth xdotool x11-utils imagemagick weston
-    dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-    faketime libfaketime
-    desktop-file-utils appstream dpkg-dev file lintian man-db
-    clang libclang-rt-14-dev clang-tidy clang-format llvm
-  )
-fi
+for option in "$@"; do
+  case "$option" in
+    --headless) packages+=(xvfb xauth x11vnc) ;;
+    --package) packages+=(dpkg-dev file) ;;
+    --test)
+      packages+=(
+        xvfb xauth xdotool x11-utils imagemagick weston
+        dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
+        cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+        faketime libfaketime
+        desktop-file-utils appstream dpkg-dev file lintian man-db
+        clang libclang-rt-14-dev clang-tidy clang-format llvm
+      )
+      ;;
+    --bench) packages+=(xvfb libx11-dev libxtst-dev libxdamage-dev) ;;
+    *)
+      echo "install-deps: unknown option $option (see the top of $0)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -46,7 +53,7 @@ echo "(with what they need in turn; on a fresh machine this takes a few minutes)
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
   # Say what to do instead of failing on sudo's own words.
-  how="run '$0${1:+ $1}' as root once (e.g. 'su -c ...'), or have an administrator do it; then run this again"
+  how="run '$0${*:+ $*}' as root once (e.g. 'su -c ...'), or have an administrator do it; then run this again"
   if ! command -v sudo >/dev/null; then
     echo "install-deps: these packages are missing and you are not root, and sudo is not installed: $how." >&2
     exit 1
