@@ -50,7 +50,7 @@ private:
 void BenchResponsiveness::initTestCase()
 {
     Theme::apply(*qApp);
-    m_env.goalFolders.home = m_folder.path();
+    m_env.goalFolders.saveFolder = m_folder.path();
     m_env.today = [] { return QDate(2026, 12, 7); };
     m_env.random = std::make_shared<GeneratorRandomSource>();
     m_env.lockFilePath = m_folder.filePath(QStringLiteral("palmora.lock"));

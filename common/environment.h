@@ -10,11 +10,11 @@ namespace palmora {
 
 class RandomSource;
 
-// Where the goal notes are kept. New notes are made and saved in home; a note
-// that is already there is looked for in the per-user data folder first, then in
-// home, then in the program's own folder. Empty folders take no part.
+// Where the goal notes are kept. New notes are made and saved in saveFolder; a
+// note that is already there is looked for in the per-user data folder first,
+// then in saveFolder, then in the program's own folder. Empty folders take no part.
 struct GoalFolders {
-    QString home;
+    QString saveFolder;
     QString program;
     QString data;
 };

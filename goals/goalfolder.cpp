@@ -9,12 +9,6 @@
 
 namespace palmora {
 
-QString chooseGoalFolder()
-{
-    return chooseGoalFolder(QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
 QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder)
 {
     const QFileInfo program(programFolder);
@@ -55,7 +49,7 @@ GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userD
 
 GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)
 {
-    for (const QString &folder : {folders.data, folders.home, folders.program}) {
+    for (const QString &folder : {folders.data, folders.saveFolder, folders.program}) {
         if (folder.isEmpty())
             continue;
         const QFileInfo info(QDir(folder).filePath(fileName));
@@ -63,10 +57,10 @@ GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)
         if (!info.exists() && !info.isSymLink())
             continue;
         const bool readOnlyOrigin =
-            folder == folders.program && folder != folders.home && !folders.home.isEmpty();
-        return {folder, readOnlyOrigin ? folders.home : folder, false};
+            folder == folders.program && folder != folders.saveFolder && !folders.saveFolder.isEmpty();
+        return {folder, readOnlyOrigin ? folders.saveFolder : folder, false};
     }
-    return {folders.home, folders.home, true};
+    return {folders.saveFolder, folders.saveFolder, true};
 }
 
 } // namespace palmora

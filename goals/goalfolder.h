@@ -6,17 +6,13 @@
 
 namespace palmora {
 
-// The folder that holds the goal files: the program's own folder when the program
-// can write there and it is the user's alone (a portable copy), otherwise the
-// per-user data folder, created when it does not exist yet. Decided once at start-up so that loading and
-// saving use the same folder.
-QString chooseGoalFolder();
-
-// The same choice between two given folders; an empty result means neither folder
-// is usable.
+// The folder that the goal files are saved in: the program's own folder when the
+// program can write there and it is the user's alone (a portable copy),
+// otherwise the per-user data folder, created when it does not exist yet. An
+// empty result means neither folder is usable.
 QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder);
 
-// The chosen home folder together with the two folders a note may already be in;
+// The chosen save folder together with the two folders a note may already be in;
 // the program folder takes part only when nobody but the user or root can write it.
 GoalFolders chooseGoalFolders();
 GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder);
@@ -29,10 +25,12 @@ struct GoalNotePlace {
     bool isNew = false;
 };
 
-// Looks for fileName in the data folder, home and the program folder, in that
-// order, so a note the user already has is never hidden. A note found in the
-// program folder while home is elsewhere (the program folder cannot be written)
-// is read from there and saved to home, which holds it from then on.
+// Looks for fileName in the data folder, the save folder and the program folder,
+// in that order, so a note the user already has is never hidden. A note found in
+// the program folder while the save folder is elsewhere (the program folder
+// cannot be written) is read from there and saved to the save folder, which
+// holds it from then on. Decided once at start-up, so that loading and saving
+// use the same folders.
 GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName);
 
 } // namespace palmora

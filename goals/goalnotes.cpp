@@ -23,7 +23,7 @@ GoalNotes::Note unloadedNote(const QString &folder, int number)
 
 GoalNotes::GoalNotes(const GoalFolders &folders)
     : m_folders(folders)
-    , m_notes {unloadedNote(folders.home, 1), unloadedNote(folders.home, 2)}
+    , m_notes {unloadedNote(folders.saveFolder, 1), unloadedNote(folders.saveFolder, 2)}
 {
 }
 

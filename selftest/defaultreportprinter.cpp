@@ -1,4 +1,4 @@
-#include "selftest/reportprinters.h"
+#include "selftest/defaultreportprinter.h"
 
 #include "selftest/reportpages.h"
 
@@ -49,22 +49,6 @@ PrintResult DefaultReportPrinter::print(const QTextDocument &document, std::stop
     if (!printer.isValid() || !printDocument(document, printer))
         return {PrintResult::Status::NotStarted, info.printerName()};
     return {PrintResult::Status::HandedOver, info.printerName()};
-}
-
-PdfReportPrinter::PdfReportPrinter(QString filePath)
-    : m_filePath(std::move(filePath))
-{
-}
-
-PrintResult PdfReportPrinter::print(const QTextDocument &document, std::stop_token stop)
-{
-    if (stop.stop_requested())
-        return {PrintResult::Status::Abandoned, m_filePath};
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(m_filePath);
-    const bool ok = printDocument(document, printer);
-    return {ok ? PrintResult::Status::HandedOver : PrintResult::Status::NotStarted, m_filePath};
 }
 
 } // namespace palmora

@@ -9,8 +9,6 @@
 
 class QPrinter;
 
-// The printers proper, through Qt's printing library.
-
 namespace palmora {
 
 // Prints every page of the document on `printer` as one job, in the document's
@@ -38,17 +36,6 @@ public:
 
 private:
     Lookup m_lookup;
-};
-
-// Writes the printout to a PDF file.
-class PdfReportPrinter final : public ReportPrinter {
-public:
-    explicit PdfReportPrinter(QString filePath);
-
-    PrintResult print(const QTextDocument &document, std::stop_token stop) override;
-
-private:
-    QString m_filePath;
 };
 
 } // namespace palmora

@@ -6,7 +6,7 @@
 #include "common/savedialog.h"
 #include "common/theme.h"
 #include "selftest/reportpdf.h"
-#include "selftest/reportprinters.h"
+#include "selftest/defaultreportprinter.h"
 #include "web/sitepages.h"
 
 #include <QClipboard>

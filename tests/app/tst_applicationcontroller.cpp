@@ -135,7 +135,7 @@ void TstApplicationController::secondCopyShowsMessageAndTouchesNothing()
     QVERIFY(startup.isQuitting());
 
     // No goal file was created, and the running copy's lock is as it was.
-    const QStringList files = QDir(test.env.goalFolders.home).entryList(QDir::Files);
+    const QStringList files = QDir(test.env.goalFolders.saveFolder).entryList(QDir::Files);
     QCOMPARE(files, QStringList {QStringLiteral("palmora.lock")});
     QVERIFY(lock.open(QIODevice::ReadOnly));
     QCOMPARE(lock.readAll(), lockBefore);

@@ -5,7 +5,7 @@
 
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
-#include "selftest/reportprinters.h"
+#include "pdfreportprinter.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
@@ -284,9 +284,9 @@ void TstMainWindow::sectionsAreBuiltWhenFirstShown()
     // Start-up builds the start page only, yet reads the goal notes and makes
     // the missing files.
     QCOMPARE(m_window->findChildren<QGroupBox *>(), QList<QGroupBox *> {child<QGroupBox>("startPage")});
-    const QString goal1 = QDir(m_env->env.goalFolders.home).filePath(QStringLiteral("Goal1.txt"));
+    const QString goal1 = QDir(m_env->env.goalFolders.saveFolder).filePath(QStringLiteral("Goal1.txt"));
     QVERIFY(QFile::exists(goal1));
-    QVERIFY(QFile::exists(QDir(m_env->env.goalFolders.home).filePath(QStringLiteral("Goal2.txt"))));
+    QVERIFY(QFile::exists(QDir(m_env->env.goalFolders.saveFolder).filePath(QStringLiteral("Goal2.txt"))));
     // What the notes showed at start-up is what the goals page shows, later.
     QFile file(goal1);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -451,7 +451,7 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
     // Printing goes to a file here, never to a real printer.
     QTemporaryDir folder;
     m_window->selfTest()->resultPage()->setReportPrinter(
-        std::make_shared<PdfReportPrinter>(folder.filePath(QStringLiteral("report.pdf"))));
+        std::make_shared<testing::PdfReportPrinter>(folder.filePath(QStringLiteral("report.pdf"))));
 
     if (page == QLatin1String("about")) {
         action("aboutAction")->trigger();

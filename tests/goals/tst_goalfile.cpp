@@ -309,7 +309,7 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
         QVERIFY(::chown(QFile::encodeName(programFolder).constData(), 65534, 65534) == 0);
 
     const palmora::GoalFolders folders = palmora::chooseGoalFolders(programFolder, dataFolder);
-    QCOMPARE(folders.home, home ? programFolder : dataFolder);
+    QCOMPARE(folders.saveFolder, home ? programFolder : dataFolder);
     palmora::GoalNotes notes(folders);
     notes.load();
     QCOMPARE(notes.note(2).text, home ? QStringLiteral("private") : QStringLiteral("This is Goal 2."));

@@ -1,6 +1,6 @@
 #include "content/topiccatalogue.h"
+#include "pdfreportprinter.h"
 #include "selftest/reportpdf.h"
-#include "selftest/reportprinters.h"
 #include "selftest/testreport.h"
 #include "web/sitepages.h"
 
@@ -163,7 +163,7 @@ void TstReportPdf::savedPdfCarriesThePrintout()
     QCOMPARE(QFileInfo(saved).permissions(),
              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
                  | QFileDevice::WriteUser);
-    PdfReportPrinter printer(printed);
+    testing::PdfReportPrinter printer(printed);
     QCOMPARE(printer.print(document, {}).status, PrintResult::Status::HandedOver);
 
     const QString savedText = run(QStringLiteral("pdftotext"), {saved, QStringLiteral("-")});

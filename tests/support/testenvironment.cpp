@@ -6,7 +6,7 @@ namespace palmora::testing {
 
 TestEnvironment::TestEnvironment()
 {
-    env.goalFolders.home = folder.path();
+    env.goalFolders.saveFolder = folder.path();
     env.today = [this] { return today; };
     env.random = std::make_shared<GeneratorRandomSource>(20261207u);
     env.lockFilePath = folder.filePath(QStringLiteral("palmora.lock"));
