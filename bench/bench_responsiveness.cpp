@@ -162,7 +162,7 @@ void BenchResponsiveness::openGoalsWithLongestNotes()
     QFETCH(QString, note);
     QTemporaryDir folder;
     for (int n = 1; n <= 2; ++n)
-        QVERIFY(GoalFile(folder.path(), n).write(note));
+        QVERIFY(GoalFile(folder.path(), n).write(note).ok);
     QBENCHMARK
     {
         GoalsPage page(folder.path());

@@ -70,11 +70,6 @@ void setColors(QWidget *widget, const QColor &text, const QColor &background)
     widget->setPalette(palette);
 }
 
-void styleSectionFrame(QWidget *frame)
-{
-    PalmoraStyle::markSectionFrame(frame);
-}
-
 void setPointSize(QWidget *widget, qreal points)
 {
     QFont font = widget->font();

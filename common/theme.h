@@ -24,9 +24,6 @@ void apply(QApplication &app);
 
 // Text colour of a widget; with a background colour the widget also fills it.
 void setColors(QWidget *widget, const QColor &text, const QColor &background = QColor());
-// Caption of a section frame: Verdana 9 pt bold, maroon. Only the caption takes
-// this look; the controls inside keep their own fonts.
-void styleSectionFrame(QWidget *frame);
 // Point size with a fraction (Designer files only hold whole points).
 void setPointSize(QWidget *widget, qreal points);
 

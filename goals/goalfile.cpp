@@ -47,6 +47,11 @@ QString loopReason()
     return systemErrorText(ELOOP);
 }
 
+GoalFile::Result failed(QString why)
+{
+    return {false, std::move(why), {}};
+}
+
 QString brokenLinkReason(const QString &end, const QString &why)
 {
     return GoalFile::tr("It is a link to %1, and that file cannot be made: %2")
@@ -111,85 +116,71 @@ QString GoalFile::defaultText() const
     return tr("This is Goal %1.").arg(m_number);
 }
 
-bool GoalFile::createIfMissing(QString *error) const
+GoalFile::Result GoalFile::createIfMissing() const
 {
     const QString target = path();
     if (target.isEmpty()) {
-        if (error)
-            *error = tr("There is no folder for the goal notes.");
-        return false;
+        return failed(tr("There is no folder for the goal notes."));
     }
     const QFileInfo info(target);
     if (info.exists())
-        return true;
+        return {true, {}, {}};
     // A link that leads nowhere is a missing note: the default is made where the
     // link points, and the link itself stays.
     const QString made = info.isSymLink() ? linkEnd(target) : target;
     if (linksLoop(target)) {
-        if (error)
-            *error = brokenLinkReason(made, loopReason());
-        return false;
+        return failed(brokenLinkReason(made, loopReason()));
     }
 
     QFile file(made);
     // NewOnly fails rather than replace a file that appeared in the meantime.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
-        if (error)
-            *error = info.isSymLink() ? brokenLinkReason(made, file.errorString()) : file.errorString();
-        return QFileInfo::exists(target);
+        // One that appeared in the meantime is there all the same.
+        return {QFileInfo::exists(target),
+                info.isSymLink() ? brokenLinkReason(made, file.errorString()) : file.errorString(),
+                {}};
     }
     const QByteArray bytes = goalBytesFromText(defaultText());
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
+        const QString why = file.errorString();
         // Half a default sentence is worse than none: the next start tries again.
         file.remove();
-        return false;
+        return failed(why);
     }
     file.close();
-    return true;
+    return {true, {}, {}};
 }
 
-GoalFile::ReadResult GoalFile::read() const
+GoalFile::Result GoalFile::read() const
 {
-    ReadResult result;
     const QString source = path();
     if (source.isEmpty()) {
-        result.error = tr("There is no folder for the goal notes.");
-        return result;
+        return failed(tr("There is no folder for the goal notes."));
     }
     const QFileInfo info(source);
     if (!info.exists()) {
-        result.error = tr("The file does not exist.");
-        return result;
+        return failed(tr("The file does not exist."));
     }
     // Checked before opening: a pipe or a device could block the read for ever.
     if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
-        result.error = wrong;
-        return result;
+        return failed(wrong);
     }
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
+        return failed(file.errorString());
     }
     const QByteArray bytes = file.read(kMaxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
+        return failed(file.errorString());
     }
     if (bytes.size() > kMaxBytes) {
-        result.error = tooLongReason();
-        return result;
+        return failed(tooLongReason());
     }
     QString text = goalTextFromBytes(bytes);
     if (!fits(text)) {
-        result.error = tooLongReason();
-        return result;
+        return failed(tooLongReason());
     }
-    result.text = std::move(text);
-    result.ok = true;
-    return result;
+    return {true, {}, std::move(text)};
 }
 
 bool GoalFile::fits(const QString &noteText)
@@ -202,31 +193,23 @@ QString GoalFile::tooLongReason()
     return tr("It holds more than %1 characters, more than a goal note may hold.").arg(kMaxCharacters);
 }
 
-bool GoalFile::write(const QString &noteText, QString *error) const
+GoalFile::Result GoalFile::write(const QString &noteText) const
 {
     const QString target = path();
     if (target.isEmpty()) {
-        if (error)
-            *error = tr("There is no folder for the goal notes.");
-        return false;
+        return failed(tr("There is no folder for the goal notes."));
     }
     if (!fits(trimSpaces(noteText))) {
-        if (error)
-            *error = tooLongReason();
-        return false;
+        return failed(tooLongReason());
     }
     // A save would replace one of the links with a file of its own and say
     // nothing of it.
     if (linksLoop(target)) {
-        if (error)
-            *error = brokenLinkReason(linkEnd(target), loopReason());
-        return false;
+        return failed(brokenLinkReason(linkEnd(target), loopReason()));
     }
     if (const QFileInfo info(target); info.exists()) {
         if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
-            if (error)
-                *error = wrong;
-            return false;
+            return failed(wrong);
         }
     }
 
@@ -235,11 +218,9 @@ bool GoalFile::write(const QString &noteText, QString *error) const
     const QFileInfo info(target);
     const QString end = linkEnd(target);
     if (const QString why = writeFileWhole(end, goalBytesFromText(noteText)); !why.isEmpty()) {
-        if (error)
-            *error = info.isSymLink() && !info.exists() ? brokenLinkReason(end, why) : why;
-        return false;
+        return failed(info.isSymLink() && !info.exists() ? brokenLinkReason(end, why) : why);
     }
-    return true;
+    return {true, {}, {}};
 }
 
 } // namespace palmora

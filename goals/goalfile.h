@@ -58,24 +58,27 @@ public:
     // "This is Goal 1." or "This is Goal 2.".
     QString defaultText() const;
 
+    // What an operation on the file came to: done, or the reason it was not.
+    // A read also gives the note's text.
+    struct Result {
+        bool ok = false;
+        QString error;
+        QString text;
+    };
+
     // Writes the default text when nothing at all exists at the path; never
     // replaces anything, not even an empty file. The file made is readable by
-    // its owner only: notes are personal. False with a reason when the
-    // file was missing and could not be made.
-    bool createIfMissing(QString *error = nullptr) const;
+    // its owner only: notes are personal. Fails with a reason when the file
+    // was missing and could not be made.
+    Result createIfMissing() const;
 
-    struct ReadResult {
-        bool ok = false;
-        QString text;
-        QString error;
-    };
-    ReadResult read() const;
+    Result read() const;
 
     // Replaces the file as a whole: until the new content is complete on disk the
     // old file stays as it was. A file made anew is readable by its owner only.
-    // False with a reason when nothing was written: the text is over the bound,
+    // Fails with a reason when nothing was written: the text is over the bound,
     // or the file is no ordinary file, or a link to one that cannot be made.
-    bool write(const QString &noteText, QString *error = nullptr) const;
+    Result write(const QString &noteText) const;
 
 private:
     QString m_folder;

@@ -38,12 +38,12 @@ void GoalNotes::load()
         note.source = GoalFile(place.readFolder, note.file.number());
         // Making never replaces anything; it fills a gap or a link that leads nowhere.
         if (place.readFolder == place.saveFolder)
-            note.file.createIfMissing(&createErrors[i]);
+            createErrors[i] = note.file.createIfMissing().error;
     }
 
     for (std::size_t i = 0; i < m_notes.size(); ++i) {
         Note &note = m_notes[i];
-        const GoalFile::ReadResult result = note.source.read();
+        const GoalFile::Result result = note.source.read();
         note.text = result.text;
         note.readError.clear();
         note.unreadFileExists = false;
@@ -66,8 +66,11 @@ GoalNotes::SaveResult GoalNotes::save(int n, const QString &text, QString *error
             *error = note.readError;
         return SaveResult::WouldReplaceUnreadable;
     }
-    if (!note.file.write(text, error))
+    if (const GoalFile::Result written = note.file.write(text); !written.ok) {
+        if (error)
+            *error = written.error;
         return SaveResult::Failed;
+    }
     note.source = note.file;
     note.text = text;
     note.readError.clear();

@@ -4,6 +4,7 @@
 
 #include "common/limitedtextedit.h"
 #include "common/messagebox.h"
+#include "common/palmorastyle.h"
 #include "common/theme.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
     , m_notes(std::move(notes))
 {
     ui->setupUi(this);
-    Theme::styleSectionFrame(this);
+    PalmoraStyle::markSectionFrame(this);
     Theme::setPointSize(ui->backToMainButton, 9.75);
 
     m_controls = {NoteControls {ui->goal1CheckBox, ui->goal1Edit, ui->goal1SaveButton},

@@ -4,6 +4,7 @@
 
 #include "common/lineends.h"
 #include "common/messagebox.h"
+#include "common/palmorastyle.h"
 #include "common/pixelratiowatcher.h"
 #include "common/theme.h"
 #include "content/picturelist.h"
@@ -23,7 +24,7 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
     , m_pictures(pictures)
 {
     ui->setupUi(this);
-    Theme::styleSectionFrame(this);
+    PalmoraStyle::markSectionFrame(this);
     Theme::setColors(ui->nameLabel, Theme::kPurple);
     Theme::setColors(ui->significanceCaption, Theme::kYellow);
     Theme::setColors(ui->shapeLocationCaption, Theme::kYellow);

@@ -2,6 +2,7 @@
 
 #include "ui_testoptionspage.h"
 
+#include "common/palmorastyle.h"
 #include "common/theme.h"
 
 #include <QButtonGroup>
@@ -13,7 +14,7 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
     , ui(std::make_unique<Ui::TestOptionsPage>())
 {
     ui->setupUi(this);
-    Theme::styleSectionFrame(this);
+    PalmoraStyle::markSectionFrame(this);
 
     for (QLabel *caption : {ui->prepareLabel, ui->instructionLabel, ui->byNameHint, ui->bySignificanceHint,
                             ui->byLocationShapeHint})

@@ -2,6 +2,7 @@
 
 #include "ui_testquestionpage.h"
 
+#include "common/palmorastyle.h"
 #include "common/theme.h"
 #include "selftest/wrappingradiobutton.h"
 
@@ -17,7 +18,7 @@ TestQuestionPage::TestQuestionPage(QWidget *parent)
     ui->setupUi(this);
     // A neutral name: the picture must not read out the answer.
     ui->questionPicture->setAccessibleName(tr("Question picture"));
-    Theme::styleSectionFrame(this);
+    PalmoraStyle::markSectionFrame(this);
     Theme::setColors(ui->questionNameLabel, Theme::kPurple);
 
     m_option = {ui->firstAnswer, ui->secondAnswer, ui->thirdAnswer, ui->fourthAnswer, ui->fifthAnswer};

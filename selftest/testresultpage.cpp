@@ -3,10 +3,11 @@
 #include "ui_testresultpage.h"
 
 #include "common/messagebox.h"
+#include "common/palmorastyle.h"
 #include "common/savedialog.h"
 #include "common/theme.h"
-#include "selftest/reportpdf.h"
 #include "selftest/defaultreportprinter.h"
+#include "selftest/reportpdf.h"
 #include "web/sitepages.h"
 
 #include <QClipboard>
@@ -61,7 +62,7 @@ TestResultPage::TestResultPage(QWidget *parent)
     , m_printDeadline(new QTimer(this))
 {
     ui->setupUi(this);
-    Theme::styleSectionFrame(this);
+    PalmoraStyle::markSectionFrame(this);
 
     // Dark text on light cyan whatever the desktop's theme says.
     Theme::setColors(ui->resultBox, Qt::black, Theme::kLightCyan);

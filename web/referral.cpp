@@ -50,16 +50,10 @@ QString encoded(const QString &value)
 
 } // namespace
 
-QString trimFieldSpaces(const QString &text)
-{
-    return trimSpaces(text);
-}
-
 ReferralFields trimmedFields(const ReferralFields &fields)
 {
-    return {trimFieldSpaces(fields.senderName), trimFieldSpaces(fields.senderEmail),
-            trimFieldSpaces(fields.message), trimFieldSpaces(fields.friendName),
-            trimFieldSpaces(fields.friendEmail)};
+    return {trimSpaces(fields.senderName), trimSpaces(fields.senderEmail), trimSpaces(fields.message),
+            trimSpaces(fields.friendName), trimSpaces(fields.friendEmail)};
 }
 
 QString referralPlaceholder(ReferralField field)

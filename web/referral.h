@@ -54,8 +54,6 @@ enum class ReferralProblem {
     MissingFriendEmail,
 };
 
-// Removes leading and trailing spaces only; line breaks and tabs stay.
-QString trimFieldSpaces(const QString &text);
 // The fields with leading and trailing spaces removed.
 ReferralFields trimmedFields(const ReferralFields &fields);
 

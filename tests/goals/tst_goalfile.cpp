@@ -210,7 +210,7 @@ void TstGoalFile::neverReplacesWhatExists()
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 1);
     writeAllBytes(file.path(), bytes);
-    QVERIFY(file.createIfMissing());
+    QVERIFY(file.createIfMissing().ok);
     QCOMPARE(readAllBytes(file.path()), bytes);
 
     // A folder in the file's place is left alone too.
@@ -228,7 +228,7 @@ void TstGoalFile::danglingLinkIsAMissingNote()
     const QString end = folder.filePath(QStringLiteral("notes/mine.txt"));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("notes")));
     QVERIFY(QFile::link(end, linked.path()));
-    QVERIFY(linked.createIfMissing());
+    QVERIFY(linked.createIfMissing().ok);
     QVERIFY(QFileInfo(linked.path()).isSymLink());
     QCOMPARE(readAllBytes(end), QByteArray("This is Goal 1.\r\n"));
     QCOMPARE(linked.read().text, QStringLiteral("This is Goal 1."));
@@ -238,11 +238,11 @@ void TstGoalFile::danglingLinkIsAMissingNote()
     const GoalFile broken(folder.path(), 2);
     const QString nowhere = folder.filePath(QStringLiteral("gone/Goal2.txt"));
     QVERIFY(QFile::link(nowhere, broken.path()));
-    QString createError;
-    QVERIFY(!broken.createIfMissing(&createError));
-    QString writeError;
-    QVERIFY(!broken.write(QStringLiteral("text"), &writeError));
-    for (const QString &error : {createError, writeError})
+    const GoalFile::Result created = broken.createIfMissing();
+    const GoalFile::Result written = broken.write(QStringLiteral("text"));
+    QVERIFY(!created.ok);
+    QVERIFY(!written.ok);
+    for (const QString &error : {created.error, written.error})
         QVERIFY2(error.startsWith(QStringLiteral("It is a link to %1").arg(nowhere)), qPrintable(error));
     QVERIFY(QFileInfo(broken.path()).isSymLink());
     QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("gone"))));
@@ -257,11 +257,11 @@ void TstGoalFile::danglingLinkIsAMissingNote()
     QVERIFY(QFile::link(other, pair.path()));
     QVERIFY(QFile::link(pair.path(), other));
     for (const GoalFile &looping : {self, pair}) {
-        QString loopCreateError;
-        QVERIFY(!looping.createIfMissing(&loopCreateError));
-        QString loopWriteError;
-        QVERIFY(!looping.write(QStringLiteral("text"), &loopWriteError));
-        for (const QString &error : {loopCreateError, loopWriteError})
+        const GoalFile::Result created = looping.createIfMissing();
+        const GoalFile::Result written = looping.write(QStringLiteral("text"));
+        QVERIFY(!created.ok);
+        QVERIFY(!written.ok);
+        for (const QString &error : {created.error, written.error})
             QVERIFY2(error.startsWith(QStringLiteral("It is a link to ")), qPrintable(error));
         QVERIFY(QFileInfo(looping.path()).isSymLink());
     }
@@ -384,18 +384,18 @@ void TstGoalFile::notePlace()
 void TstGoalFile::createFailsWithoutFolder()
 {
     QTemporaryDir folder;
-    QString error;
     const GoalFile missingFolder(folder.filePath(QStringLiteral("gone")), 1);
-    QVERIFY(!missingFolder.createIfMissing(&error));
-    QVERIFY(!error.isEmpty());
+    const GoalFile::Result missing = missingFolder.createIfMissing();
+    QVERIFY(!missing.ok);
+    QVERIFY(!missing.error.isEmpty());
 
-    error.clear();
     const GoalFile noFolder(QString(), 1);
     QVERIFY(noFolder.path().isEmpty());
-    QVERIFY(!noFolder.createIfMissing(&error));
-    QVERIFY(!error.isEmpty());
+    const GoalFile::Result none = noFolder.createIfMissing();
+    QVERIFY(!none.ok);
+    QVERIFY(!none.error.isEmpty());
     QVERIFY(!noFolder.read().ok);
-    QVERIFY(!noFolder.write(QStringLiteral("x")));
+    QVERIFY(!noFolder.write(QStringLiteral("x")).ok);
 }
 
 void TstGoalFile::refusesWhatIsNotANote_data()
@@ -420,7 +420,7 @@ void TstGoalFile::refusesWhatIsNotANote()
         writeAllBytes(file.path(), QByteArray(GoalFile::kMaxBytes + 1, 'x'));
 
     // A pipe must not block the read: reaching the next line is the check.
-    const GoalFile::ReadResult result = file.read();
+    const GoalFile::Result result = file.read();
     QVERIFY(!result.ok);
     QVERIFY(result.text.isEmpty());
     QVERIFY(!result.error.isEmpty());
@@ -431,8 +431,8 @@ void TstGoalFile::writeReplacesWholeFile()
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 2);
     writeAllBytes(file.path(), QByteArray("a much longer old note\r\nwith two lines\r\n"));
-    QString error;
-    QVERIFY2(file.write(QStringLiteral("  new\tnote  "), &error), qPrintable(error));
+    const GoalFile::Result written = file.write(QStringLiteral("  new\tnote  "));
+    QVERIFY2(written.ok, qPrintable(written.error));
     QCOMPARE(readAllBytes(file.path()), QByteArray("new\tnote\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {file.fileName()});
 }
@@ -444,13 +444,14 @@ void TstGoalFile::failedWriteLeavesOldFile()
     const QByteArray old("old note\r\n");
     writeAllBytes(file.path(), old);
 
-    QString error;
+    GoalFile::Result written;
     {
         palmora::testing::FileSizeLimit limit(64);
         QVERIFY(limit.isActive());
-        QVERIFY(!file.write(QString(1000, QLatin1Char('z')), &error));
+        written = file.write(QString(1000, QLatin1Char('z')));
     }
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!written.ok);
+    QVERIFY(!written.error.isEmpty());
     QCOMPARE(readAllBytes(file.path()), old);
     // No half-written temporary file is left beside the note.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {file.fileName()});

@@ -1,3 +1,4 @@
+#include "common/trimspaces.h"
 #include "web/exitscreen.h"
 #include "web/exittexts.h"
 #include "web/sitepages.h"
@@ -392,10 +393,10 @@ void TstExitScreen::randomEntriesSurviveTheLauncher()
         for (const QString &part : urls.urls().last().query(QUrl::FullyEncoded).split(QLatin1Char('&')))
             values.append(QUrl::fromPercentEncoding(part.section(QLatin1Char('='), 1).toLatin1()));
         const QStringList expected {QStringLiteral("pxvs-refer-a-friend"),
-                                    trimFieldSpaces(name),
+                                    trimSpaces(name),
                                     email,
-                                    trimFieldSpaces(message),
-                                    trimFieldSpaces(friendName),
+                                    trimSpaces(message),
+                                    trimSpaces(friendName),
                                     friendEmail,
                                     productFolderAddress()};
         QCOMPARE(values, expected);

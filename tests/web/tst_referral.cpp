@@ -1,3 +1,4 @@
+#include "common/trimspaces.h"
 #include "web/referral.h"
 #include "web/sitepages.h"
 
@@ -144,10 +145,10 @@ void TstReferral::firstFailingCheckWins()
 
 void TstReferral::trimmingRemovesSpacesOnly()
 {
-    QCOMPARE(trimFieldSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-    QCOMPARE(trimFieldSpaces(QStringLiteral("    ")), QString());
-    QCOMPARE(trimFieldSpaces(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(trimFieldSpaces(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
+    QCOMPARE(trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
+    QCOMPARE(trimSpaces(QStringLiteral("    ")), QString());
+    QCOMPARE(trimSpaces(QStringLiteral(" Your Message\r\n ")), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(trimSpaces(QStringLiteral("\tx\t")), QStringLiteral("\tx\t"));
 }
 
 void TstReferral::addressKeepsParameterNamesAndOrder()
