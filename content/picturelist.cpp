@@ -26,11 +26,6 @@ QString PictureList::pictureName(int number, int scale)
     return QStringLiteral("%1%2.jpg").arg(number, 2, 10, QLatin1Char('0')).arg(suffix);
 }
 
-QString PictureList::picturePath(int number, int scale)
-{
-    return QStringLiteral(":/pictures/") + pictureName(number, scale);
-}
-
 QImage PictureList::picture(int number, qreal devicePixelRatio) const
 {
     if (number < 1 || number > kPictureCount)

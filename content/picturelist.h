@@ -21,8 +21,6 @@ public:
 
     // "01.jpg" ... "24.jpg", or "01@2x.jpg" ... "24@2x.jpg" for scale 2.
     static QString pictureName(int number, int scale = 1);
-    // Resource path of a picture, e.g. ":/pictures/01.jpg".
-    static QString picturePath(int number, int scale = 1);
 
     // The decoded picture for a screen of the given device pixel ratio: above 1
     // the double-density drawing, whose ratio of 2 gives it the same logical size

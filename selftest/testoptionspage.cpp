@@ -53,14 +53,4 @@ void TestOptionsPage::clearSelection()
     m_group->setExclusive(true);
 }
 
-QPushButton *TestOptionsPage::startTestButton() const
-{
-    return ui->startTestButton;
-}
-
-QPushButton *TestOptionsPage::backToMainButton() const
-{
-    return ui->backToMainButton;
-}
-
 } // namespace palmora

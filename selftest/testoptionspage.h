@@ -9,7 +9,6 @@
 #include <optional>
 
 class QButtonGroup;
-class QPushButton;
 class QRadioButton;
 
 namespace Ui {
@@ -29,10 +28,6 @@ public:
     std::optional<TestMode> selectedMode() const;
     // No kind selected, so that one must be chosen again.
     void clearSelection();
-
-    QRadioButton *modeChoice(int index) const { return m_modeChoices.at(index); }
-    QPushButton *startTestButton() const;
-    QPushButton *backToMainButton() const;
 
 signals:
     void startRequested();

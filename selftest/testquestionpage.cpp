@@ -98,19 +98,9 @@ void TestQuestionPage::clearSelection()
     m_group->setExclusive(true);
 }
 
-QLabel *TestQuestionPage::nameLabel() const
-{
-    return ui->questionNameLabel;
-}
-
 QLabel *TestQuestionPage::pictureLabel() const
 {
     return ui->questionPicture;
-}
-
-QPushButton *TestQuestionPage::nextQuestionButton() const
-{
-    return ui->nextQuestionButton;
 }
 
 } // namespace palmora

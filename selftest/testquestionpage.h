@@ -10,7 +10,6 @@
 
 class QButtonGroup;
 class QLabel;
-class QPushButton;
 
 namespace Ui {
 class TestQuestionPage;
@@ -38,9 +37,7 @@ public:
     void clearSelection();
 
     WrappingRadioButton *option(int k) const { return m_option.at(k); }
-    QLabel *nameLabel() const;
     QLabel *pictureLabel() const;
-    QPushButton *nextQuestionButton() const;
 
 signals:
     void nextQuestionRequested();

@@ -287,24 +287,4 @@ void TestResultPage::saveAsPdf()
     }
 }
 
-QTextEdit *TestResultPage::resultBox() const
-{
-    return ui->resultBox;
-}
-
-QTextEdit *TestResultPage::printBuffer() const
-{
-    return ui->printBuffer;
-}
-
-QPushButton *TestResultPage::printButton() const
-{
-    return ui->printButton;
-}
-
-QPushButton *TestResultPage::startAgainButton() const
-{
-    return ui->startAgainButton;
-}
-
 } // namespace palmora

@@ -9,9 +9,7 @@
 #include <memory>
 #include <stop_token>
 
-class QPushButton;
 class QThread;
-class QTextEdit;
 class QTimer;
 
 namespace Ui {
@@ -65,11 +63,6 @@ public:
     // Printing goes here from now on; a print on its way keeps the printer it
     // started with. Null restores the default printer.
     void setReportPrinter(std::shared_ptr<ReportPrinter> printer);
-
-    QTextEdit *resultBox() const;
-    QTextEdit *printBuffer() const;
-    QPushButton *printButton() const;
-    QPushButton *startAgainButton() const;
 
 signals:
     void startAgainRequested();

@@ -5,6 +5,7 @@
 
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
+#include "namedchild.h"
 #include "pdfreportprinter.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
@@ -30,6 +31,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QButtonGroup>
 #include <QTest>
 
 #include <algorithm>
@@ -231,7 +233,9 @@ void TstMainWindow::selfTestFramesFollowTheTest()
     for (int question = 0; question < kQuestionCount; ++question) {
         QCOMPARE(m_window->currentSection(), MainWindow::Section::TestQuestion);
         test->questionPage()->option(question % kOptionCount)->setChecked(true);
-        QTest::mouseClick(test->questionPage()->nextQuestionButton(), Qt::LeftButton);
+        QTest::mouseClick(
+            testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton")),
+            Qt::LeftButton);
     }
     QCOMPARE(m_window->currentSection(), MainWindow::Section::TestResult);
     QTest::mouseClick(test->resultPage()->findChild<QPushButton *>(QStringLiteral("startAgainButton")),
@@ -503,7 +507,7 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
     if (section == MainWindow::Section::TestQuestion || section == MainWindow::Section::TestResult) {
         SelfTest *test = m_window->selfTest();
         m_window->showSection(MainWindow::Section::TestOptions);
-        test->optionsPage()->modeChoice(1)->setChecked(true);
+        test->optionsPage()->findChild<QButtonGroup *>()->button(1)->setChecked(true);
         test->startTest();
         for (int question = 0; section == MainWindow::Section::TestResult && question < kQuestionCount;
              ++question) {

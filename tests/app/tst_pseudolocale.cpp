@@ -11,6 +11,7 @@
 #include "web/updatereminder.h"
 
 #include "messagerecorder.h"
+#include "namedchild.h"
 #include "scriptedrandomsource.h"
 #include "testenvironment.h"
 #include "urlrecorder.h"
@@ -172,7 +173,9 @@ void TstPseudoLocale::everyWindowIsTranslatedAndUnclipped()
             QCOMPARE(main.currentSection(), MainWindow::Section::TestQuestion);
             look(&main, QStringLiteral("%1 question %2").arg(QLatin1String(mode)).arg(q));
             test->questionPage()->option(q % 5)->setChecked(true);
-            QTest::mouseClick(test->questionPage()->nextQuestionButton(), Qt::LeftButton);
+            QTest::mouseClick(
+                testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton")),
+                Qt::LeftButton);
         }
         QCOMPARE(main.currentSection(), MainWindow::Section::TestResult);
         look(&main, QStringLiteral("%1 report").arg(QLatin1String(mode)));

@@ -38,7 +38,7 @@ private:
 
 QByteArray TstPictureList::bytesOf(int number, int scale)
 {
-    QFile file(PictureList::picturePath(number, scale));
+    QFile file(QStringLiteral(":/pictures/") + PictureList::pictureName(number, scale));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -224,7 +224,8 @@ void TstPictureList::outOfRangeGivesNullPicture()
 void TstPictureList::missingDoubleDrawingFallsBackToSingle()
 {
     QTemporaryDir folder;
-    QVERIFY(QFile::copy(PictureList::picturePath(3), folder.filePath(PictureList::pictureName(3))));
+    QVERIFY(QFile::copy(QStringLiteral(":/pictures/") + PictureList::pictureName(3),
+                        folder.filePath(PictureList::pictureName(3))));
     const PictureList list(folder.path());
     const QImage single = list.picture(3);
     QVERIFY(!single.isNull());
@@ -232,7 +233,8 @@ void TstPictureList::missingDoubleDrawingFallsBackToSingle()
     QCOMPARE(shown.devicePixelRatio(), 1.0);
     QCOMPARE(shown.cacheKey(), single.cacheKey());
     // A picture that has its double drawing there takes it.
-    QVERIFY(QFile::copy(PictureList::picturePath(4, 2), folder.filePath(PictureList::pictureName(4, 2))));
+    QVERIFY(QFile::copy(QStringLiteral(":/pictures/") + PictureList::pictureName(4, 2),
+                        folder.filePath(PictureList::pictureName(4, 2))));
     QCOMPARE(list.picture(4, 2.0).devicePixelRatio(), 2.0);
 }
 

@@ -184,14 +184,14 @@ void TstTopicBrowser::pictureFollowsTheScreenDensity()
     const int number = TopicCatalogue::topicPicture(topic);
     auto *label = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"));
     const QRect box = label->geometry();
-    const QSize logical = QImage(PictureList::picturePath(number)).size();
+    const QSize logical = QImage(QStringLiteral(":/pictures/") + PictureList::pictureName(number)).size();
     QVERIFY(goTo(topic));
     // From the single-density screen to the double one and back; on each the
     // window's move and a step to the topic from its neighbour both show it.
     for (const int ratio : {1, 2, 1}) {
         QVERIFY(testing::moveToScreenOfRatio(m_browser.get(), ratio));
-        const QImage drawing =
-            QImage(PictureList::picturePath(number, ratio)).convertToFormat(QImage::Format_RGB32);
+        const QImage drawing = QImage(QStringLiteral(":/pictures/") + PictureList::pictureName(number, ratio))
+                                   .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(drawing.size(), logical * ratio);
         for (const bool stepped : {false, true}) {
             if (stepped) {

@@ -2,6 +2,7 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "messagerecorder.h"
+#include "namedchild.h"
 #include "screenmove.h"
 #include "scriptedrandomsource.h"
 #include "selftest/selftest.h"
@@ -10,6 +11,7 @@
 #include "selftest/testresultpage.h"
 #include "selftest/wrappingradiobutton.h"
 
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,8 +49,10 @@ struct Harness {
 
     void start(int kind)
     {
-        QTest::mouseClick(test.optionsPage()->modeChoice(kind), Qt::LeftButton);
-        QTest::mouseClick(test.optionsPage()->startTestButton(), Qt::LeftButton);
+        QTest::mouseClick(test.optionsPage()->findChild<QButtonGroup *>()->button(kind), Qt::LeftButton);
+        QTest::mouseClick(
+            testing::namedChild<QPushButton>(test.optionsPage(), QStringLiteral("startTestButton")),
+            Qt::LeftButton);
     }
 
     QString rightText() const
@@ -74,7 +78,12 @@ struct Harness {
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 4, option->height() - 4));
     }
 
-    void next() { QTest::mouseClick(test.questionPage()->nextQuestionButton(), Qt::LeftButton); }
+    void next()
+    {
+        QTest::mouseClick(
+            testing::namedChild<QPushButton>(test.questionPage(), QStringLiteral("nextQuestionButton")),
+            Qt::LeftButton);
+    }
 
     TopicCatalogue catalogue;
     PictureList pictures;
@@ -109,7 +118,9 @@ void TstSelfTest::startWithoutKindOnlyWarns()
     GeneratorRandomSource random(1u);
     Harness h(random);
     MessageRecorder messages;
-    QTest::mouseClick(h.test.optionsPage()->startTestButton(), Qt::LeftButton);
+    QTest::mouseClick(
+        testing::namedChild<QPushButton>(h.test.optionsPage(), QStringLiteral("startTestButton")),
+        Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY(h.pages.isEmpty());
@@ -120,7 +131,9 @@ void TstSelfTest::startWithoutKindOnlyWarns()
     QCOMPARE(h.test.questionPage()->title(), QStringLiteral("Test"));
 
     QSignalSpy back(&h.test, &SelfTest::backToMainRequested);
-    QTest::mouseClick(h.test.optionsPage()->backToMainButton(), Qt::LeftButton);
+    QTest::mouseClick(
+        testing::namedChild<QPushButton>(h.test.optionsPage(), QStringLiteral("backToMainButton")),
+        Qt::LeftButton);
     QCOMPARE(back.count(), 1);
 }
 
@@ -190,18 +203,21 @@ void TstSelfTest::questionShowsItsTopic()
         QCOMPARE(q.topic, h.test.sheet().questionTopics[i]);
         TestQuestionPage *page = h.test.questionPage();
         QCOMPARE(page->selectedOption(), -1);
-        QCOMPARE(page->nameLabel()->isVisible(), mode != TestMode::ByName);
-        QCOMPARE(page->nameLabel()->text(), h.catalogue.topicName(q.topic));
+        QCOMPARE(testing::namedChild<QLabel>(page, QStringLiteral("questionNameLabel"))->isVisible(),
+                 mode != TestMode::ByName);
+        QCOMPARE(testing::namedChild<QLabel>(page, QStringLiteral("questionNameLabel"))->text(),
+                 h.catalogue.topicName(q.topic));
         for (int k = 0; k < kOptionCount; ++k) {
             QCOMPARE(page->optionText(k), topicText(h.catalogue, q.optionTopics()[k], mode));
             QCOMPARE(page->option(k)->text(), page->optionText(k));
         }
         // The drawing for the screen's density, at the same logical size at either.
         const int number = TopicCatalogue::topicPicture(q.topic);
-        const QImage expected(PictureList::picturePath(number, ratio));
+        const QImage expected(QStringLiteral(":/pictures/") + PictureList::pictureName(number, ratio));
         const QPixmap shown = page->pictureLabel()->pixmap();
         QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
-        QCOMPARE(shown.deviceIndependentSize(), QSizeF(QImage(PictureList::picturePath(number)).size()));
+        QCOMPARE(shown.deviceIndependentSize(),
+                 QSizeF(QImage(QStringLiteral(":/pictures/") + PictureList::pictureName(number)).size()));
         QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
         h.choose(kOptionCount - 1);
@@ -259,7 +275,9 @@ void TstSelfTest::wholeTest()
 
     // Exactly the ten names are bold, each one a whole paragraph of its own.
     QStringList boldParagraphs;
-    for (QTextBlock block = result->resultBox()->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block =
+             testing::namedChild<QTextEdit>(result, QStringLiteral("resultBox"))->document()->begin();
+         block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             if (it.fragment().charFormat().fontWeight() >= QFont::Bold) {
                 QCOMPARE(it.fragment().text(), block.text());
@@ -330,14 +348,18 @@ void TstSelfTest::secondReportReplacesFirstAndRestart()
     const QString first = h.test.resultPage()->reportText();
     QVERIFY(first.endsWith(QStringLiteral("10 Correct out of 10 Questions")));
 
-    QTest::mouseClick(h.test.resultPage()->startAgainButton(), Qt::LeftButton);
+    QTest::mouseClick(
+        testing::namedChild<QPushButton>(h.test.resultPage(), QStringLiteral("startAgainButton")),
+        Qt::LeftButton);
     QCOMPARE(h.stack.currentWidget(), h.test.optionsPage());
     for (int k = 0; k < 3; ++k)
-        QVERIFY(!h.test.optionsPage()->modeChoice(k)->isChecked());
+        QVERIFY(!h.test.optionsPage()->findChild<QButtonGroup *>()->button(k)->isChecked());
     // The old report stays until the next one replaces it.
     QCOMPARE(h.test.resultPage()->resultBoxText(), first);
 
-    QTest::mouseClick(h.test.optionsPage()->startTestButton(), Qt::LeftButton);
+    QTest::mouseClick(
+        testing::namedChild<QPushButton>(h.test.optionsPage(), QStringLiteral("startTestButton")),
+        Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList {QStringLiteral("Please select a test option")});
     QCOMPARE(h.stack.currentWidget(), h.test.optionsPage());
 
@@ -369,7 +391,8 @@ void TstSelfTest::resultBoxEmptiesClipboard()
     }
     QVERIFY(clipboard->text().isEmpty());
 
-    QWidget *viewport = h.test.resultPage()->resultBox()->viewport();
+    QWidget *viewport =
+        testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->viewport();
     const QPoint inside(30, 30);
     clipboard->setText(QStringLiteral("again"));
     QTest::mouseMove(viewport, inside);
@@ -384,8 +407,8 @@ void TstSelfTest::resultBoxEmptiesClipboard()
     QVERIFY(clipboard->text().isEmpty());
 
     // Text copied from the box itself lasts only until the next such event.
-    h.test.resultPage()->resultBox()->selectAll();
-    h.test.resultPage()->resultBox()->copy();
+    testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->selectAll();
+    testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->copy();
     QVERIFY(!clipboard->text().isEmpty());
     QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
     QVERIFY(clipboard->text().isEmpty());
@@ -395,12 +418,13 @@ void TstSelfTest::resultBoxReadableOnLightCyan()
 {
     GeneratorRandomSource random(3u);
     Harness h(random);
-    QTextEdit *box = h.test.resultPage()->resultBox();
+    QTextEdit *box = testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"));
     QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 255, 255));
     const QColor text = box->palette().color(QPalette::Text);
     QVERIFY2(text.lightness() < 80, qPrintable(text.name()));
     QVERIFY(box->isReadOnly());
-    QVERIFY(!h.test.resultPage()->printBuffer()->isVisibleTo(h.test.resultPage()));
+    QVERIFY(!testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("printBuffer"))
+                 ->isVisibleTo(h.test.resultPage()));
     QCOMPARE(box->font().pointSizeF(), 8.25);
 }
 

@@ -2,6 +2,7 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "messagerecorder.h"
+#include "namedchild.h"
 #include "pdfreportprinter.h"
 #include "programoutput.h"
 #include "selftest/defaultreportprinter.h"
@@ -12,6 +13,7 @@
 #include "selftest/wrappingradiobutton.h"
 #include "web/sitepages.h"
 
+#include <QButtonGroup>
 #include <QFileInfo>
 #include <QMutex>
 #include <QPrinterInfo>
@@ -98,7 +100,7 @@ void TstTestPrinting::cleanup()
 
 void TstTestPrinting::finishTest()
 {
-    m_test->optionsPage()->modeChoice(1)->setChecked(true);
+    m_test->optionsPage()->findChild<QButtonGroup *>()->button(1)->setChecked(true);
     m_test->startTest();
     for (int i = 0; i < kQuestionCount; ++i) {
         m_test->questionPage()->option(m_test->question().correctPosition)->setChecked(true);
@@ -118,7 +120,8 @@ void TstTestPrinting::printsToPdfWithoutBold()
     const QString file = folder.filePath(QStringLiteral("results.pdf"));
     m_test->resultPage()->setReportPrinter(std::make_shared<testing::PdfReportPrinter>(file));
     MessageRecorder messages;
-    QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(m_test->resultPage(), QStringLiteral("printButton")),
+                      Qt::LeftButton);
     QCOMPARE(messages.count(), 0);
     QVERIFY(QFileInfo(file).size() > 0);
 
@@ -181,7 +184,8 @@ void TstTestPrinting::noPrinterSaysSo()
     m_test->resultPage()->setReportPrinter(std::make_shared<DefaultReportPrinter>(
         DefaultReportPrinter::Lookup {[installed] { return installed; }, [] { return QPrinterInfo(); }}));
     MessageRecorder messages;
-    QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(m_test->resultPage(), QStringLiteral("printButton")),
+                      Qt::LeftButton);
     // The default printer is looked up beside the window, as the program prints.
     QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     QCOMPARE(messages.count(), 1);
@@ -216,7 +220,8 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
     m_test->resultPage()->setReportPrinter(nullptr);
     const QSet<QString> before = completedJobs();
     MessageRecorder messages;
-    QTest::mouseClick(m_test->resultPage()->printButton(), Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(m_test->resultPage(), QStringLiteral("printButton")),
+                      Qt::LeftButton);
     QTRY_VERIFY(!m_test->resultPage()->isPrinting());
     QCOMPARE(messages.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(completedJobs().subtract(before).size(), 1, 120000);
@@ -263,7 +268,7 @@ void TstTestPrinting::windowAnswersWhileAReportPrints()
     TestResultPage *page = m_test->resultPage();
     page->setReportPrinter(slow);
     MessageRecorder messages;
-    QTest::mouseClick(page->printButton(), Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(page, QStringLiteral("printButton")), Qt::LeftButton);
     QTRY_COMPARE(printer.started(), 1);
     QVERIFY(page->isPrinting());
 
@@ -271,7 +276,7 @@ void TstTestPrinting::windowAnswersWhileAReportPrints()
     bool timerFired = false;
     QTimer::singleShot(0, page, [&timerFired] { timerFired = true; });
     QTRY_VERIFY(timerFired);
-    QTest::mouseClick(page->printButton(), Qt::LeftButton);
+    QTest::mouseClick(testing::namedChild<QPushButton>(page, QStringLiteral("printButton")), Qt::LeftButton);
     QCOMPARE(printer.printed().size(), 0);
 
     printer.letOneGo();
@@ -358,10 +363,12 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
         QVERIFY(printSystem.isListening());
         messages.queueAnswer(MessageBox::Answer::Yes);
         messages.queueSavePath(pdf);
-        QTest::mouseClick(page->printButton(), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(page, QStringLiteral("printButton")),
+                          Qt::LeftButton);
         QVERIFY(page->isPrinting());
         // A second print asked for meanwhile goes with the first.
-        QTest::mouseClick(page->printButton(), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(page, QStringLiteral("printButton")),
+                          Qt::LeftButton);
         if (closing)
             page->finishPrinting();
         QTRY_VERIFY(!page->isPrinting());

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+namespace palmora::testing {
+
+// The control of `parent` that its form names `name`, as a user would find it
+// by what it is rather than through a member kept for tests. A form that lost
+// the name ends the test run at once with the name it looked for.
+template<class T> T *namedChild(const QObject *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qFatal("%s has no %s named \"%s\"", parent->metaObject()->className(),
+               T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+} // namespace palmora::testing
