@@ -53,8 +53,8 @@ void TestQuestionPage::placeOptions()
 {
     // The options stand in a column below the frame's caption and border, each as
     // tall as its wrapped text; the height left over is shared out evenly between
-    // them, so a long option never runs into the next and short ones spread over
-    // the page as before.
+    // them, so a long option never runs into the next and short ones spread
+    // evenly down the page.
     constexpr int kMargin = 4;
     constexpr int kMinimumGap = 6;
     const QRect contents = contentsRect();

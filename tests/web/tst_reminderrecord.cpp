@@ -188,8 +188,8 @@ void TstReminderRecord::readSeesTheLastWriteWithinOneTimestampTick()
     }
 }
 
-// What a writer killed midway leaves behind (scratch copies of older copies and
-// their locks, a lock that names no writer) is cleared by the next write, which
+// What a writer killed midway leaves behind (QSettings' scratch copies of the
+// store and their locks, a lock that names no writer) is cleared by the next write, which
 // neither waits for it nor touches anything else beside the store.
 void TstReminderRecord::writeClearsWhatKilledWritesLeft()
 {
@@ -268,8 +268,8 @@ void TstReminderRecord::defaultStoreIsNamedAfterTheExecutable()
 {
     QCOMPARE(ReminderRecord::applicationName(), QStringLiteral("tst_reminderrecord"));
     QVERIFY(ReminderRecord::defaultSettingsFilePath().endsWith(QStringLiteral("/tst_reminderrecord.ini")));
-    // Worked out by hand, the name is still the one QSettings gives, so a record
-    // written by an older copy is found.
+    // Worked out by hand, the name is the one QSettings gives, so a record that
+    // a copy keeping it through QSettings wrote is found.
     const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Palmora"),
                              ReminderRecord::applicationName());
     QCOMPARE(ReminderRecord::defaultSettingsFilePath(), settings.fileName());
