@@ -1,5 +1,6 @@
 #include "selftest/reportpdf.h"
 
+#include "common/buildinfo.h"
 #include "common/filetrust.h"
 #include "common/wholefile.h"
 #include "selftest/reportpages.h"
