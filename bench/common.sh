@@ -22,12 +22,9 @@ start_xvfb() { # sets xvfb_pid; needs $work
 # is asked), as on an ordinary day's start.
 fresh_home() { # needs $work
   rm -rf "$work/home"
-  mkdir -p "$work/home/runtime" "$work/home/config/Palmora"
+  mkdir -p "$work/home/runtime"
   chmod 700 "$work/home/runtime"
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
          XDG_RUNTIME_DIR="$work/home/runtime" XDG_CACHE_HOME="$work/home/cache"
-  local key value
-  key=$(printf 'Duration' | base64 | tr '+/' '-_' | tr -d '=')
-  value=$(date +%F | tr -d '\n' | base64 | tr '+/' '-_' | tr -d '=')
-  printf '[Settings]\n%s=%s\n' "$key" "$value" >"$work/home/config/Palmora/palmora.ini"
+  python3 tests/e2e/reminderrecord.py write "$XDG_CONFIG_HOME" "$(date +%F)"
 }

@@ -1,13 +1,12 @@
 """Start-up as a user sees it: first start, a second copy, a crashed copy."""
 
-import base64
-import configparser
 import datetime
 import os
 import shutil
 import unittest
 
 import desktop as d
+import reminderrecord
 
 d.require_tools()
 DESKTOP = None
@@ -90,23 +89,6 @@ class StartUp(Runs):
         self.assertEqual([w.name for w in DESKTOP.windows(second.pid)], ["Palmora v1.20"])
 
 
-def stored_reminder_date(home):
-    """The reminder's record, decoded: the date of the last reminder, or None."""
-    path = os.path.join(home, ".config", "Palmora", "palmora.ini")
-    if not os.path.exists(path):
-        return None
-    config = configparser.ConfigParser()
-    config.optionxform = str
-    config.read(path)
-    if not config.has_section("Settings"):
-        return None
-    encode = lambda text: base64.urlsafe_b64encode(text.encode()).decode().rstrip("=")
-    value = config["Settings"].get(encode("Duration"))
-    if value is None:
-        return None
-    return base64.urlsafe_b64decode(value + "=" * (-len(value) % 4)).decode()
-
-
 @unittest.skipUnless(os.path.exists(d.FAKETIME_LIBRARY), "needs libfaketime")
 class UpdateReminder(Runs):
     def test_reminder_after_fifteen_days_opens_the_download_page_once(self):
@@ -114,7 +96,7 @@ class UpdateReminder(Runs):
         # The first run happens, as far as it knows, twenty days ago: no question.
         earlier = self.start(faketime="-20d")
         earlier.window()
-        self.assertEqual(stored_reminder_date(earlier.home), (today - datetime.timedelta(days=20)).isoformat())
+        self.assertEqual(reminderrecord.read(os.path.join(earlier.home, ".config")), (today - datetime.timedelta(days=20)).isoformat())
         earlier.kill()
 
         # Today the question comes before the main window, and Yes opens the page.
@@ -129,7 +111,7 @@ class UpdateReminder(Runs):
         d.wait_for(lambda: now.browser_addresses(), what="the browser")
         self.assertEqual(now.browser_addresses(),
                          [d.SITE + "/palmora-free/ssd.php?page=download-web-page"])
-        self.assertEqual(stored_reminder_date(now.home), today.isoformat())
+        self.assertEqual(reminderrecord.read(os.path.join(now.home, ".config")), today.isoformat())
         now.kill()
 
         # Asked today: the next start is silent.
