@@ -22,7 +22,7 @@ fi
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" "${vnc:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+tools/virtual-x.sh 1024x600x24 >"$work/display" &
 xvfb=$!
 display=""
 for _ in $(seq 1 100); do
@@ -32,8 +32,7 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 if [[ ! "$display" =~ ^[0-9]+$ ]]; then
-  echo "run.sh: no virtual X server could be started, so Palmora cannot be shown." >&2
-  sed 's/^/  Xvfb: /' "$work/xvfb.log" >&2 || true
+  echo "run.sh: without a virtual X server Palmora cannot be shown." >&2
   exit 1
 fi
 

@@ -12,9 +12,10 @@ build_bench() { # TARGET...
 
 # Starts an X server of the run's own on a free display, for real windows.
 start_xvfb() { # sets xvfb_pid; needs $work
-  Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
+  tools/virtual-x.sh 1280x800x24 >"$work/display" &
   xvfb_pid=$!
-  for _ in $(seq 1 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  for _ in $(seq 1 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  [[ -s "$work/display" ]] || { echo "bench: no X server, so nothing can be measured." >&2; exit 1; }
   export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 }
 

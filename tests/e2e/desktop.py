@@ -22,6 +22,8 @@ BINARY = os.environ.get("PALMORA_BINARY", "")
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 SITE = os.environ.get("PALMORA_SITE", "https://www.vespersoftwares.example")
 WAYLAND_LEAKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wayland-leaks.supp")
+# The project's one way to run a virtual X server, shared with its scripts.
+VIRTUAL_X = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "virtual-x.sh")
 SKIP = 77  # CTest's skip code, when the machine lacks the tools
 
 
@@ -110,21 +112,10 @@ class Desktop:
         wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
 
     def start_xvfb(self):
-        read_fd, write_fd = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x900x24",
-                                 "-nolisten", "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
+        xvfb = subprocess.Popen([VIRTUAL_X, "1280x900x24"], stdout=subprocess.PIPE)
         self.processes.append(xvfb)
-        os.close(write_fd)
-        # Xvfb writes the number and a line feed, maybe in two writes; closing the
-        # pipe before the second one would make it give up.
-        answer = b""
-        while not answer.endswith(b"\n"):
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                break
-            answer += chunk
-        os.close(read_fd)
-        number = answer.decode().strip()
+        number = xvfb.stdout.readline().decode().strip()
+        xvfb.stdout.close()
         if not number:
             raise AssertionError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number
