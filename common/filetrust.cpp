@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,14 +73,26 @@ bool FileTrust::isPrivateFolder(const QString &folder, bool rootToo)
 QFileInfoList FileTrust::scratchLeftovers(const QString &path, const QString &suffix)
 {
     const QFileInfo file(path);
-    const QRegularExpression scratch(
-        QStringLiteral("^%1\\.(?=[a-z]{0,5}[A-Z0-9])[A-Za-z0-9]{6}%2$")
-            .arg(QRegularExpression::escape(file.fileName()), QRegularExpression::escape(suffix)));
+    const QString prefix = file.fileName() + QLatin1Char('.');
+    // Checked by hand rather than by a regular expression: this runs at every
+    // start, before the window shows.
+    const auto isScratchName = [&](const QString &name) {
+        if (name.size() != prefix.size() + 6 + suffix.size() || !name.startsWith(prefix)
+            || !name.endsWith(suffix))
+            return false;
+        bool allLowerCase = true;
+        for (const QChar c : QStringView(name).sliced(prefix.size(), 6)) {
+            if (c.unicode() > 127 || !c.isLetterOrNumber())
+                return false;
+            allLowerCase = allLowerCase && c.isLower();
+        }
+        return !allLowerCase;
+    };
     QFileInfoList found;
-    for (const QFileInfo &entry : file.dir().entryInfoList({file.fileName() + QStringLiteral(".*")},
-                                                           QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QFileInfo &entry :
+         file.dir().entryInfoList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
         if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid()
-            && scratch.match(entry.fileName()).hasMatch())
+            && isScratchName(entry.fileName()))
             found.append(entry);
     }
     return found;
