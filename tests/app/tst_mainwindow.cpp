@@ -19,6 +19,7 @@
 #include "web/sitepages.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -31,7 +32,6 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QButtonGroup>
 #include <QTest>
 
 #include <algorithm>
