@@ -1,12 +1,25 @@
+#include "common/randomsource.h"
+#include "content/picturelist.h"
+#include "content/topiccatalogue.h"
 #include "filebytes.h"
 #include "filesizelimit.h"
 #include "hangbreaker.h"
+#include "messagerecorder.h"
 #include "selftest/resulthistory.h"
+#include "selftest/selftest.h"
+#include "selftest/testoptionspage.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/testresultpage.h"
+#include "selftest/wrappingradiobutton.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +71,7 @@ private slots:
     void fullDiskLeavesTheFileAsItWas();
     void setAsideNeverReplacesAFile();
     void copiesWritingAtOnceLoseNothing();
+    void damagedFileIsToldAndKeptUntilSetAside();
 };
 
 void TstResultHistory::keepsTheLastHundredOwnerOnly()
@@ -251,5 +265,78 @@ void TstResultHistory::copiesWritingAtOnceLoseNothing()
     }
 }
 
-QTEST_GUILESS_MAIN(TstResultHistory)
+// The options page tells of a file it cannot use, and never writes over it;
+// once the user agrees, the file is set aside whole and the results start anew.
+void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QByteArray damaged = fileOf(2).left(40);
+    plant(path, damaged);
+    testing::MessageRecorder messages;
+    TopicCatalogue catalogue;
+    catalogue.fill();
+    PictureList pictures;
+    GeneratorRandomSource random(7u);
+
+    const auto takeTest = [&](SelfTest &test) {
+        test.optionsPage()->modeChoice(1)->setChecked(true);
+        test.startTest();
+        for (int q = 0; q < kQuestionCount; ++q) {
+            test.questionPage()->option(0)->setChecked(true);
+            test.nextQuestion();
+        }
+    };
+    const auto shownList = [](SelfTest &test) {
+        return test.optionsPage()->findChild<QLabel *>(QStringLiteral("resultHistoryLabel"))->text();
+    };
+
+    for (const MessageBox::Answer answer : {MessageBox::Answer::No, MessageBox::Answer::Yes}) {
+        messages.clear();
+        messages.queueAnswer(answer);
+        SelfTest test(catalogue, pictures, random);
+        test.setResultHistory(path);
+        QStackedWidget stack;
+        stack.addWidget(test.optionsPage());
+        stack.addWidget(test.questionPage());
+        stack.addWidget(test.resultPage());
+        QObject::connect(&test, &SelfTest::showPageRequested, &stack, &QStackedWidget::setCurrentWidget);
+        stack.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stack));
+        QTRY_VERIFY(messages.count() > 0);
+        const MessageBox::Request told = messages.requests().first();
+        QCOMPARE(told.icon, MessageBox::Icon::Critical);
+        QCOMPARE(told.buttons, MessageBox::Buttons::YesNo);
+        QVERIFY2(told.text.contains(path) && told.text.contains(QStringLiteral("damaged"))
+                     && told.text.contains(QStringLiteral("set it aside")),
+                 qPrintable(told.text));
+
+        if (answer == MessageBox::Answer::No) {
+            QVERIFY2(shownList(test).contains(QStringLiteral("not kept")), qPrintable(shownList(test)));
+            takeTest(test);
+            // Nothing more is asked, and the file is as it was.
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(readAllBytes(path), damaged);
+        } else {
+            QCOMPARE(messages.count(), 2);
+            const QString setAside = folder.filePath(QStringLiteral("results (set aside).json"));
+            QCOMPARE(
+                messages.last().text,
+                QStringLiteral("The file was kept as %1. The results of your next tests are kept in a new "
+                               "file.")
+                    .arg(setAside));
+            QCOMPARE(readAllBytes(setAside), damaged);
+            takeTest(test);
+            QCOMPARE(messages.count(), 2);
+            const ResultHistory::Result read = ResultHistory(path).read();
+            QCOMPARE(read.results.size(), 1);
+            QCOMPARE(read.results.first().mode, TestMode::BySignificance);
+            QVERIFY2(shownList(test).startsWith(
+                         QStringLiteral("%1 of 10 right, by significance").arg(read.results.first().score)),
+                     qPrintable(shownList(test)));
+        }
+    }
+}
+
+QTEST_MAIN(TstResultHistory)
 #include "tst_resulthistory.moc"
