@@ -19,11 +19,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
+
+#include <sys/stat.h>
 
 using namespace palmora;
 using palmora::testing::readAllBytes;
@@ -225,7 +228,12 @@ void TstResultHistory::setAsideNeverReplacesAFile()
 void TstResultHistory::copiesWritingAtOnceLoseNothing()
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("results.json"));
+    // The copies make the data folder too, all at once, and with a umask that
+    // would let the user's group write it.
+    const QString data = folder.filePath(QStringLiteral("palmora"));
+    const QString path = data + QStringLiteral("/results.json");
+    const mode_t umask = ::umask(S_IWGRP | S_IWOTH);
+    const auto restoreUmask = qScopeGuard([umask] { ::umask(umask); });
     constexpr int kEach = 30;
     // Two other copies and this one, each adding its own kind of result.
     QList<QProcess *> copies;
@@ -251,6 +259,9 @@ void TstResultHistory::copiesWritingAtOnceLoseNothing()
     const ResultHistory::Result read = history.read();
     QVERIFY2(read.ok, qPrintable(read.error));
     QCOMPARE(read.results.size(), 3 * kEach);
+    QCOMPARE(QFileInfo(data).permissions()
+                 & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // Every result of every copy is there, each copy's in the order it wrote them.
     for (const TestMode mode : {TestMode::ByName, TestMode::BySignificance, TestMode::ByLocationShape}) {
         QList<int> scores;
