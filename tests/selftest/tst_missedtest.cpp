@@ -10,15 +10,13 @@ using palmora::testing::ScriptedRandomSource;
 
 Q_DECLARE_METATYPE(QList<TopicIndex>)
 
-// A test of the topics missed last time: which topics it asks, in what order,
-// and how its report says what it was.
+// A test of the topics missed last time: in what order it asks them, and how
+// its report says what it was. Which topics it asks is the end-to-end test's.
 class TstMissedTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { m_catalogue.fill(); }
-    void missedAreTheWrongAnswers_data();
-    void missedAreTheWrongAnswers();
     void repeatAsksEachMissedTopicOnce_data();
     void repeatAsksEachMissedTopicOnce();
     void reportSaysWhatItWas_data();
@@ -27,41 +25,6 @@ private slots:
 private:
     TopicCatalogue m_catalogue;
 };
-
-void TstMissedTest::missedAreTheWrongAnswers_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("wrong");
-    QTest::newRow("none missed") << int(TestMode::ByName) << QList<int> {};
-    QTest::newRow("three missed, by name") << int(TestMode::ByName) << QList<int> {1, 4, 8};
-    QTest::newRow("first and last, by significance") << int(TestMode::BySignificance) << QList<int> {0, 9};
-    QTest::newRow("all missed, by location")
-        << int(TestMode::ByLocationShape) << QList<int> {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-}
-
-void TstMissedTest::missedAreTheWrongAnswers()
-{
-    QFETCH(int, mode);
-    QFETCH(QList<int>, wrong);
-    TestSheet sheet;
-    sheet.mode = static_cast<TestMode>(mode);
-    const std::array<TopicIndex, kQuestionCount> topics {0, 2, 4, 6, 8, 14, 15, 17, 19, 21};
-    sheet.questionTopics = topics;
-    QList<TopicIndex> expected;
-    for (int i = 0; i < kQuestionCount; ++i) {
-        const TopicIndex t = topics[i];
-        // A wrong answer is the text of another topic, or the right one with a
-        // letter's case changed: the comparison is exact.
-        const QString right = topicText(m_catalogue, t, sheet.mode);
-        sheet.givenAnswers[i] = !wrong.contains(i) ? right
-            : i % 2 ? topicText(m_catalogue, topics[(i + 1) % kQuestionCount], sheet.mode)
-                    : right.toUpper();
-        if (wrong.contains(i))
-            expected.append(t);
-    }
-    QCOMPARE(missedTopics(sheet, m_catalogue), expected);
-    QCOMPARE(countRightAnswers(sheet, m_catalogue), kQuestionCount - int(wrong.size()));
-}
 
 void TstMissedTest::repeatAsksEachMissedTopicOnce_data()
 {
