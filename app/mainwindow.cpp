@@ -31,6 +31,7 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , m_random(env.random)
+    , m_resultHistoryPath(env.resultHistoryPath)
     , m_goalNotes(std::in_place, env.goalFolders)
 {
     ui->setupUi(this);
@@ -137,6 +138,8 @@ SelfTest *MainWindow::selfTest()
 {
     if (!m_selfTest) {
         m_selfTest = new SelfTest(m_catalogue, m_pictures, *m_random, this);
+        if (!m_resultHistoryPath.isEmpty())
+            m_selfTest->setResultHistory(m_resultHistoryPath);
         connect(m_selfTest, &SelfTest::backToMainRequested, this, [this] { showStartPage(); });
         connect(m_selfTest, &SelfTest::showPageRequested, ui->sectionStack,
                 &QStackedWidget::setCurrentWidget);

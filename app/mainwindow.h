@@ -79,6 +79,7 @@ private:
     const TopicCatalogue m_catalogue;
     PictureList m_pictures;
     std::shared_ptr<RandomSource> m_random;
+    const QString m_resultHistoryPath;
     // Loaded at start-up; the goals page takes them when it is built.
     std::optional<GoalNotes> m_goalNotes;
     TopicBrowser *m_browser = nullptr;

@@ -3,6 +3,7 @@
 #include "app/singleinstanceguard.h"
 #include "common/randomsource.h"
 #include "goals/goalfolder.h"
+#include "selftest/resulthistory.h"
 
 namespace palmora {
 
@@ -13,6 +14,7 @@ Environment processEnvironment()
     env.today = [] { return QDate::currentDate(); };
     env.random = std::make_shared<GeneratorRandomSource>();
     env.lockFilePath = SingleInstanceGuard::defaultLockFilePath();
+    env.resultHistoryPath = ResultHistory::defaultFilePath();
     return env;
 }
 

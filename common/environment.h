@@ -28,6 +28,8 @@ struct Environment {
     std::shared_ptr<RandomSource> random;
     // Lock file of the one-copy rule.
     QString lockFilePath;
+    // The file that keeps the results of finished tests; empty, none are kept.
+    QString resultHistoryPath;
 };
 
 } // namespace palmora

@@ -28,7 +28,7 @@ QString linkEnd(const QString &path)
     return info.absoluteFilePath();
 }
 
-QString writeFileWhole(const QString &path, const QByteArray &bytes)
+QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMode permissions)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const QByteArray name = QFile::encodeName(QFileInfo(path).fileName());
@@ -46,7 +46,8 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes)
         // the folder would let it be replaced.
         if (::faccessat(folderFd, name.constData(), W_OK, AT_EACCESS) != 0)
             return systemErrorText(errno);
-        mode = old.st_mode & 07777;
+        if (permissions == WholeFileMode::KeepPermissions)
+            mode = old.st_mode & 07777;
     }
 
     // The temporary name is kept short, so that any name the folder takes works.

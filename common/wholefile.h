@@ -5,14 +5,19 @@
 
 namespace palmora {
 
+// What becomes of the permissions of a file that is replaced.
+enum class WholeFileMode { KeepPermissions, OwnerOnly };
+
 // Writes `bytes` to `path` whole or not at all: into a new file beside it, which
 // then takes its name, so a full disk or a killed process never leaves half a
 // file behind. The name is taken over by a rename, which never follows a link:
 // whatever appears at the path meanwhile is replaced, not written through. A
-// file replaced keeps its permissions, and one the user may not write is left
-// alone; a new file is the user's alone. Returns
-// the system's reason when the file could not be written, nothing when it was.
-[[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes);
+// file replaced keeps its permissions unless OwnerOnly is asked for, and one
+// the user may not write is left alone; a new file is the user's alone.
+// Returns the system's reason when the file could not be written, nothing
+// when it was.
+[[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes,
+                                     WholeFileMode permissions = WholeFileMode::KeepPermissions);
 
 // The file a chain of links at `path` ends at, whether or not it exists; `path`
 // itself, made absolute, when it is no link.

@@ -4,12 +4,16 @@
 #include "common/pixelratiowatcher.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
+#include "selftest/missedtest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 
 namespace palmora {
 
@@ -39,6 +43,8 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
     connect(m_options, &TestOptionsPage::backToMainRequested, this, &SelfTest::backToMainRequested);
     connect(m_question, &TestQuestionPage::nextQuestionRequested, this, &SelfTest::nextQuestion);
     connect(m_result, &TestResultPage::startAgainRequested, this, &SelfTest::startAgain);
+    connect(m_result, &TestResultPage::missedTestRequested, this, &SelfTest::startMissedTest);
+    connect(m_options, &TestOptionsPage::shown, this, &SelfTest::readResults);
 }
 
 // The pages belong to the main window's stack once it has taken them; before
@@ -103,16 +109,107 @@ void SelfTest::nextQuestion()
 
 void SelfTest::buildReport()
 {
-    m_result->showReport(composeTestReport(m_sheet, m_catalogue));
+    const TestReport report = composeTestReport(m_sheet, m_catalogue);
+    m_result->showReport(report);
+    m_missed = missedTopics(m_sheet, m_catalogue);
+    m_missedMode = m_sheet.mode;
+    m_result->offerMissedTest(static_cast<int>(m_missed.size()));
+    const FinishedTest finished {QDateTime::currentDateTimeUtc(), m_sheet.mode, m_sheet.missedTopicsOnly,
+                                 report.score, m_sheet.questionCount};
     m_sheet.clear();
     m_running = false;
     emit showPageRequested(m_result);
+    recordResult(finished);
 }
 
 void SelfTest::startAgain()
 {
     m_options->clearSelection();
     emit showPageRequested(m_options);
+}
+
+void SelfTest::startMissedTest()
+{
+    if (m_running || m_missed.isEmpty())
+        return;
+    m_sheet = composeMissedTest(m_missedMode, m_missed, m_random);
+    m_running = true;
+    m_current = drawQuestion(m_sheet.questionTopics[0], m_random);
+    showQuestion();
+    m_question->setTitle(tr("Test"));
+    emit showPageRequested(m_question);
+}
+
+void SelfTest::setResultHistory(const QString &filePath)
+{
+    m_history.emplace(filePath);
+    m_resultsRead = false;
+    m_historyUnusable = false;
+}
+
+void SelfTest::readResults()
+{
+    if (!m_history || m_resultsRead)
+        return;
+    m_resultsRead = true;
+    const ResultHistory::Result read = m_history->read();
+    if (read.ok) {
+        m_options->showResults(read.results);
+        return;
+    }
+    m_historyUnusable = read.fileUnusable;
+    m_options->showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+    // Asked once the page is on screen, not while it is being shown.
+    QTimer::singleShot(0, this, [this, why = read.error] { offerSetAside(why); });
+}
+
+void SelfTest::recordResult(const FinishedTest &test)
+{
+    if (!m_history || m_historyUnusable)
+        return;
+    const ResultHistory::Result added = m_history->append(test);
+    if (added.ok) {
+        m_options->showResults(added.results);
+        return;
+    }
+    if (added.fileUnusable) {
+        m_historyUnusable = true;
+        m_options->showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+        offerSetAside(added.error);
+        return;
+    }
+    MessageBox::critical(m_result,
+                         tr("The result of this test could not be added to your results in "
+                            "%1.\n\n%2\n\nThe results kept before are as they were.")
+                             .arg(QDir::toNativeSeparators(m_history->filePath()), added.error));
+}
+
+void SelfTest::offerSetAside(const QString &why)
+{
+    const QString path = QDir::toNativeSeparators(m_history->filePath());
+    QWidget *page = m_result->isVisible() ? static_cast<QWidget *>(m_result) : m_options;
+    const MessageBox::Answer answer = MessageBox::question(
+        page,
+        tr("Your earlier test results cannot be read from %1.\n\n%2\n\nThe file has been left as it is, and "
+           "the results of new tests are not kept while it is there. Do you want to set it aside under a new "
+           "name, so that your results are kept in a new file from now on?")
+            .arg(path, why),
+        MessageBox::Icon::Critical);
+    if (answer != MessageBox::Answer::Yes)
+        return;
+    const ResultHistory::Result setAside = m_history->setAside();
+    if (!setAside.ok) {
+        MessageBox::critical(page,
+                             tr("The file %1 could not be set aside.\n\n%2\n\nIt is still there as it was.")
+                                 .arg(path, setAside.error));
+        return;
+    }
+    m_historyUnusable = false;
+    m_options->showResults({});
+    MessageBox::information(page,
+                            tr("The file was kept as %1. The results of your next tests are kept in a "
+                               "new file.")
+                                .arg(QDir::toNativeSeparators(setAside.setAsidePath)));
 }
 
 } // namespace palmora

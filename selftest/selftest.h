@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selftest/resulthistory.h"
 #include "selftest/testcomposer.h"
 #include "selftest/testreport.h"
 #include "selftest/testsheet.h"
@@ -7,6 +8,8 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+
+#include <optional>
 
 namespace palmora {
 
@@ -41,6 +44,13 @@ public:
     void nextQuestion();
     // "Start Test Once More": back to the choice of kind, none selected.
     void startAgain();
+    // A test, of the same kind, of just the topics the last test missed.
+    void startMissedTest();
+
+    // Keeps each finished test's result in this file and shows the last ones
+    // on the options page. The file is first read when that page first shows;
+    // without a file, results are not kept.
+    void setResultHistory(const QString &filePath);
 
 signals:
     // Bring one of the test's pages to the front.
@@ -54,6 +64,11 @@ private:
     // The picture of the question frame, drawn for the density of its screen.
     QImage questionPicture() const;
     void buildReport();
+    // The results as the file holds them, read once.
+    void readResults();
+    void recordResult(const FinishedTest &test);
+    // Tells why the file of results cannot be used and offers to set it aside.
+    void offerSetAside(const QString &why);
 
     const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
@@ -68,6 +83,13 @@ private:
     int m_pictureNumber = 1;
     // A test has been composed and its report is not yet written.
     bool m_running = false;
+    // The topics the last reported test missed, and its kind.
+    QList<TopicIndex> m_missed;
+    TestMode m_missedMode = TestMode::ByName;
+    std::optional<ResultHistory> m_history;
+    bool m_resultsRead = false;
+    // The file of results is there but cannot be used: nothing is written to it.
+    bool m_historyUnusable = false;
 };
 
 } // namespace palmora

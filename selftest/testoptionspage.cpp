@@ -6,6 +6,7 @@
 #include "common/theme.h"
 
 #include <QButtonGroup>
+#include <QLocale>
 
 namespace palmora {
 
@@ -17,7 +18,7 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
     PalmoraStyle::markSectionFrame(this);
 
     for (QLabel *caption : {ui->prepareLabel, ui->instructionLabel, ui->byNameHint, ui->bySignificanceHint,
-                            ui->byLocationShapeHint})
+                            ui->byLocationShapeHint, ui->resultHistoryLabel})
         Theme::setColors(caption, Theme::kNavy);
 
     m_modeChoices = {ui->byNameChoice, ui->bySignificanceChoice, ui->byLocationShapeChoice};
@@ -32,6 +33,45 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
 }
 
 TestOptionsPage::~TestOptionsPage() = default;
+
+void TestOptionsPage::showEvent(QShowEvent *event)
+{
+    emit shown();
+    QGroupBox::showEvent(event);
+}
+
+void TestOptionsPage::showResults(const QList<FinishedTest> &results)
+{
+    // Three lines fit beside the chart, which shows more.
+    constexpr int kListed = 3;
+    QStringList lines;
+    for (auto it = results.crbegin(); it != results.crend() && lines.size() < kListed; ++it) {
+        QString kind;
+        switch (it->mode) {
+        case TestMode::ByName:
+            kind = it->missedTopicsOnly ? tr("missed topics by name") : tr("by name");
+            break;
+        case TestMode::BySignificance:
+            kind = it->missedTopicsOnly ? tr("missed topics by significance") : tr("by significance");
+            break;
+        case TestMode::ByLocationShape:
+            kind = it->missedTopicsOnly ? tr("missed topics by location / shape") : tr("by location / shape");
+            break;
+        }
+        const QString when = QLocale().toString(it->finished.toLocalTime(), QLocale::ShortFormat);
+        lines.append(tr("%1 of %2 right, %3, %4").arg(it->score).arg(it->questionCount).arg(kind, when));
+    }
+    if (lines.isEmpty())
+        lines.append(tr("Your results will be listed here after your first test."));
+    showResultsNote(lines.join(QLatin1Char('\n')));
+    ui->resultChart->showResults(results);
+}
+
+void TestOptionsPage::showResultsNote(const QString &note)
+{
+    ui->resultHistoryLabel->setText(note);
+    ui->resultHistoryLabel->setAccessibleDescription(note);
+}
 
 std::optional<TestMode> TestOptionsPage::selectedMode() const
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selftest/resulthistory.h"
 #include "selftest/testsheet.h"
 
 #include <QGroupBox>
@@ -29,9 +30,19 @@ public:
     // No kind selected, so that one must be chosen again.
     void clearSelection();
 
+    // The last results, newest first, under the kinds; `results` oldest first.
+    void showResults(const QList<FinishedTest> &results);
+    // Says, in the results' place, why there are none to show.
+    void showResultsNote(const QString &note);
+
 signals:
     void startRequested();
     void backToMainRequested();
+    // The page is about to show.
+    void shown();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TestOptionsPage> ui;

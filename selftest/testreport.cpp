@@ -27,7 +27,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {
     int score = 0;
-    for (int i = 0; i < kQuestionCount; ++i) {
+    for (int i = 0; i < sheet.questionCount; ++i) {
         if (sheet.givenAnswers[i] == topicText(catalogue, sheet.questionTopics[i], sheet.mode))
             ++score;
     }
@@ -37,7 +37,11 @@ int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
 TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {
     TestReport report;
-    for (int i = 0; i < kQuestionCount; ++i) {
+    // A repeat of the topics missed says so above its blocks; an ordinary
+    // report starts with its first block.
+    if (sheet.missedTopicsOnly)
+        report.text += ReportTexts::tr("A test of the topics you missed in your last test") + kCrLf + kCrLf;
+    for (int i = 0; i < sheet.questionCount; ++i) {
         const int topic = sheet.questionTopics[i];
         const QString &name = catalogue.topicName(topic);
         report.boldRanges.append({static_cast<int>(report.text.size()), static_cast<int>(name.size())});
@@ -48,7 +52,13 @@ TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catal
         report.text += topicText(catalogue, topic, sheet.mode) + kCrLf + kCrLf;
     }
     report.score = countRightAnswers(sheet, catalogue);
-    report.text += ReportTexts::tr("%1 Correct out of 10 Questions").arg(report.score);
+    if (!sheet.missedTopicsOnly)
+        report.text += ReportTexts::tr("%1 Correct out of 10 Questions").arg(report.score);
+    else if (sheet.questionCount == 1)
+        report.text += ReportTexts::tr("%1 Correct out of 1 Question").arg(report.score);
+    else
+        report.text +=
+            ReportTexts::tr("%1 Correct out of %2 Questions").arg(report.score).arg(sheet.questionCount);
     return report;
 }
 

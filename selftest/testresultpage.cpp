@@ -2,6 +2,7 @@
 
 #include "ui_testresultpage.h"
 
+#include "common/fontfit.h"
 #include "common/messagebox.h"
 #include "common/palmorastyle.h"
 #include "common/savedialog.h"
@@ -85,6 +86,11 @@ TestResultPage::TestResultPage(QWidget *parent)
 
     connect(ui->printButton, &QPushButton::clicked, this, &TestResultPage::printReport);
     connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
+
+    // A translation longer than the button's place is set a little smaller.
+    ui->repeatMissedButton->setFont(fontToFit(ui->repeatMissedButton->font(), ui->repeatMissedButton->text(),
+                                              ui->repeatMissedButton->width() - 12));
+    connect(ui->repeatMissedButton, &QPushButton::clicked, this, &TestResultPage::missedTestRequested);
 }
 
 TestResultPage::~TestResultPage()
@@ -122,6 +128,11 @@ void TestResultPage::showReport(const TestReport &report)
     m_reportText = report.text;
     writeReport(*ui->resultBox->document(), report);
     ui->resultBox->moveCursor(QTextCursor::Start);
+}
+
+void TestResultPage::offerMissedTest(int missedCount)
+{
+    ui->repeatMissedButton->setVisible(missedCount > 0);
 }
 
 QString TestResultPage::resultBoxText() const

@@ -28,6 +28,8 @@ public:
 
     // Replaces whatever the result box held with this report.
     void showReport(const TestReport &report);
+    // Offers a test of the topics the report's test missed; none, no offer.
+    void offerMissedTest(int missedCount);
     // The report as it was written, CR LF line ends.
     const QString &reportText() const { return m_reportText; }
     // What the result box shows, as plain text with CR LF line ends.
@@ -66,6 +68,7 @@ public:
 
 signals:
     void startAgainRequested();
+    void missedTestRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -8,6 +8,8 @@ void TestSheet::clear()
     for (QString &answer : givenAnswers)
         answer.clear();
     currentQuestion = 0;
+    questionCount = kQuestionCount;
+    missedTopicsOnly = false;
 }
 
 QString topicText(const TopicCatalogue &catalogue, int t, TestMode mode)

@@ -22,9 +22,13 @@ struct TestSheet {
     std::array<QString, kQuestionCount> givenAnswers {};
     int currentQuestion = 0;
     TestMode mode = TestMode::ByName;
+    // How many of the entries above the test asks: all of them, or in a test
+    // of the topics missed last time, one for each of those.
+    int questionCount = kQuestionCount;
+    bool missedTopicsOnly = false;
 
     void clear();
-    bool isFinished() const { return currentQuestion >= kQuestionCount; }
+    bool isFinished() const { return currentQuestion >= questionCount; }
 };
 
 // The text of topic t in the column that the mode asks about.

@@ -10,6 +10,7 @@ TestEnvironment::TestEnvironment()
     env.today = [this] { return today; };
     env.random = std::make_shared<GeneratorRandomSource>(20261207u);
     env.lockFilePath = folder.filePath(QStringLiteral("palmora.lock"));
+    env.resultHistoryPath = folder.filePath(QStringLiteral("results.json"));
 }
 
 } // namespace palmora::testing

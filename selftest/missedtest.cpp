@@ -1,0 +1,37 @@
+#include "selftest/missedtest.h"
+
+#include "common/randomsource.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace palmora {
+
+QList<TopicIndex> missedTopics(const TestSheet &sheet, const TopicCatalogue &catalogue)
+{
+    QList<TopicIndex> missed;
+    for (int i = 0; i < sheet.questionCount; ++i) {
+        const TopicIndex topic = sheet.questionTopics[i];
+        if (sheet.givenAnswers[i] != topicText(catalogue, topic, sheet.mode))
+            missed.append(topic);
+    }
+    return missed;
+}
+
+TestSheet composeMissedTest(TestMode mode, const QList<TopicIndex> &topics, RandomSource &random)
+{
+    TestSheet sheet;
+    sheet.mode = mode;
+    sheet.missedTopicsOnly = true;
+    // The same order as last time would give the answers away by position.
+    QList<TopicIndex> left = topics.first(std::min<qsizetype>(topics.size(), kQuestionCount));
+    sheet.questionCount = static_cast<int>(left.size());
+    for (int i = 0; i < sheet.questionCount; ++i) {
+        const auto n = static_cast<int>(left.size());
+        const int k = std::clamp(static_cast<int>(std::floor(n * random.uniform())), 0, n - 1);
+        sheet.questionTopics[i] = left.takeAt(k);
+    }
+    return sheet;
+}
+
+} // namespace palmora

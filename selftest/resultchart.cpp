@@ -1,0 +1,63 @@
+#include "selftest/resultchart.h"
+
+#include "common/theme.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace palmora {
+
+ResultChart::ResultChart(QWidget *parent)
+    : QWidget(parent)
+{
+    setAccessibleName(tr("Chart of your last results"));
+    setToolTip(tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
+                  "right. The lighter bars are tests of the topics missed before.")
+                   .arg(kShownResults));
+}
+
+void ResultChart::showResults(const QList<FinishedTest> &results)
+{
+    m_results = results.mid(std::max<qsizetype>(0, results.size() - kShownResults));
+    // What the bars show, for a screen reader.
+    QStringList shares;
+    for (const FinishedTest &test : std::as_const(m_results))
+        shares.append(tr("%1 of %2").arg(test.score).arg(test.questionCount));
+    setAccessibleDescription(shares.isEmpty()
+                                 ? tr("No results yet.")
+                                 : tr("Oldest to newest: %1").arg(shares.join(QStringLiteral(", "))));
+    update();
+}
+
+void ResultChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF area = QRectF(rect()).adjusted(1, 2, -1, -1);
+    const qreal slot = area.width() / kShownResults;
+    const qreal gap = std::max<qreal>(1.0, slot / 4);
+
+    // The full height of a bar, faint, and the line the bars stand on.
+    painter.setPen(QPen(QColor(0, 0, 128, 60), 0, Qt::DotLine));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.setPen(QPen(Theme::kNavy, 0));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+
+    const QColor full = Theme::kPurple;
+    QColor light = Theme::kPurple;
+    light.setAlpha(110);
+    // The newest result stands at the right-hand end.
+    const auto first = kShownResults - m_results.size();
+    for (qsizetype i = 0; i < m_results.size(); ++i) {
+        const FinishedTest &test = m_results.at(i);
+        const qreal share = test.questionCount > 0 ? qreal(test.score) / test.questionCount : 0;
+        // A score of nothing still shows a sliver, so that the test shows.
+        const qreal height = std::max<qreal>(1.5, share * (area.height() - 1));
+        const qreal left = area.left() + (first + i) * slot + gap / 2;
+        const QRectF bar(left, area.bottom() - height, slot - gap, height);
+        painter.fillRect(bar, test.missedTopicsOnly ? light : full);
+    }
+}
+
+} // namespace palmora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "selftest/resulthistory.h"
+
+#include <QList>
+#include <QWidget>
+
+namespace palmora {
+
+// The last results as a row of bars, oldest on the left and newest on the
+// right, each as high as its share of right answers; a test of the missed
+// topics is a lighter bar. Shows the whole row in its own size.
+class ResultChart : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kShownResults = 20;
+
+    explicit ResultChart(QWidget *parent = nullptr);
+
+    // The results, oldest first; the chart keeps the last kShownResults.
+    void showResults(const QList<FinishedTest> &results);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<FinishedTest> m_results;
+};
+
+} // namespace palmora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "selftest/testsheet.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace palmora {
+
+// One test as the results over time keep it.
+struct FinishedTest {
+    QDateTime finished;
+    TestMode mode = TestMode::ByName;
+    bool missedTopicsOnly = false;
+    int score = 0;
+    int questionCount = kQuestionCount;
+
+    friend bool operator==(const FinishedTest &, const FinishedTest &) = default;
+};
+
+// The results of the user's last tests, kept in one file of their own: a JSON
+// object marked with the file's kind and version, the results oldest first.
+//
+// The file is replaced whole or not at all, readable by its owner only, and
+// holds the last kMaxResults results. Copies of the program that add a result
+// at the same time take turns through a lock beside the file, each adding to
+// what the other wrote. A file that cannot be used (damaged, of another kind or
+// version, too large, a link, no ordinary file, or one another user can change)
+// is never written over; setAside() moves it out of the way on request.
+class ResultHistory {
+    Q_DECLARE_TR_FUNCTIONS(ResultHistory)
+public:
+    static constexpr int kMaxResults = 100;
+    // A hundred results take about 12 KiB; anything much larger is no file of ours.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024;
+    // How long adding a result waits for another copy that is adding one.
+    static constexpr int kLockWaitMilliseconds = 3000;
+
+    explicit ResultHistory(const QString &filePath);
+    // "results.json" in the user's data folder.
+    static QString defaultFilePath();
+    const QString &filePath() const { return m_filePath; }
+
+    struct Result {
+        bool ok = false;
+        // Oldest first.
+        QList<FinishedTest> results;
+        // Why it failed, in a sentence for the user.
+        QString error;
+        // The file is there but cannot be used; it has been left as it is.
+        bool fileUnusable = false;
+        // Where setAside() moved the file.
+        QString setAsidePath;
+    };
+
+    // The results the file holds; none, and ok, when there is no file yet.
+    Result read() const;
+    // Adds a result to what the file holds now and writes the last kMaxResults
+    // back. On failure the file is as it was.
+    Result append(const FinishedTest &test) const;
+    // Renames the file to a name beside it that is not taken yet, so that the
+    // next result starts a new one. Nothing is deleted or written over.
+    Result setAside() const;
+
+private:
+    QString m_filePath;
+};
+
+} // namespace palmora

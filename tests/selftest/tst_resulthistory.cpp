@@ -1,0 +1,354 @@
+#include "common/randomsource.h"
+#include "content/picturelist.h"
+#include "content/topiccatalogue.h"
+#include "filebytes.h"
+#include "filesizelimit.h"
+#include "hangbreaker.h"
+#include "messagerecorder.h"
+#include "selftest/resulthistory.h"
+#include "selftest/selftest.h"
+#include "selftest/testoptionspage.h"
+#include "selftest/testquestionpage.h"
+#include "selftest/testresultpage.h"
+#include "selftest/wrappingradiobutton.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+
+#include <sys/stat.h>
+
+using namespace palmora;
+using palmora::testing::readAllBytes;
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+// A file of the user's own, as the program would find it.
+void plant(const QString &path, const QByteArray &bytes)
+{
+    testing::writeAllBytes(path, bytes);
+    QVERIFY(QFile::setPermissions(path, kOwnerOnly));
+}
+
+FinishedTest result(int score, TestMode mode = TestMode::ByName, int minutes = 0)
+{
+    return {QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC).addSecs(60 * minutes), mode, false, score,
+            kQuestionCount};
+}
+
+// A file this program wrote, holding `count` results.
+QByteArray fileOf(int count)
+{
+    QTemporaryDir folder;
+    const ResultHistory history(folder.filePath(QStringLiteral("results.json")));
+    for (int i = 0; i < count; ++i) {
+        if (!history.append(result(i % 11, TestMode::BySignificance, i)).ok)
+            return {};
+    }
+    return readAllBytes(history.filePath());
+}
+
+} // namespace
+
+// The file of results over time: its bound, what it does with a file it cannot
+// use, and two copies of the program adding results at once.
+class TstResultHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keepsTheLastHundredOwnerOnly();
+    void unusableFileIsLeftAsItWas_data();
+    void unusableFileIsLeftAsItWas();
+    void fullDiskLeavesTheFileAsItWas();
+    void setAsideNeverReplacesAFile();
+    void copiesWritingAtOnceLoseNothing();
+    void damagedFileIsToldAndKeptUntilSetAside();
+};
+
+void TstResultHistory::keepsTheLastHundredOwnerOnly()
+{
+    QTemporaryDir folder;
+    // An older file that others could read becomes the user's alone.
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    plant(path, fileOf(3));
+    QVERIFY(QFile::setPermissions(path, kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const ResultHistory history(path);
+    QCOMPARE(history.read().results.size(), 3);
+
+    for (int i = 3; i < ResultHistory::kMaxResults + 5; ++i) {
+        const ResultHistory::Result added = history.append(result(i % 11, TestMode::ByLocationShape, i));
+        QVERIFY2(added.ok, qPrintable(added.error));
+    }
+    const ResultHistory::Result read = history.read();
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(read.results.size(), 100);
+    // The oldest five went; the rest are in the order they were added.
+    QCOMPARE(read.results.first().finished, result(0, TestMode::ByName, 5).finished);
+    QCOMPARE(read.results.last(), result(104 % 11, TestMode::ByLocationShape, 104));
+    QVERIFY(readAllBytes(path).size() < ResultHistory::kMaxFileBytes / 2);
+    QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), kOwnerOnly);
+    // Nothing is left beside it: no scratch copy, no lock.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("results.json")});
+}
+
+void TstResultHistory::unusableFileIsLeftAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said");
+    const QByteArray ours = fileOf(4);
+    QByteArray badScore = ours;
+    badScore.replace("\"score\": 3", "\"score\": 11");
+    QByteArray newer = ours;
+    newer.replace("\"version\": 1", "\"version\": 2");
+    QByteArray padded = ours;
+    padded.insert(1, QByteArray(ResultHistory::kMaxFileBytes, ' '));
+
+    QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "file"
+                              << "damaged";
+    QTest::newRow("empty") << QByteArray() << "file"
+                           << "damaged";
+    QTest::newRow("cut short") << ours.left(ours.size() / 2) << "file"
+                               << "damaged";
+    QTest::newRow("another program's") << QByteArray(R"({"results": [], "version": 1})") << "file"
+                                       << "not a file of test results";
+    QTest::newRow("a result out of range") << badScore << "file"
+                                           << "result 4 cannot be read";
+    QTest::newRow("a newer version") << newer << "file"
+                                     << "another version";
+    QTest::newRow("too large") << padded << "file"
+                               << "larger than";
+    QTest::newRow("others may change it") << ours << "shared"
+                                          << "Other users can change";
+    QTest::newRow("a link to a file of results") << ours << "link"
+                                                 << "link";
+    QTest::newRow("a pipe") << QByteArray() << "pipe"
+                            << "not an ordinary file";
+}
+
+void TstResultHistory::unusableFileIsLeftAsItWas()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QString elsewhere = folder.filePath(QStringLiteral("elsewhere.json"));
+    if (kind == QLatin1String("pipe")) {
+        QVERIFY(testing::makeFifo(path));
+    } else if (kind == QLatin1String("link")) {
+        plant(elsewhere, bytes);
+        QVERIFY(QFile::link(elsewhere, path));
+    } else {
+        plant(path, bytes);
+        if (kind == QLatin1String("shared"))
+            QVERIFY(
+                QFile::setPermissions(path, kOwnerOnly | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    }
+    const QString watched = kind == QLatin1String("link") ? elsewhere : path;
+    const QByteArray before = kind == QLatin1String("pipe") ? QByteArray() : readAllBytes(watched);
+
+    // A pipe opened would wait for a writer for ever: the breaker ends the wait
+    // and the test fails instead of hanging.
+    testing::HangBreaker breaker({path}, std::chrono::seconds(10));
+    const ResultHistory history(path);
+    const ResultHistory::Result read = history.read();
+    QVERIFY(!read.ok);
+    QVERIFY(read.fileUnusable);
+    QVERIFY(read.results.isEmpty());
+    QVERIFY2(read.error.contains(said), qPrintable(read.error));
+
+    const ResultHistory::Result added = history.append(result(7));
+    QVERIFY(!added.ok);
+    QVERIFY(added.fileUnusable);
+    QCOMPARE(added.error, read.error);
+    QVERIFY(!breaker.fired());
+    if (kind != QLatin1String("pipe"))
+        QCOMPARE(readAllBytes(watched), before);
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == QLatin1String("link"));
+}
+
+void TstResultHistory::fullDiskLeavesTheFileAsItWas()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QByteArray before = fileOf(5);
+    plant(path, before);
+    const ResultHistory history(path);
+    ResultHistory::Result added;
+    {
+        // Room for a little less than the file and one result more.
+        testing::FileSizeLimit limit(before.size());
+        QVERIFY(limit.isActive());
+        added = history.append(result(9));
+    }
+    QVERIFY(!added.ok);
+    QVERIFY(!added.fileUnusable);
+    QVERIFY(!added.error.isEmpty());
+    QCOMPARE(readAllBytes(path), before);
+    QCOMPARE(history.read().results.size(), 5);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {QStringLiteral("results.json")});
+}
+
+void TstResultHistory::setAsideNeverReplacesAFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QString earlier = folder.filePath(QStringLiteral("results (set aside).json"));
+    plant(earlier, "set aside before");
+    plant(path, "{ damaged");
+    const ResultHistory history(path);
+
+    const ResultHistory::Result setAside = history.setAside();
+    QVERIFY2(setAside.ok, qPrintable(setAside.error));
+    QCOMPARE(setAside.setAsidePath, folder.filePath(QStringLiteral("results (set aside 2).json")));
+    QCOMPARE(readAllBytes(setAside.setAsidePath), QByteArray("{ damaged"));
+    QCOMPARE(readAllBytes(earlier), QByteArray("set aside before"));
+    QVERIFY(!QFileInfo::exists(path));
+
+    // The next result starts a file of its own.
+    QVERIFY(history.append(result(6)).ok);
+    QCOMPARE(history.read().results, QList<FinishedTest> {result(6)});
+}
+
+void TstResultHistory::copiesWritingAtOnceLoseNothing()
+{
+    QTemporaryDir folder;
+    // The copies make the data folder too, all at once, and with a umask that
+    // would let the user's group write it.
+    const QString data = folder.filePath(QStringLiteral("palmora"));
+    const QString path = data + QStringLiteral("/results.json");
+    const mode_t umask = ::umask(S_IWGRP | S_IWOTH);
+    const auto restoreUmask = qScopeGuard([umask] { ::umask(umask); });
+    constexpr int kEach = 30;
+    // Two other copies and this one, each adding its own kind of result.
+    QList<QProcess *> copies;
+    for (const TestMode mode : {TestMode::BySignificance, TestMode::ByLocationShape}) {
+        auto *copy = new QProcess(this);
+        copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        copy->start(QCoreApplication::applicationDirPath() + QStringLiteral("/resultwriter"),
+                    {path, QString::number(kEach), QString::number(int(mode))});
+        QVERIFY(copy->waitForStarted());
+        copies.append(copy);
+    }
+    const ResultHistory history(path);
+    for (int i = 0; i < kEach; ++i) {
+        const ResultHistory::Result added = history.append(result(i % 11, TestMode::ByName, i));
+        QVERIFY2(added.ok, qPrintable(added.error));
+    }
+    for (QProcess *copy : std::as_const(copies)) {
+        QVERIFY(copy->waitForFinished(60000));
+        QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+    }
+
+    const ResultHistory::Result read = history.read();
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(read.results.size(), 3 * kEach);
+    QCOMPARE(QFileInfo(data).permissions()
+                 & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Every result of every copy is there, each copy's in the order it wrote them.
+    for (const TestMode mode : {TestMode::ByName, TestMode::BySignificance, TestMode::ByLocationShape}) {
+        QList<int> scores;
+        for (const FinishedTest &test : read.results) {
+            if (test.mode == mode)
+                scores.append(test.score);
+        }
+        QList<int> expected;
+        for (int i = 0; i < kEach; ++i)
+            expected.append(i % 11);
+        QCOMPARE(scores, expected);
+    }
+}
+
+// The options page tells of a file it cannot use, and never writes over it;
+// once the user agrees, the file is set aside whole and the results start anew.
+void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QByteArray damaged = fileOf(2).left(40);
+    plant(path, damaged);
+    testing::MessageRecorder messages;
+    TopicCatalogue catalogue;
+    catalogue.fill();
+    PictureList pictures;
+    GeneratorRandomSource random(7u);
+
+    const auto takeTest = [&](SelfTest &test) {
+        test.optionsPage()->findChild<QButtonGroup *>()->button(1)->setChecked(true);
+        test.startTest();
+        for (int q = 0; q < kQuestionCount; ++q) {
+            test.questionPage()->option(0)->setChecked(true);
+            test.nextQuestion();
+        }
+    };
+    const auto shownList = [](SelfTest &test) {
+        return test.optionsPage()->findChild<QLabel *>(QStringLiteral("resultHistoryLabel"))->text();
+    };
+
+    for (const MessageBox::Answer answer : {MessageBox::Answer::No, MessageBox::Answer::Yes}) {
+        messages.clear();
+        messages.queueAnswer(answer);
+        SelfTest test(catalogue, pictures, random);
+        test.setResultHistory(path);
+        QStackedWidget stack;
+        stack.addWidget(test.optionsPage());
+        stack.addWidget(test.questionPage());
+        stack.addWidget(test.resultPage());
+        QObject::connect(&test, &SelfTest::showPageRequested, &stack, &QStackedWidget::setCurrentWidget);
+        stack.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stack));
+        QTRY_VERIFY(messages.count() > 0);
+        const MessageBox::Request told = messages.requests().first();
+        QCOMPARE(told.icon, MessageBox::Icon::Critical);
+        QCOMPARE(told.buttons, MessageBox::Buttons::YesNo);
+        QVERIFY2(told.text.contains(path) && told.text.contains(QStringLiteral("damaged"))
+                     && told.text.contains(QStringLiteral("set it aside")),
+                 qPrintable(told.text));
+
+        if (answer == MessageBox::Answer::No) {
+            QVERIFY2(shownList(test).contains(QStringLiteral("not kept")), qPrintable(shownList(test)));
+            takeTest(test);
+            // Nothing more is asked, and the file is as it was.
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(readAllBytes(path), damaged);
+        } else {
+            QCOMPARE(messages.count(), 2);
+            const QString setAside = folder.filePath(QStringLiteral("results (set aside).json"));
+            QCOMPARE(
+                messages.last().text,
+                QStringLiteral("The file was kept as %1. The results of your next tests are kept in a new "
+                               "file.")
+                    .arg(setAside));
+            QCOMPARE(readAllBytes(setAside), damaged);
+            takeTest(test);
+            QCOMPARE(messages.count(), 2);
+            const ResultHistory::Result read = ResultHistory(path).read();
+            QCOMPARE(read.results.size(), 1);
+            QCOMPARE(read.results.first().mode, TestMode::BySignificance);
+            QVERIFY2(shownList(test).startsWith(
+                         QStringLiteral("%1 of 10 right, by significance").arg(read.results.first().score)),
+                     qPrintable(shownList(test)));
+        }
+    }
+}
+
+QTEST_MAIN(TstResultHistory)
+#include "tst_resulthistory.moc"
