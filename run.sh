@@ -22,15 +22,11 @@ fi
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" "${vnc:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-tools/virtual-x.sh 1024x600x24 >"$work/display" &
-xvfb=$!
+# The server's number is its first line; nothing at all when it could not start.
+coproc tools/virtual-x.sh 1024x600x24
+xvfb=$COPROC_PID
 display=""
-for _ in $(seq 1 100); do
-  display=$(head -n 1 "$work/display" 2>/dev/null || true)
-  [[ -n "$display" ]] && break
-  kill -0 "$xvfb" 2>/dev/null || break
-  sleep 0.1
-done
+read -r display <&"${COPROC[0]}" || true
 if [[ ! "$display" =~ ^[0-9]+$ ]]; then
   echo "run.sh: without a virtual X server Palmora cannot be shown." >&2
   exit 1

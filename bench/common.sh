@@ -11,12 +11,13 @@ build_bench() { # TARGET...
 }
 
 # Starts an X server of the run's own on a free display, for real windows.
-start_xvfb() { # sets xvfb_pid; needs $work
-  tools/virtual-x.sh 1280x800x24 >"$work/display" &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-  [[ -s "$work/display" ]] || { echo "bench: no X server, so nothing can be measured." >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+start_xvfb() { # sets xvfb_pid
+  local display=""
+  coproc tools/virtual-x.sh 1280x800x24
+  xvfb_pid=$COPROC_PID
+  read -r display <&"${COPROC[0]}" || true
+  [[ -n "$display" ]] || { echo "bench: no X server, so nothing can be measured." >&2; exit 1; }
+  export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
 }
 
 # A fresh, private home holding a reminder record written today (so no reminder
