@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -160,6 +161,25 @@ int renameNoReplace(const QString &from, const QString &to)
     return 0;
 }
 
+// Takes the lock beside the file that copies adding a result take turns with,
+// waiting a bounded time; null, with the reason, when it cannot be taken. A
+// lock that is no ordinary file is never opened: QLockFile would wait on a FIFO.
+std::unique_ptr<QLockFile> takeLock(const QString &filePath, QString *error)
+{
+    const QString lockPath = filePath + QStringLiteral(".lock");
+    const QFileInfo lockInfo(lockPath);
+    if (lockInfo.isSymLink() || (lockInfo.exists() && !lockInfo.isFile())) {
+        *error = ResultHistory::tr("%1 is not an ordinary file.").arg(QDir::toNativeSeparators(lockPath));
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    if (!lock->tryLock(ResultHistory::kLockWaitMilliseconds)) {
+        *error = ResultHistory::tr("Another copy of Palmora kept the file busy.");
+        return nullptr;
+    }
+    return lock;
+}
+
 } // namespace
 
 ResultHistory::ResultHistory(const QString &filePath)
@@ -225,18 +245,9 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
         result.error = tr("Other users can change the folder %1.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
-    // A lock that is no ordinary file is never opened: QLockFile would wait on a FIFO.
-    const QString lockPath = m_filePath + QStringLiteral(".lock");
-    const QFileInfo lockInfo(lockPath);
-    if ((lockInfo.exists() || lockInfo.isSymLink()) && (lockInfo.isSymLink() || !lockInfo.isFile())) {
-        result.error = tr("%1 is not an ordinary file.").arg(QDir::toNativeSeparators(lockPath));
+    const std::unique_ptr<QLockFile> lock = takeLock(m_filePath, &result.error);
+    if (!lock)
         return result;
-    }
-    QLockFile lock(lockPath);
-    if (!lock.tryLock(kLockWaitMilliseconds)) {
-        result.error = tr("Another copy of Palmora kept the file busy.");
-        return result;
-    }
 
     // What another copy added since this one last looked is kept.
     Result current = read();
@@ -260,17 +271,9 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
 ResultHistory::Result ResultHistory::setAside() const
 {
     Result result;
-    const QString lockPath = m_filePath + QStringLiteral(".lock");
-    const QFileInfo lockInfo(lockPath);
-    if ((lockInfo.exists() || lockInfo.isSymLink()) && (lockInfo.isSymLink() || !lockInfo.isFile())) {
-        result.error = tr("%1 is not an ordinary file.").arg(QDir::toNativeSeparators(lockPath));
+    const std::unique_ptr<QLockFile> lock = takeLock(m_filePath, &result.error);
+    if (!lock)
         return result;
-    }
-    QLockFile lock(lockPath);
-    if (!lock.tryLock(kLockWaitMilliseconds)) {
-        result.error = tr("Another copy of Palmora kept the file busy.");
-        return result;
-    }
     const QFileInfo info(m_filePath);
     if (!info.exists() && !info.isSymLink()) {
         result.ok = true;
