@@ -34,7 +34,7 @@ class ResultHistory {
 public:
     static constexpr int kMaxResults = 100;
     // A hundred results take about 12 KiB; anything much larger is no file of ours.
-    static constexpr qint64 kMaxFileBytes = 64 * 1024;
+    static constexpr qint64 kMaxFileBytes = qint64 {64} * 1024;
     // How long adding a result waits for another copy that is adding one.
     static constexpr int kLockWaitMilliseconds = 3000;
 
