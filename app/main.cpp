@@ -10,8 +10,10 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 int main(int argc, char *argv[])
 {
@@ -35,5 +37,15 @@ int main(int argc, char *argv[])
         std::fflush(nullptr);
         std::_Exit(code);
     }
+    // Qt's Wayland client can deadlock as it takes its connection down: its
+    // event thread waits for a read that the main thread prepared and never
+    // made, while the main thread waits for the event thread to end. All the
+    // user's files are written by now, so a teardown that has not finished
+    // within a few seconds is cut short rather than left hanging without a
+    // window.
+    std::thread([code] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));
+        std::_Exit(code);
+    }).detach();
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include "common/randomsource.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace palmora {
@@ -60,8 +61,7 @@ Question drawQuestion(TopicIndex topic, RandomSource &random)
     Question question;
     question.topic = topic;
     const QList<TopicIndex> distractors = drawTopicList(kOptionCount, random);
-    for (int k = 0; k < kOptionCount; ++k)
-        question.distractors[k] = distractors[k];
+    std::copy_n(distractors.cbegin(), kOptionCount, question.distractors.begin());
     question.correctPosition = drawCorrectPosition(random);
     return question;
 }
@@ -71,8 +71,7 @@ TestSheet composeTest(TestMode mode, RandomSource &random)
     TestSheet sheet;
     sheet.mode = mode;
     const QList<TopicIndex> topics = drawTopicList(kQuestionCount, random);
-    for (int i = 0; i < kQuestionCount; ++i)
-        sheet.questionTopics[i] = topics[i];
+    std::copy_n(topics.cbegin(), kQuestionCount, sheet.questionTopics.begin());
     return sheet;
 }
 
