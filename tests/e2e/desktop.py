@@ -22,8 +22,10 @@ BINARY = os.environ.get("PALMORA_BINARY", "")
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 SITE = os.environ.get("PALMORA_SITE", "https://www.vespersoftwares.example")
 WAYLAND_LEAKS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "wayland-leaks.supp")
-# The project's one way to run a virtual X server, shared with its scripts.
-VIRTUAL_X = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "virtual-x.sh")
+# The project's one way to run a virtual X server, shared with its scripts; a
+# driver copied out of the tree is given a copy of it.
+VIRTUAL_X = os.environ.get("PALMORA_VIRTUAL_X") or os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "virtual-x.sh")
 SKIP = 77  # CTest's skip code, when the machine lacks the tools
 
 

@@ -38,7 +38,7 @@ if [[ "$mode" == --print ]]; then
   # unpacked root and the driver (copied, owned by root) and write only its home.
   e2e=$work/e2e
   mkdir -p "$e2e"
-  cp "$source_dir"/tests/e2e/{desktop.py,test_selftest.py,test_installed.py} "$e2e/"
+  cp "$source_dir"/tests/e2e/{desktop.py,test_selftest.py,test_installed.py} "$source_dir"/tools/virtual-x.sh "$e2e/"
   home=$work/home
   mkdir -p "$home/tmp"
   run_as=()
@@ -54,7 +54,7 @@ if [[ "$mode" == --print ]]; then
   echo "-- the installed copy takes a test and prints it, as user $("${run_as[@]}" id -un)"
   (cd "$e2e" && "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
       TMPDIR="$home/tmp" LANG=C.UTF-8 CUPS_SERVER="$CUPS_SERVER" LPDEST="${LPDEST:-}" \
-      PALMORA_BINARY="$root/usr/bin/palmora" PYTHONDONTWRITEBYTECODE=1 \
+      PALMORA_BINARY="$root/usr/bin/palmora" PALMORA_VIRTUAL_X="$e2e/virtual-x.sh" PYTHONDONTWRITEBYTECODE=1 \
       /usr/bin/python3 -m unittest -v test_installed)
   echo "installed copy: printed"
   exit 0
