@@ -11,9 +11,8 @@ QList<TopicIndex> missedTopics(const TestSheet &sheet, const TopicCatalogue &cat
 {
     QList<TopicIndex> missed;
     for (int i = 0; i < sheet.questionCount; ++i) {
-        const TopicIndex topic = sheet.questionTopics[i];
-        if (sheet.givenAnswers[i] != topicText(catalogue, topic, sheet.mode))
-            missed.append(topic);
+        if (!sheet.isAnsweredRight(i, catalogue))
+            missed.append(sheet.questionTopics[i]);
     }
     return missed;
 }

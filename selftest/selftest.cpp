@@ -65,7 +65,12 @@ void SelfTest::startTest()
         MessageBox::critical(m_options, tr("Please select a test option"));
         return;
     }
-    m_sheet = composeTest(*mode, m_random);
+    begin(composeTest(*mode, m_random));
+}
+
+void SelfTest::begin(const TestSheet &sheet)
+{
+    m_sheet = sheet;
     m_running = true;
     m_current = drawQuestion(m_sheet.questionTopics[0], m_random);
     showQuestion();
@@ -132,12 +137,7 @@ void SelfTest::startMissedTest()
 {
     if (m_running || m_missed.isEmpty())
         return;
-    m_sheet = composeMissedTest(m_missedMode, m_missed, m_random);
-    m_running = true;
-    m_current = drawQuestion(m_sheet.questionTopics[0], m_random);
-    showQuestion();
-    m_question->setTitle(tr("Test"));
-    emit showPageRequested(m_question);
+    begin(composeMissedTest(m_missedMode, m_missed, m_random));
 }
 
 void SelfTest::setResultHistory(const QString &filePath)

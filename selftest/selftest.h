@@ -58,8 +58,8 @@ signals:
     void backToMainRequested();
 
 private:
-    // Draws fresh distractors and a position for the current question and shows it.
-    void drawNextQuestion();
+    // Puts the sheet's first question on screen.
+    void begin(const TestSheet &sheet);
     void showQuestion();
     // The picture of the question frame, drawn for the density of its screen.
     QImage questionPicture() const;

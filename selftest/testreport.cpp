@@ -28,7 +28,7 @@ int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {
     int score = 0;
     for (int i = 0; i < sheet.questionCount; ++i) {
-        if (sheet.givenAnswers[i] == topicText(catalogue, sheet.questionTopics[i], sheet.mode))
+        if (sheet.isAnsweredRight(i, catalogue))
             ++score;
     }
     return score;

@@ -12,6 +12,11 @@ void TestSheet::clear()
     missedTopicsOnly = false;
 }
 
+bool TestSheet::isAnsweredRight(int i, const TopicCatalogue &catalogue) const
+{
+    return givenAnswers[i] == topicText(catalogue, questionTopics[i], mode);
+}
+
 QString topicText(const TopicCatalogue &catalogue, int t, TestMode mode)
 {
     switch (mode) {

@@ -29,6 +29,8 @@ struct TestSheet {
 
     void clear();
     bool isFinished() const { return currentQuestion >= questionCount; }
+    // Whether question i was answered with the right text of its topic.
+    bool isAnsweredRight(int i, const TopicCatalogue &catalogue) const;
 };
 
 // The text of topic t in the column that the mode asks about.
