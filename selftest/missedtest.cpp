@@ -1,9 +1,8 @@
 #include "selftest/missedtest.h"
 
-#include "common/randomsource.h"
+#include "selftest/testcomposer.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace palmora {
 
@@ -26,9 +25,7 @@ TestSheet composeMissedTest(TestMode mode, const QList<TopicIndex> &topics, Rand
     QList<TopicIndex> left = topics.first(std::min<qsizetype>(topics.size(), kQuestionCount));
     sheet.questionCount = static_cast<int>(left.size());
     for (int i = 0; i < sheet.questionCount; ++i) {
-        const auto n = static_cast<int>(left.size());
-        const int k = std::clamp(static_cast<int>(std::floor(n * random.uniform())), 0, n - 1);
-        sheet.questionTopics[i] = left.takeAt(k);
+        sheet.questionTopics[i] = left.takeAt(drawBelow(static_cast<int>(left.size()), random));
     }
     return sheet;
 }

@@ -9,19 +9,17 @@ namespace palmora {
 
 namespace {
 
-// floor(n * u) for u in [0, 1); clamped so that a source returning 1.0 by
-// mistake can never index past the end.
-int drawBelow(int n, RandomSource &random)
-{
-    const int k = static_cast<int>(std::floor(n * random.uniform()));
-    return k < 0 ? 0 : (k >= n ? n - 1 : k);
-}
-
 // Index 22 is never drawn: only 0 to 21 are candidates.
 constexpr int kTopicDrawRange = 22;
 constexpr int kPositionDrawRange = 4;
 
 } // namespace
+
+int drawBelow(int n, RandomSource &random)
+{
+    const int k = static_cast<int>(std::floor(n * random.uniform()));
+    return k < 0 ? 0 : (k >= n ? n - 1 : k);
+}
 
 QList<TopicIndex> drawTopicList(int count, RandomSource &random)
 {
