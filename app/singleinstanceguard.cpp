@@ -180,7 +180,8 @@ QString SingleInstanceGuard::defaultLockFilePath()
     const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
     struct stat info { };
     if (folder.startsWith('/') && ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode)
-        && info.st_uid == ::geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0)
+        && info.st_uid == ::geteuid() && (info.st_mode & S_IRWXO) == 0
+        && ((info.st_mode & S_IRWXG) == 0 || FileTrust::isUsersOwnGroup(info.st_gid)))
         return QFile::decodeName(folder) + QStringLiteral("/palmora.lock");
     // Otherwise the user's cache folder: in the shared temporary folder any name
     // this user's copy could choose can be taken first by another user.
@@ -189,6 +190,9 @@ QString SingleInstanceGuard::defaultLockFilePath()
         return {};
     const QString own = cache + QStringLiteral("/palmora");
     QDir().mkpath(own);
+    // Where another user can add or replace files, a lock proves nothing.
+    if (!FileTrust::isPrivateFolder(own))
+        return {};
     return own + QStringLiteral("/palmora.lock");
 }
 

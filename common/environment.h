@@ -17,6 +17,9 @@ struct GoalFolders {
     QString saveFolder;
     QString program;
     QString data;
+    // Why there is nowhere to keep the notes, when a data folder exists that
+    // another user can change; empty otherwise.
+    QString problem;
 };
 
 // What the program takes from the machine it runs on. Tests build their own.

@@ -9,7 +9,14 @@
 
 namespace palmora {
 
-QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder)
+namespace {
+
+QString clean(const QString &folder)
+{
+    return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+bool isPortableCopy(const QString &programFolder)
 {
     const QFileInfo program(programFolder);
     // An installed copy (under /usr) keeps the notes per user even when the
@@ -18,15 +25,33 @@ QString chooseGoalFolder(const QString &programFolder, const QString &userDataFo
     // too: there other users could read the notes, or plant links that make a
     // save write where they choose.
     const bool installed = QDir::cleanPath(program.absoluteFilePath()).startsWith(QLatin1String("/usr/"));
-    if (!programFolder.isEmpty() && !installed && FileTrust::isPrivateFolder(programFolder)
-        && program.isWritable())
-        return QDir::cleanPath(program.absoluteFilePath());
-    if (userDataFolder.isEmpty())
+    return !programFolder.isEmpty() && !installed && FileTrust::isPrivateFolder(programFolder)
+        && program.isWritable();
+}
+
+// Why notes are not kept in the data folder: another user can change it, or the
+// folder it would be made in (XDG_DATA_HOME in a shared place), and so plant
+// links there that a save would follow.
+QString whyDataFolderUntrusted(const QString &folder)
+{
+    if (QFileInfo::exists(folder))
+        return FileTrust::whyFolderUntrusted(folder);
+    const QString parent = QFileInfo(folder).absolutePath();
+    return QFileInfo::exists(parent) ? FileTrust::whyFolderUntrusted(parent) : QString();
+}
+
+} // namespace
+
+QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder)
+{
+    if (isPortableCopy(programFolder))
+        return clean(programFolder);
+    if (userDataFolder.isEmpty() || !whyDataFolderUntrusted(userDataFolder).isEmpty())
         return QString();
-    // A failed mkpath is not fatal here: the notes then stay empty and a save
-    // says why it could not write.
-    QDir().mkpath(userDataFolder);
-    return QDir::cleanPath(QFileInfo(userDataFolder).absoluteFilePath());
+    // A folder that cannot be made is not fatal here: the notes then stay empty
+    // and a save says why it could not write.
+    FileTrust::makePrivateFolder(userDataFolder);
+    return clean(userDataFolder);
 }
 
 GoalFolders chooseGoalFolders()
@@ -37,14 +62,24 @@ GoalFolders chooseGoalFolders()
 
 GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder)
 {
-    const auto clean = [](const QString &folder) {
-        return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    };
+    GoalFolders folders;
+    folders.saveFolder = chooseGoalFolder(programFolder, userDataFolder);
     // Notes already in the program's folder are read only from a folder that
     // nobody but the user or root can change.
-    const QString trustedProgramFolder =
-        FileTrust::isPrivateFolder(programFolder, true) ? clean(programFolder) : QString();
-    return {chooseGoalFolder(programFolder, userDataFolder), trustedProgramFolder, clean(userDataFolder)};
+    if (FileTrust::isPrivateFolder(programFolder, true))
+        folders.program = clean(programFolder);
+    // Nothing is read from a data folder another user can change, nor made in it.
+    if (!userDataFolder.isEmpty()) {
+        const QString why = whyDataFolderUntrusted(userDataFolder);
+        if (why.isEmpty() && QFileInfo::exists(userDataFolder))
+            folders.data = clean(userDataFolder);
+        else if (!why.isEmpty() && folders.saveFolder.isEmpty())
+            folders.problem = QCoreApplication::translate("GoalFolders",
+                                                          "Goal notes are not kept in %1, since it is not "
+                                                          "yours alone: %2")
+                                  .arg(QDir::toNativeSeparators(clean(userDataFolder)), why);
+    }
+    return folders;
 }
 
 GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)

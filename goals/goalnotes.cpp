@@ -53,6 +53,8 @@ void GoalNotes::load()
         note.unreadFileExists = exists;
         // A file that could not be made is explained by why it could not.
         note.readError = !exists && !createErrors[i].isEmpty() ? createErrors[i] : result.error;
+        if (note.source.path().isEmpty() && !m_folders.problem.isEmpty())
+            note.readError = m_folders.problem;
     }
 }
 
@@ -68,7 +70,8 @@ GoalNotes::SaveResult GoalNotes::save(int n, const QString &text, QString *error
     }
     if (const GoalFile::Result written = note.file.write(text); !written.ok) {
         if (error)
-            *error = written.error;
+            *error = note.file.path().isEmpty() && !m_folders.problem.isEmpty() ? m_folders.problem
+                                                                                : written.error;
         return SaveResult::Failed;
     }
     note.source = note.file;

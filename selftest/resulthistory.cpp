@@ -231,13 +231,7 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
     Result result;
     const QFileInfo info(m_filePath);
     const QString folder = info.absolutePath();
-    // A folder made here is the user's alone from the start, whatever the
-    // umask; another copy may make it at the same moment.
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(QFileInfo(folder).absolutePath());
-        QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    if (!QFileInfo(folder).isDir()) {
+    if (!FileTrust::makePrivateFolder(folder)) {
         result.error = tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
         return result;
     }

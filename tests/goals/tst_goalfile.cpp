@@ -70,6 +70,8 @@ private slots:
     void goalFolderChoice();
     void notesNeverLiveWhereOthersCanChangeThem_data();
     void notesNeverLiveWhereOthersCanChangeThem();
+    void dataFolderOthersCanChange_data();
+    void dataFolderOthersCanChange();
 };
 
 void TstGoalFile::textFromBytes_data()
@@ -487,6 +489,65 @@ void TstGoalFile::goalFolderChoice()
         QFile::setPermissions(program, before);
         QCOMPARE(chosen, QDir::cleanPath(user));
     }
+}
+
+void TstGoalFile::dataFolderOthersCanChange_data()
+{
+    QTest::addColumn<uint>("parentMode");
+    QTest::addColumn<uint>("dataMode");
+    QTest::addColumn<bool>("othersMadeIt");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the user's own, group-writable (umask 002)") << 0775U << 0775U << false << true;
+    QTest::newRow("everybody may write the data folder") << 0755U << 0777U << false << false;
+    QTest::newRow("not made yet, in a folder everybody may write") << 0777U << 0U << false << false;
+    QTest::newRow("made by another user in a sticky folder") << 01777U << 0777U << true << false;
+}
+
+// A data folder another user can change (XDG_DATA_HOME in a shared place) may
+// hold their links: nothing is read, made or saved there, and the notes say why.
+void TstGoalFile::dataFolderOthersCanChange()
+{
+    QFETCH(uint, parentMode);
+    QFETCH(uint, dataMode);
+    QFETCH(bool, othersMadeIt);
+    QFETCH(bool, kept);
+    if (othersMadeIt && ::geteuid() != 0)
+        QSKIP("Only root can give a folder to another user");
+
+    QTemporaryDir root;
+    const QString parent = root.filePath(QStringLiteral("shared"));
+    const QString data = QDir(parent).filePath(QStringLiteral("palmora"));
+    const QString victim = root.filePath(QStringLiteral("precious.txt"));
+    writeAllBytes(victim, "precious\r\n");
+    QVERIFY(QDir().mkpath(parent));
+    if (dataMode != 0) {
+        QVERIFY(QDir().mkdir(data));
+        QVERIFY(QFile::link(victim, QDir(data).filePath(QStringLiteral("Goal1.txt"))));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("planted.txt")),
+                            QDir(data).filePath(QStringLiteral("Goal2.txt"))));
+        QVERIFY(::chmod(QFile::encodeName(data).constData(), dataMode) == 0);
+        if (othersMadeIt)
+            QVERIFY(::lchown(QFile::encodeName(data).constData(), 65534, 65534) == 0);
+    }
+    QVERIFY(::chmod(QFile::encodeName(parent).constData(), parentMode) == 0);
+
+    const palmora::GoalFolders folders = palmora::chooseGoalFolders(QString(), data);
+    palmora::GoalNotes notes(folders);
+    notes.load();
+    QCOMPARE(folders.saveFolder.isEmpty(), !kept);
+    QCOMPARE(folders.problem.isEmpty(), kept);
+    QString error;
+    const auto saved = notes.save(1, QStringLiteral("mine"), &error);
+    QCOMPARE(readAllBytes(victim), kept ? QByteArray("mine\r\n") : QByteArray("precious\r\n"));
+    QCOMPARE(QFileInfo::exists(root.filePath(QStringLiteral("planted.txt"))), kept);
+    if (kept)
+        return;
+    QCOMPARE(notes.note(1).text, QString());
+    QCOMPARE(notes.note(1).readError, folders.problem);
+    QVERIFY(saved == palmora::GoalNotes::SaveResult::Failed);
+    QCOMPARE(error, folders.problem);
+    QVERIFY(error.contains(QDir::toNativeSeparators(data)));
+    QCOMPARE(QFileInfo::exists(data), dataMode != 0);
 }
 
 QTEST_GUILESS_MAIN(TstGoalFile)

@@ -100,7 +100,8 @@ void TstReportPdf::folderOfTheSaveDialog_data()
     QTest::newRow("a link to an own folder") << QStringLiteral("link") << true;
     QTest::newRow("missing") << QStringLiteral("missing") << false;
     QTest::newRow("a file") << QStringLiteral("file") << false;
-    QTest::newRow("writable by its group") << QStringLiteral("mode 775") << false;
+    QTest::newRow("writable by the user's own group (umask 002)") << QStringLiteral("mode 775") << true;
+    QTest::newRow("writable by nogroup") << QStringLiteral("nogroup") << false;
     QTest::newRow("writable by all") << QStringLiteral("mode 777") << false;
     QTest::newRow("writable by all, sticky") << QStringLiteral("mode 1777") << false;
     QTest::newRow("another user's") << QStringLiteral("other owner") << false;
@@ -127,6 +128,12 @@ void TstReportPdf::folderOfTheSaveDialog()
         const QString target = root.filePath(QStringLiteral("elsewhere"));
         QVERIFY(QDir().mkpath(target));
         QVERIFY(QFile::link(target, path));
+    } else if (documents == QStringLiteral("nogroup")) {
+        if (::geteuid() != 0)
+            QSKIP("Only root can give a folder to a group it is not in");
+        QVERIFY(QDir().mkpath(path));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), ::geteuid(), 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0775), 0);
     } else if (documents == QStringLiteral("other owner")) {
         if (::geteuid() != 0)
             QSKIP("Only root can give a folder to another user");
