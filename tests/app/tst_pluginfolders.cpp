@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -20,6 +24,8 @@ class TstPluginFolders : public QObject {
 private slots:
     void pluginsComeFromQtAndTheUserOnly();
     void userEnvironmentIsLeftAsItWas();
+    void copyInAnyFolderName_data();
+    void copyInAnyFolderName();
 };
 
 void TstPluginFolders::pluginsComeFromQtAndTheUserOnly()
@@ -44,8 +50,49 @@ void TstPluginFolders::userEnvironmentIsLeftAsItWas()
     QCOMPARE(qgetenv("QT_PLUGIN_PATH"), g_userPluginPath);
 }
 
+void TstPluginFolders::copyInAnyFolderName_data()
+{
+    // Qt reads QT_PLUGIN_PATH as a list split at ':', empty parts skipped.
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << QStringLiteral("shared");
+    QTest::newRow("a colon inside") << QStringLiteral("a:b");
+    QTest::newRow("leading colon") << QStringLiteral(":shared");
+    QTest::newRow("trailing colon") << QStringLiteral("shared:");
+    QTest::newRow("two colons") << QStringLiteral("a::b");
+    QTest::newRow("space and newline") << QStringLiteral("a b\nc");
+}
+
+// A copy of the program in a folder of any name leaves that folder out of its
+// plugin search.
+void TstPluginFolders::copyInAnyFolderName()
+{
+    QFETCH(QString, name);
+    QTemporaryDir root;
+    const QString folder = root.path() + QLatin1Char('/') + name;
+    QVERIFY(QDir().mkpath(folder));
+    const QString copy = folder + QStringLiteral("/tst_pluginfolders");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    QVERIFY(QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ExeOwner));
+
+    QProcess child;
+    child.start(copy, {QStringLiteral("--list-plugin-folders")});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitCode(), 0);
+    const QStringList paths = QString::fromLocal8Bit(child.readAllStandardOutput()).split(QLatin1Char('\0'));
+    QVERIFY2(paths.contains(QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath)).canonicalPath()),
+             qPrintable(paths.join(QLatin1Char(' '))));
+    QVERIFY2(!paths.contains(QDir(folder).canonicalPath()), qPrintable(paths.join(QLatin1Char(' '))));
+}
+
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && qstrcmp(argv[1], "--list-plugin-folders") == 0) {
+        palmora::keepProgramFolderOutOfPluginPaths();
+        QCoreApplication app(argc, argv);
+        const QByteArray listed = QFile::encodeName(QCoreApplication::libraryPaths().join(QLatin1Char('\0')));
+        std::fwrite(listed.constData(), 1, static_cast<std::size_t>(listed.size()), stdout);
+        return 0;
+    }
     g_userSetPluginPath = qEnvironmentVariableIsSet("QT_PLUGIN_PATH");
     g_userPluginPath = qgetenv("QT_PLUGIN_PATH");
     // Before the application object, as the program does.

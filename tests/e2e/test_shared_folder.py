@@ -63,12 +63,20 @@ class SharedFolder(d.DesktopTest, unittest.TestCase):
         self.assertIn("Click Here To Proceed", own_texts)
         reference.kill()
 
-        shared = tempfile.mkdtemp(prefix="shared-", dir=self.desktop.root)
+        # Qt reads its plugin folders as a list split at ':', so a name that
+        # holds one is tried as well.
+        for prefix in ("shared-", "shared:a:"):
+            with self.subTest(folder=prefix):
+                self.check_copy_in_shared_folder(prefix, own_texts)
+
+    def check_copy_in_shared_folder(self, prefix, own_texts):
+        shared = tempfile.mkdtemp(prefix=prefix, dir=self.desktop.root)
         os.chmod(shared, 0o1777)
         shutil.copy2(d.BINARY, os.path.join(shared, "palmora"))
         plant(shared, "qt.conf",
               f"[Paths]\nPlugins=/nonexistent\nTranslations={shared}/translations\n".encode())
-        plant(shared, "imageformats/libplanted.so", read(PLANTED_PLUGIN))
+        for kind in ("imageformats", "platformthemes", "accessiblebridge"):
+            plant(shared, kind + "/libplanted.so", read(PLANTED_PLUGIN))
         for name in ("palmora_en.qm", "palmora_en_US.qm", "qtbase_en.qm"):
             plant(shared, "translations/" + name, read(PLANTED_TRANSLATION))
 
@@ -84,7 +92,7 @@ class SharedFolder(d.DesktopTest, unittest.TestCase):
         self.assertTrue(app.alive())
         self.assertFalse(os.path.exists(mark), "the planted plugin's code ran")
         self.assertEqual(app.terminal_output(), "")
-
+        app.kill()
 
 if __name__ == "__main__":
     unittest.main()
