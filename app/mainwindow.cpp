@@ -254,7 +254,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The close is never refused; whoever listens takes over from here.
+    // Typed text is never dropped without a word: the note is shown and the
+    // user asked; Cancel keeps the window.
+    if (!m_unloaded && m_goals && m_goals->hasUnsavedChanges()) {
+        showSection(Section::Goals);
+        if (!m_goals->closeWithoutLoss()) {
+            event->ignore();
+            return;
+        }
+    }
+    // Past this point the close is never refused; whoever listens takes over.
     event->accept();
     if (!m_unloaded) {
         if (m_selfTest)

@@ -15,8 +15,8 @@ class MessageBox {
     Q_DECLARE_TR_FUNCTIONS(MessageBox)
 public:
     enum class Icon { Information, Critical };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     struct Request {
         QString title;
@@ -33,6 +33,8 @@ public:
     static Answer critical(QWidget *parent, const QString &text);
     // Yes/No with Yes as the default answer.
     static Answer question(QWidget *parent, const QString &text, Icon icon = Icon::Information);
+    // Save, Discard or Cancel, with Save as the default answer and Escape as Cancel.
+    static Answer saveChanges(QWidget *parent, const QString &text);
 
     // Replaces the real dialog; pass an empty handler to restore it.
     static void setHandler(Handler handler);

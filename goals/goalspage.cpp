@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace palmora {
 
 GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
-    : GoalsPage(GoalFolders {goalFolder, QString(), QString()}, parent)
+    : GoalsPage(GoalFolders {goalFolder, QString(), QString(), QString()}, parent)
 {
 }
 
@@ -77,6 +79,7 @@ void GoalsPage::showNotes()
         const GoalNotes::Note &note = m_notes.note(n);
         LimitedTextEdit *edit = controls(n).edit;
         edit->setPlainText(note.text);
+        edit->document()->setModified(false);
         edit->setPlaceholderText(
             note.readError.isEmpty()
                 ? QString()
@@ -96,6 +99,7 @@ bool GoalsPage::saveNote(int n)
     switch (m_notes.save(n, controls(n).edit->document()->toRawText(), &error)) {
     case GoalNotes::SaveResult::Saved:
         controls(n).edit->setPlaceholderText(QString());
+        controls(n).edit->document()->setModified(false);
         return true;
     case GoalNotes::SaveResult::WouldReplaceUnreadable:
         MessageBox::critical(this,
@@ -117,6 +121,44 @@ bool GoalsPage::saveNote(int n)
                              .arg(n)
                              .arg(where, error));
     return false;
+}
+
+bool GoalsPage::hasUnsavedChanges() const
+{
+    return std::any_of(m_controls.cbegin(), m_controls.cend(),
+                       [](const NoteControls &goal) { return goal.edit->document()->isModified(); });
+}
+
+bool GoalsPage::closeWithoutLoss()
+{
+    QList<int> unsaved;
+    for (int n = 1; n <= kNoteCount; ++n) {
+        if (controls(n).edit->document()->isModified())
+            unsaved.append(n);
+    }
+    if (unsaved.isEmpty())
+        return true;
+    const QString question = unsaved.size() == 1
+        ? tr("Goal %1 has changes that are not saved.\n\nDo you want to save them before Palmora closes?")
+              .arg(unsaved.first())
+        : tr("Goal 1 and Goal 2 have changes that are not saved.\n\n"
+             "Do you want to save them before Palmora closes?");
+    switch (MessageBox::saveChanges(this, question)) {
+    case MessageBox::Answer::Discard:
+        return true;
+    case MessageBox::Answer::Save:
+        for (const int n : unsaved) {
+            // A failed save has said why; the text stays, and so does the window.
+            if (!saveNote(n)) {
+                controls(n).edit->setFocus();
+                return false;
+            }
+        }
+        return true;
+    default:
+        controls(unsaved.first()).edit->setFocus();
+        return false;
+    }
 }
 
 void GoalsPage::setNoteEditable(int n)

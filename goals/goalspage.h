@@ -43,6 +43,14 @@ public:
     // the reason; the text stays in the box and the old file stays whole.
     bool saveNote(int n);
 
+    // Whether a note holds typed text that is not saved.
+    bool hasUnsavedChanges() const;
+
+    // Whether typed text would be lost if the window closed now. When it
+    // would, asks whether to save it first (Save, Discard, Cancel); false when
+    // the user chose to stay, or a save failed, with the focus back in the note.
+    bool closeWithoutLoss();
+
 signals:
     void backToMainRequested();
 

@@ -417,7 +417,7 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
     // Writable again, the program folder is home once more; what was saved
     // meanwhile is still what the user sees.
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
-    GoalsPage page(palmora::GoalFolders {program, program, data});
+    GoalsPage page(palmora::GoalFolders {program, program, data, QString()});
     page.loadNotes();
     QCOMPARE(noteOf(page, 1).edit->toPlainText(), QStringLiteral("My own goal, longer"));
     QCOMPARE(noteOf(page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
