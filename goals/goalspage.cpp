@@ -58,6 +58,7 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
                                      .arg(n));
             controls(n).edit->setFocus();
         });
+        connect(goal.edit, &QPlainTextEdit::textChanged, this, [this, n] { controls(n).edited = true; });
         connect(goal.checkBox, &QCheckBox::toggled, this, [this, n] { setNoteEditable(n); });
         connect(goal.saveButton, &QPushButton::clicked, this, [this, n] { saveNote(n); });
     }
@@ -79,7 +80,7 @@ void GoalsPage::showNotes()
         const GoalNotes::Note &note = m_notes.note(n);
         LimitedTextEdit *edit = controls(n).edit;
         edit->setPlainText(note.text);
-        edit->document()->setModified(false);
+        controls(n).edited = false;
         edit->setPlaceholderText(
             note.readError.isEmpty()
                 ? QString()
@@ -99,7 +100,7 @@ bool GoalsPage::saveNote(int n)
     switch (m_notes.save(n, controls(n).edit->document()->toRawText(), &error)) {
     case GoalNotes::SaveResult::Saved:
         controls(n).edit->setPlaceholderText(QString());
-        controls(n).edit->document()->setModified(false);
+        controls(n).edited = false;
         return true;
     case GoalNotes::SaveResult::WouldReplaceUnreadable:
         MessageBox::critical(this,
@@ -126,14 +127,14 @@ bool GoalsPage::saveNote(int n)
 bool GoalsPage::hasUnsavedChanges() const
 {
     return std::any_of(m_controls.cbegin(), m_controls.cend(),
-                       [](const NoteControls &goal) { return goal.edit->document()->isModified(); });
+                       [](const NoteControls &goal) { return goal.edited; });
 }
 
 bool GoalsPage::closeWithoutLoss()
 {
     QList<int> unsaved;
     for (int n = 1; n <= kNoteCount; ++n) {
-        if (controls(n).edit->document()->isModified())
+        if (controls(n).edited)
             unsaved.append(n);
     }
     if (unsaved.isEmpty())

@@ -59,6 +59,8 @@ private:
         QCheckBox *checkBox = nullptr;
         LimitedTextEdit *edit = nullptr;
         QPushButton *saveButton = nullptr;
+        // Changed since it was shown or saved, by typing or by a screen reader.
+        bool edited = false;
     };
 
     void showNotes();

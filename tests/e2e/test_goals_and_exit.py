@@ -9,7 +9,10 @@ d.require_tools()
 
 
 def setUpModule():
-    d.DesktopTest.desktop = d.Desktop()
+    # The one X module without a window manager, as in a session that has none:
+    # the exit screen must take the focus by itself, and its close box is the
+    # message a window manager would send.
+    d.DesktopTest.desktop = d.Desktop(window_manager=False)
 
 
 def tearDownModule():
@@ -17,16 +20,23 @@ def tearDownModule():
 
 
 class Leaving(d.DesktopTest):
-    def close_main_window(self, app):
-        """Closes the main window with its close box; returns the exit screen."""
+    def close_main_window(self, app, unsaved_answer=None):
+        """Closes the main window with its close box, answering the question
+        about an unsaved note when one is expected; returns the exit screen."""
         d.wait_for(lambda: self.desktop.shown_windows(app.pid, "Palmora v1.20"), what="the main window")
         self.desktop.close_window(app.pid, "Palmora v1.20")
+        if unsaved_answer:
+            text, box = app.message()
+            self.assertIn("Goal 2 has changes that are not saved", text)
+            app.answer(box, unsaved_answer)
         exit_screen = d.wait_for(lambda: next((w for w in self.desktop.windows(app.pid)
                                                if self.desktop.find_all(w, "push button", "Exit")), None),
                                  what="the exit screen")
         self.assertEqual(exit_screen.name, "Palmora v1.20")
         # Announced as a window of its own, not as a filler.
         self.assertEqual(exit_screen.getRoleName(), "frame")
+        d.wait_for(lambda: self.desktop.focused(app.pid) == ("push button", "Exit"), timeout=10,
+                   what=lambda: f"the focus on Exit (it is on {self.desktop.focused(app.pid)})")
         return exit_screen
 
     def exit_program(self, app, exit_screen):
@@ -52,11 +62,12 @@ class GoalNotes(Leaving, unittest.TestCase):
         self.press(main, "push button", "Save Goal 1")
         saved = "Learn the Heart Line & the Head Line\r\nPractise on 5 friends, caf\u00e9 included\r\n"
         d.wait_for(lambda: app.goal_bytes(1) == saved.encode("utf-8"), what="the saved note")
-        # An edit of the other note that is never saved is not kept.
+        # An edit of the other note that is not saved is asked about, and not
+        # kept when the user discards it.
         self.press(main, "check box", "Goal 2")
         D.set_text(D.find(main, "text", "Goal 2 note"), "not saved")
 
-        self.exit_program(app, self.close_main_window(app))
+        self.exit_program(app, self.close_main_window(app, unsaved_answer="Discard"))
         self.assertEqual(app.goal_bytes(2), b"This is Goal 2.\r\n")
 
         again = self.start(folder=app.folder, home=app.home)
