@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace palmora {
 
 namespace {
@@ -23,6 +25,24 @@ QPushButton *defaultButtonFor(const QWidget *choice)
         }
     }
     return nullptr;
+}
+
+// The choice of the same group after (or before) `choice` in screen order,
+// from the last round to the first and back.
+QRadioButton *neighbourChoice(QRadioButton *choice, bool forward)
+{
+    QList<QRadioButton *> group =
+        choice->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly);
+    group.removeIf([choice](const QRadioButton *other) {
+        return other != choice
+            && (!other->autoExclusive() || other->group() != choice->group() || !other->isVisible()
+                || !other->isEnabled());
+    });
+    std::sort(group.begin(), group.end(), [](const QRadioButton *a, const QRadioButton *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    const qsizetype at = group.indexOf(choice);
+    return group.at((at + (forward ? 1 : group.size() - 1)) % group.size());
 }
 
 } // namespace
@@ -77,6 +97,15 @@ bool KeyboardNavigation::eventFilter(QObject *watched, QEvent *event)
         QCoreApplication::sendEvent(choice, event);
         m_handingOn = false;
         auto *reached = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        // Qt moves only to a choice that lies in the key's direction, so it
+        // stops at the end of a column, and Left and Right do nothing in one.
+        // Then the key takes the next choice in screen order, round from the
+        // last to the first, so that every key moves from every choice.
+        if (reached == choice) {
+            const bool forward = key->key() == Qt::Key_Down || key->key() == Qt::Key_Right;
+            reached = neighbourChoice(choice, forward);
+            reached->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        }
         if (reached && reached != choice && reached->parentWidget() == choice->parentWidget()
             && !reached->isChecked())
             reached->click();

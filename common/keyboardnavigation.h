@@ -11,7 +11,8 @@ namespace palmora {
 // - Enter presses the push button that has the focus, as on every desktop; on a
 //   choice it presses its page's default button. Dialogs do both themselves.
 // - The arrow keys among choices choose the one they move to, from the first
-//   press, not only once one has been chosen.
+//   press, not only once one has been chosen; past the last choice they go
+//   round to the first.
 // - A window shows where the focus is from its first paint, not only after the
 //   first key press.
 class KeyboardNavigation : public QObject {

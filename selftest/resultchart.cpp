@@ -3,6 +3,8 @@
 #include "common/theme.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -15,18 +17,25 @@ ResultChart::ResultChart(QWidget *parent)
     setToolTip(tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
                   "right. The lighter bars are tests of the topics missed before.")
                    .arg(kShownResults));
+    // A Tab stop, so that a screen reader comes to it and reads what it shows.
+    setFocusPolicy(Qt::TabFocus);
+    showResults({});
 }
 
 void ResultChart::showResults(const QList<FinishedTest> &results)
 {
     m_results = results.mid(std::max<qsizetype>(0, results.size() - kShownResults));
-    // What the bars show, for a screen reader.
+    // What the bars show, for a screen reader, after what the tooltip tells a
+    // mouse user, which a screen reader would not read beside a description.
     QStringList shares;
     for (const FinishedTest &test : std::as_const(m_results))
-        shares.append(tr("%1 of %2").arg(test.score).arg(test.questionCount));
-    setAccessibleDescription(shares.isEmpty()
-                                 ? tr("No results yet.")
-                                 : tr("Oldest to newest: %1").arg(shares.join(QStringLiteral(", "))));
+        shares.append(test.missedTopicsOnly
+                          ? tr("%1 of %2 (missed topics)").arg(test.score).arg(test.questionCount)
+                          : tr("%1 of %2").arg(test.score).arg(test.questionCount));
+    const QString shown = shares.isEmpty()
+        ? tr("No results yet.")
+        : tr("Oldest to newest: %1").arg(shares.join(QStringLiteral(", ")));
+    setAccessibleDescription(toolTip() + QLatin1Char('\n') + shown);
     update();
 }
 
@@ -57,6 +66,13 @@ void ResultChart::paintEvent(QPaintEvent *)
         const qreal left = area.left() + (first + i) * slot + gap / 2;
         const QRectF bar(left, area.bottom() - height, slot - gap, height);
         painter.fillRect(bar, test.missedTopicsOnly ? light : full);
+    }
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QLocale>
+#include <QShowEvent>
 
 namespace palmora {
 
@@ -17,8 +18,9 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
     ui->setupUi(this);
     PalmoraStyle::markSectionFrame(this);
 
-    for (QLabel *caption : {ui->prepareLabel, ui->instructionLabel, ui->byNameHint, ui->bySignificanceHint,
-                            ui->byLocationShapeHint, ui->resultHistoryLabel})
+    for (QLabel *caption : std::initializer_list<QLabel *> {ui->prepareLabel, ui->instructionLabel,
+                                                            ui->byNameHint, ui->bySignificanceHint,
+                                                            ui->byLocationShapeHint, ui->resultHistoryLabel})
         Theme::setColors(caption, Theme::kNavy);
 
     m_modeChoices = {ui->byNameChoice, ui->bySignificanceChoice, ui->byLocationShapeChoice};
@@ -38,6 +40,12 @@ void TestOptionsPage::showEvent(QShowEvent *event)
 {
     emit shown();
     QGroupBox::showEvent(event);
+    // The page opens on the kind that Start would take, or on the first one,
+    // not on whichever kind had the focus when the page was left.
+    if (!event->spontaneous()) {
+        QAbstractButton *checked = m_group->checkedButton();
+        (checked ? checked : m_modeChoices.front())->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TestOptionsPage::showResults(const QList<FinishedTest> &results)

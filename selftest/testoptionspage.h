@@ -42,6 +42,7 @@ signals:
     void shown();
 
 protected:
+    // Puts the focus on the selected kind, or on the first when none is.
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QPixmap>
+#include <QShowEvent>
 
 namespace palmora {
 
@@ -47,6 +48,17 @@ void TestQuestionPage::showQuestion(const QString &name, bool nameVisible, const
         m_option[k]->update();
     }
     placeOptions();
+    // A new question is answered from the top, wherever the last one left the
+    // focus (on Next Question, say, where Enter would only ask for an answer).
+    if (isVisible())
+        ui->firstAnswer->setFocus(Qt::OtherFocusReason);
+}
+
+void TestQuestionPage::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    if (!event->spontaneous())
+        ui->firstAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void TestQuestionPage::placeOptions()

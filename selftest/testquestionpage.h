@@ -26,7 +26,8 @@ public:
     explicit TestQuestionPage(QWidget *parent = nullptr);
     ~TestQuestionPage() override;
 
-    // Puts a question on screen. The selection of the options is left as it is.
+    // Puts a question on screen. The selection of the options is left as it is;
+    // on a page in view the focus goes to the first option.
     void showQuestion(const QString &name, bool nameVisible, const QImage &picture,
                       const std::array<QString, kOptionCount> &optionTexts);
 
@@ -41,6 +42,10 @@ public:
 
 signals:
     void nextQuestionRequested();
+
+protected:
+    // The page opens with the focus on the first option.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void placeOptions();

@@ -923,6 +923,10 @@ The file was left as it was and your text is still here, so you can try again.</
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 of %2 (missed topics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 of %2</source>
         <translation type="unfinished"></translation>
     </message>

@@ -65,9 +65,9 @@ AboutDialog::AboutDialog(QWidget *parent)
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->homePageLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::HomePage); });
     connect(ui->brandingLink, &ClickableLabel::clicked, this, [] { openSitePage(PageKey::FullyBranded); });
-    // The links follow OK, from the top down.
-    setTabOrder(ui->okButton, ui->homePageLink);
-    setTabOrder(ui->homePageLink, ui->brandingLink);
+    // The links follow OK, from the top down. They become Tab stops only once
+    // drawn, too late for setTabOrder, which passes over a control that takes
+    // no focus; so the form lists them in that order, and the Tab cycle follows it.
     ui->okButton->setFocus();
 }
 

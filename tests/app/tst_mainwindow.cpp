@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "common/accesskeys.h"
 #include "common/clickablelabel.h"
+#include "common/keyboardnavigation.h"
 #include "common/palmorastyle.h"
 
 #include "memorize/topicbrowser.h"
@@ -52,6 +53,8 @@ private slots:
     void proceedWithoutOptionAsksForOne();
     void proceedOpensChosenSection_data();
     void proceedOpensChosenSection();
+    void choicesTakeTheKeys_data();
+    void choicesTakeTheKeys();
     void selfTestFramesFollowTheTest();
     void backToMainKeepsStateOfStartPageAndSection();
     void sectionsAreBuiltWhenFirstShown();
@@ -84,6 +87,7 @@ private:
 void TstMainWindow::initTestCase()
 {
     AccessKeys::install(*qApp);
+    KeyboardNavigation::install(*qApp);
     QApplication::setStyle(new PalmoraStyle);
 }
 
@@ -217,6 +221,62 @@ void TstMainWindow::proceedOpensChosenSection()
     QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
     QCOMPARE(m_window->currentSection(), section);
     QCOMPARE(m_messages->count(), 0);
+}
+
+void TstMainWindow::choicesTakeTheKeys_data()
+{
+    QTest::addColumn<int>("testsBefore"); // each by location / shape, left by Start Test Once More
+    QTest::addColumn<int>("checked"); // the kind checked before Test Options shows, or -1
+    // Where the page opens (the start page, Test Options or a question), the
+    // choice Down moves to and checks, and where `key` there leads.
+    QTest::addColumn<QStringList>("focus");
+    QTest::addColumn<int>("key");
+    const int enter = Qt::Key_Return, keypadEnter = Qt::Key_Enter | Qt::KeypadModifier;
+    const QStringList answers {"firstAnswer", "secondAnswer", "firstAnswer"};
+    QTest::newRow("start page, keypad")
+        << 0 << -1 << QStringList {"memorizeChoice", "testChoice", "byNameChoice"} << keypadEnter;
+    QTest::newRow("first test, Enter") << 0 << -1 << answers << enter;
+    QTest::newRow("later test, keypad") << 1 << -1 << answers << keypadEnter;
+    QTest::newRow("kinds after a test, keypad")
+        << 1 << -1 << QStringList {"byNameChoice", "bySignificanceChoice", "firstAnswer"} << keypadEnter;
+    QTest::newRow("last kind checked, Enter")
+        << 0 << 2 << QStringList {"byLocationShapeChoice", "byNameChoice", "firstAnswer"} << enter;
+}
+
+void TstMainWindow::choicesTakeTheKeys()
+{
+    QFETCH(int, testsBefore);
+    QFETCH(int, checked);
+    QFETCH(QStringList, focus);
+    QFETCH(int, key);
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    SelfTest *test = m_window->selfTest();
+    QButtonGroup *kinds = test->optionsPage()->findChild<QButtonGroup *>();
+    const auto start = [&] {
+        m_window->showSection(MainWindow::Section::TestOptions);
+        kinds->button(2)->setChecked(true);
+        test->startTest();
+    };
+    for (int t = 0; t < testsBefore * kQuestionCount; ++t) {
+        if (t % kQuestionCount == 0)
+            start();
+        test->questionPage()->option(0)->setChecked(true);
+        test->nextQuestion();
+    }
+    if (testsBefore > 0)
+        test->startAgain();
+    if (checked >= 0)
+        kinds->button(checked)->setChecked(true);
+    if (focus.first().startsWith(QStringLiteral("by")))
+        m_window->showSection(MainWindow::Section::TestOptions);
+    if (focus.first().endsWith(QStringLiteral("Answer")))
+        start();
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus.at(0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus.at(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                    Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus.at(2));
 }
 
 // The window itself brings each of the self-test's frames to the front as a
@@ -487,12 +547,19 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
 void TstMainWindow::everyTabStopShowsWhereItIs_data()
 {
     QTest::addColumn<MainWindow::Section>("section");
-    QTest::newRow("start page") << MainWindow::Section::StartPage;
-    QTest::newRow("browser") << MainWindow::Section::TopicBrowser;
-    QTest::newRow("options") << MainWindow::Section::TestOptions;
-    QTest::newRow("goals") << MainWindow::Section::Goals;
-    QTest::newRow("question") << MainWindow::Section::TestQuestion;
-    QTest::newRow("result") << MainWindow::Section::TestResult;
+    // The page's stops in Tab order, from where it opens; a group of choices is one stop.
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("start page") << MainWindow::Section::StartPage << QStringList();
+    QTest::newRow("browser") << MainWindow::Section::TopicBrowser << QStringList();
+    QTest::newRow("options") << MainWindow::Section::TestOptions
+                             << QStringList {"byNameChoice", "resultHistoryLabel", "resultChart",
+                                             "backToMainButton", "startTestButton"};
+    QTest::newRow("goals") << MainWindow::Section::Goals << QStringList();
+    QTest::newRow("question") << MainWindow::Section::TestQuestion
+                              << QStringList {"firstAnswer", "nextQuestionButton"};
+    QTest::newRow("result") << MainWindow::Section::TestResult
+                            << QStringList {"resultBox", "printButton", "repeatMissedButton",
+                                            "startAgainButton"};
 }
 
 // A keyboard user always sees where they are: a page shown puts the focus on
@@ -501,6 +568,7 @@ void TstMainWindow::everyTabStopShowsWhereItIs_data()
 void TstMainWindow::everyTabStopShowsWhereItIs()
 {
     QFETCH(MainWindow::Section, section);
+    QFETCH(QStringList, order);
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -525,9 +593,12 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
 
     // The cycle goes on through the links beside the pages, which Tab reaches too.
     QSet<QWidget *> visited;
+    QStringList stops;
     while (focus && (frame->isAncestorOf(focus) || qobject_cast<ClickableLabel *>(focus))
            && !visited.contains(focus)) {
         visited.insert(focus);
+        if (frame->isAncestorOf(focus))
+            stops.append(focus->objectName());
         const QRect around(focus->mapTo(m_window.get(), QPoint(-3, -3)), focus->size() + QSize(6, 6));
         const QImage focused = m_window->grab(around).toImage();
         const QString textBefore = focus->property("plainText").toString();
@@ -548,6 +619,8 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
                      qPrintable(control->objectName() + QStringLiteral(" is no stop")));
     }
     QVERIFY(visited.size() >= 2);
+    if (!order.isEmpty())
+        QCOMPARE(stops, order);
 }
 
 void TstMainWindow::fixedSizeAndCaption()

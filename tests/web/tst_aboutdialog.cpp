@@ -31,6 +31,7 @@ private slots:
     void linksOpenOnePageAndKeepTheBoxOpen_data();
     void linksOpenOnePageAndKeepTheBoxOpen();
     void helpMenuShowsAFreshModalBoxEachTime();
+    void tabGoesFromOkToTheLinksTopDown();
 };
 
 void TstAboutDialog::showsItsTexts()
@@ -153,6 +154,19 @@ void TstAboutDialog::helpMenuShowsAFreshModalBoxEachTime()
     // Each box was deleted when closed; none is left behind.
     QVERIFY(main.findChildren<AboutDialog *>().isEmpty());
     QCOMPARE(main.currentSection(), MainWindow::Section::StartPage);
+}
+
+void TstAboutDialog::tabGoesFromOkToTheLinksTopDown()
+{
+    AboutDialog about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    auto *branding = about.findChild<ClickableLabel *>(QStringLiteral("brandingLink"));
+    QTRY_VERIFY(branding->focusPolicy() != Qt::NoFocus); // a stop once drawn
+    QStringList stops;
+    for (int k = 0; k < 3; ++k, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+        stops.append(QApplication::focusWidget()->objectName());
+    QCOMPARE(stops, (QStringList {"okButton", "homePageLink", "brandingLink"}));
 }
 
 QTEST_MAIN(TstAboutDialog)
