@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -69,6 +70,8 @@ private slots:
     void everyTabStopShowsWhereItIs();
     void fixedSizeAndCaption();
     void closingAnnouncesUnloadOnce();
+    void closingAsksAboutUnsavedNotes_data();
+    void closingAsksAboutUnsavedNotes();
 
 private:
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
@@ -639,6 +642,54 @@ void TstMainWindow::closingAnnouncesUnloadOnce()
     action("exitAction")->trigger();
     QCOMPARE(unloading.count(), 1);
     QVERIFY(!m_window->isVisible());
+}
+
+void TstMainWindow::closingAsksAboutUnsavedNotes_data()
+{
+    QTest::addColumn<MessageBox::Answer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("save") << MessageBox::Answer::Save << true << QByteArray("typed\r\n");
+    QTest::newRow("discard") << MessageBox::Answer::Discard << true << QByteArray("This is Goal 2.\r\n");
+    QTest::newRow("cancel") << MessageBox::Answer::Cancel << false << QByteArray("This is Goal 2.\r\n");
+}
+
+// Text typed into a note and not saved is never dropped, nor saved, without the
+// user's word; Cancel goes back to the note.
+void TstMainWindow::closingAsksAboutUnsavedNotes()
+{
+    QFETCH(MessageBox::Answer, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, kept);
+    child<QRadioButton>("goalsChoice")->setChecked(true);
+    QTest::mouseClick(child<QPushButton>("proceedButton"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>("goal2CheckBox"), Qt::LeftButton);
+    auto *edit = child<QWidget>("goal2Edit");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("typed"));
+    m_window->showSection(MainWindow::Section::StartPage);
+
+    QSignalSpy unloading(m_window.get(), &MainWindow::unloading);
+    m_messages->queueAnswer(answer);
+    action("exitAction")->trigger();
+    QCOMPARE(m_messages->count(), 1);
+    QCOMPARE(m_messages->last().buttons, MessageBox::Buttons::SaveDiscardCancel);
+    QVERIFY(m_messages->last().text.contains(QStringLiteral("Goal 2")));
+    QCOMPARE(unloading.count(), closed ? 1 : 0);
+    QCOMPARE(m_window->isVisible(), !closed);
+    QFile goal(QDir(m_env->env.goalFolders.saveFolder).filePath(QStringLiteral("Goal2.txt")));
+    QVERIFY(goal.open(QIODevice::ReadOnly));
+    QCOMPARE(goal.readAll(), kept);
+    if (!closed) {
+        QCOMPARE(m_window->currentSection(), MainWindow::Section::Goals);
+        QCOMPARE(QApplication::focusWidget(), edit);
+    }
+    // Nothing unsaved is asked about.
+    m_messages->clear();
+    child<QPushButton>("goal2SaveButton")->click();
+    m_window->close();
+    QCOMPARE(m_messages->count(), 0);
 }
 
 QTEST_MAIN(TstMainWindow)
