@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include "common/focusablelabel.h"
 
 namespace palmora {
 
 // A label that works as a link: pointing-hand cursor, clicked() on a left click
 // released over it, and, like any link, a Tab stop that Enter or Space opens,
-// with a focus frame while it has the focus.
-class ClickableLabel : public QLabel {
+// with the focus ring of every focusable label.
+class ClickableLabel : public FocusableLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(QWidget *parent = nullptr);
@@ -18,7 +18,6 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace palmora
