@@ -115,6 +115,10 @@
         <source>Other users can change %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GoalFile</name>
@@ -144,6 +148,13 @@
     </message>
     <message>
         <source>It holds more than %1 characters, more than a goal note may hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GoalFolders</name>
+    <message>
+        <source>Goal notes are not kept in %1, since it is not yours alone: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -891,6 +902,18 @@ Saving now would replace what that file holds. Your text is still here; move or 
 %3
 
 The file was left as it was and your text is still here, so you can try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal %1 has changes that are not saved.
+
+Do you want to save them before Palmora closes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goal 1 and Goal 2 have changes that are not saved.
+
+Do you want to save them before Palmora closes?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
