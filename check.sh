@@ -1,19 +1,62 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Palmora with its tests and runs them all:
-#   1. the whole suite (unit, widget and end-to-end tests);
-#   2. the whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   1. the whole suite (unit, widget and end-to-end tests), as whoever runs this;
+#   2. the whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer,
+#      as a desktop user runs Palmora: an ordinary user with a group of their own and
+#      umask 002 (run as root, a user made for the run and removed after it);
 #   3. the fuzz targets, each for a bounded time;
 #   4. clang-format and clang-tidy, and lintian on the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# Stage 2 alone, in this folder, as the user who runs it.
+sanitized_suite() {
+  mkdir -p build-asan
+  asan_printer=$PWD/build-asan/test-printer
+  trap 'tools/test-printer.sh stop "$asan_printer"' EXIT
+  export CUPS_SERVER LPDEST=PDF
+  CUPS_SERVER=$(tools/test-printer.sh start "$asan_printer")/cups.sock
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+  cmake --build build-asan
+  # libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
+  # intercept_tls_get_addr=0: this compiler's leak checker misreads the dynamic TLS
+  # blocks of this C library at exit (its tracer dies with "Tracer caught signal
+  # 11" after listing a bogus DTLS range), which fails a run that leaked nothing;
+  # static TLS, stacks and the heap are still searched for roots.
+  ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1:intercept_tls_get_addr=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j2 -LE install
+}
+if [[ ${1:-} == --sanitized-suite ]]; then
+  sanitized_suite
+  exit
+fi
+
 tools/install-deps.sh --test
+
+end_processes_of() {
+  local uid
+  uid=$(id -u "$1") || return 0
+  for signal in TERM KILL; do
+    for p in /proc/[0-9]*; do
+      [[ $(stat -c %u "$p" 2>/dev/null) == "$uid" ]] && kill -s "$signal" "${p#/proc/}" 2>/dev/null
+    done
+    sleep 1
+  done
+  return 0
+}
+
+cleanups=()
+cleanup() {
+  for ((i = ${#cleanups[@]} - 1; i >= 0; i--)); do eval "${cleanups[i]}" || true; done
+}
+trap cleanup EXIT
 
 # The printing tests print through a CUPS scheduler of the suite's own, stopped
 # at the end: the machine's printers, default printer and files stay as they are.
 mkdir -p build
 printer=$PWD/build/test-printer
-trap 'tools/test-printer.sh stop "$printer"' EXIT
+cleanups+=('tools/test-printer.sh stop "$printer"')
 export CUPS_SERVER
 CUPS_SERVER=$(tools/test-printer.sh start "$printer")/cups.sock
 # A default of the user's own (~/.cups/lpoptions) would otherwise win.
@@ -24,17 +67,32 @@ cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON -DPALMORA_BUILD_TOOLS=ON >
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 
-echo "== 2. build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
-cmake --build build-asan
-# libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
-# intercept_tls_get_addr=0: this compiler's leak checker misreads the dynamic TLS
-# blocks of this C library at exit (its tracer dies with "Tracer caught signal
-# 11" after listing a bogus DTLS range), which fails a run that leaked nothing;
-# static TLS, stacks and the heap are still searched for roots.
-ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0:strict_init_order=1:intercept_tls_get_addr=0 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j2 -LE install
+echo "== 2. build and test with AddressSanitizer and UndefinedBehaviorSanitizer, as a desktop user (umask 002)"
+if [[ $(id -u) -ne 0 ]]; then
+  (umask 002 && exec ./check.sh --sanitized-suite)
+else
+  # Root writes through permissions and owns what the trust rules accept, so
+  # the suite also runs as an ordinary user with a group of their own: made for
+  # this run, working in a copy of the project it owns, removed afterwards.
+  user=palmora-desktop
+  made_user=0
+  if ! id "$user" >/dev/null 2>&1; then
+    useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+    made_user=1
+  fi
+  work=$(mktemp -d /var/tmp/palmora-desktop.XXXXXX)
+  cleanups+=('rm -rf "$work"')
+  # What the user's run left running is ended first, or the user could not go.
+  [[ $made_user -eq 1 ]] && cleanups+=('end_processes_of "$user"; userdel "$user"')
+  mkdir -p "$work/project" "$work/home" "$work/runtime"
+  tar -C . --exclude='./build*' --exclude=./.git -cf - . | tar -C "$work/project" -xf -
+  chown -R "$user:$user" "$work"
+  chmod 700 "$work" "$work/runtime"
+  setpriv --reuid="$user" --regid="$user" --init-groups \
+    env -i HOME="$work/home" USER="$user" LOGNAME="$user" XDG_RUNTIME_DIR="$work/runtime" \
+    PATH=/usr/local/bin:/usr/bin:/bin CI="${CI:-}" LANG=C.UTF-8 \
+    bash -c 'umask 002 && cd "$1" && exec ./check.sh --sanitized-suite' check "$work/project"
+fi
 
 echo "== 3. fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
