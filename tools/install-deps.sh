@@ -21,7 +21,7 @@ for option in "$@"; do
     --package) packages+=(dpkg-dev file) ;;
     --test)
       packages+=(
-        xvfb xauth xdotool x11-utils imagemagick weston
+        xvfb xauth xdotool x11-utils imagemagick weston kwin-x11
         dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0
         cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
         faketime libfaketime

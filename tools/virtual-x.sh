@@ -17,7 +17,10 @@ trap 'stop; exit 0' TERM INT
 trap stop EXIT
 
 # Xvfb picks the number itself and writes it once it takes connections.
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >/dev/null 2>"$work/log" &
+# -noreset: otherwise the server starts afresh whenever its last client leaves
+# and refuses connections meanwhile, so a program started just after a probe
+# (a window manager after xdpyinfo) may find no server.
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>"$work/log" &
 server=$!
 number=""
 for _ in $(seq 1 100); do

@@ -30,7 +30,7 @@ SKIP = 77  # CTest's skip code, when the machine lacks the tools
 
 
 def require_tools(display="x11"):
-    display_tools = ("weston",) if display == "wayland" else ("Xvfb", "xdpyinfo", "xdotool")
+    display_tools = ("weston",) if display == "wayland" else ("Xvfb", "xdpyinfo", "xdotool", "xprop", "kwin_x11")
     missing = [tool for tool in display_tools + ("dbus-daemon", "dbus-send") if not shutil.which(tool)]
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         missing.append("at-spi-bus-launcher")
@@ -44,7 +44,8 @@ def require_tools(display="x11"):
 
 
 def wait_for(predicate, timeout=30.0, interval=0.05, what="condition"):
-    """Polls predicate until it returns something true; fails after timeout."""
+    """Polls predicate until it returns something true; fails after timeout. what
+    names the condition; a callable gives the name as things stand at the end."""
     deadline = time.monotonic() + timeout
     last_error = None
     while time.monotonic() < deadline:
@@ -55,6 +56,7 @@ def wait_for(predicate, timeout=30.0, interval=0.05, what="condition"):
         except Exception as error:  # an accessible object can vanish under us
             last_error = error
         time.sleep(interval)
+    what = what() if callable(what) else what
     raise AssertionError(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
 
 
@@ -78,9 +80,11 @@ def settled_read(read, accept, what, key=lambda shown: shown):
 
 class Desktop:
     """A display server + session bus + accessibility bus, shared by the tests of
-    one module: Xvfb, or with display="wayland" Weston and no X display at all."""
+    one module: Xvfb with the KWin window manager, or with display="wayland"
+    Weston and no X display at all. window_manager=False leaves X without one:
+    the focus is then only where Palmora puts it itself."""
 
-    def __init__(self, display="x11"):
+    def __init__(self, display="x11", window_manager=True):
         self.display = display
         self.platform = "wayland" if display == "wayland" else "xcb"
         self.processes = []
@@ -88,15 +92,30 @@ class Desktop:
         runtime = os.path.join(self.root, "runtime")
         os.makedirs(runtime, mode=0o700)
         os.environ["XDG_RUNTIME_DIR"] = runtime
-        if display == "wayland":
+        try:
+            self.start_session(runtime, window_manager)
+        except BaseException:
+            # A module whose desktop fails never reaches its tearDownModule.
+            self.close()
+            raise
+
+    def start_session(self, runtime, window_manager):
+        if self.display == "wayland":
             self.start_weston(runtime)
         else:
             self.start_xvfb()
 
+        # KWin and what the bus starts for it (its shortcut daemon, kglobalaccel5)
+        # keep their settings in a home of their own, never the user's.
+        window_manager = window_manager and self.display != "wayland"
+        session_env = self.window_manager_env() if window_manager else None
         bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=session_env)
         self.processes.append(bus)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        if window_manager:
+            # Started now, it comes up while the accessibility bus does.
+            kwin = self.start_kwin(dict(session_env, DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"]))
         launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                     stderr=subprocess.DEVNULL)
         self.processes.append(launcher)
@@ -112,6 +131,8 @@ class Desktop:
         self.atspi = pyatspi
         self.Atspi = Atspi
         wait_for(lambda: pyatspi.Registry.getDesktop(0) is not None, timeout=60, what="the accessibility registry")
+        if window_manager:
+            self.wait_for_kwin(kwin)
 
     def start_xvfb(self):
         xvfb = subprocess.Popen([VIRTUAL_X, "1280x900x24"], stdout=subprocess.PIPE)
@@ -125,6 +146,46 @@ class Desktop:
         # its bus on the root window first): make sure the server answers.
         wait_for(lambda: subprocess.run(["xdpyinfo"], capture_output=True, timeout=10).returncode == 0,
                  timeout=60, interval=0.1, what="the X server")
+
+    def window_manager_env(self):
+        home = os.path.join(self.root, "window-manager")
+        env = dict(os.environ)
+        env.update({
+            "HOME": home,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+            "QT_QPA_PLATFORM": "xcb",
+            # Xvfb has no OpenGL: no compositing.
+            "KWIN_COMPOSE": "N",
+        })
+        env.pop("QT_QPA_PLATFORMTHEME", None)
+        return env
+
+    def start_kwin(self, env):
+        # What KWin says goes to a log of its own, apart from Palmora's terminal.
+        self.kwin_log = os.path.join(self.root, "kwin.log")
+        with open(self.kwin_log, "w") as log:
+            kwin = subprocess.Popen(["kwin_x11"], env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        self.processes.append(kwin)
+        return kwin
+
+    def wait_for_kwin(self, kwin):
+        """Waits until KWin manages the screen and its keys (Alt+F4 among them)
+        are taken: the first window of a test is then placed and focused by it."""
+        def managing():
+            return kwin.poll() is not None or "window id" in subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True, timeout=10).stdout
+        wait_for(managing, timeout=60, interval=0.05, what="KWin to manage the screen")
+        if kwin.poll() is not None:
+            with open(self.kwin_log, errors="replace") as log:
+                raise AssertionError("KWin ended:\n" + log.read())
+        # kglobalaccel5 takes a key from the X server as KWin registers its
+        # shortcut, so a registered "Window Close" means Alt+F4 reaches KWin.
+        wait_for(lambda: '"Window Close"' in subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.kde.kglobalaccel", "/component/kwin",
+             "org.kde.kglobalaccel.Component.shortcutNames"], capture_output=True, text=True, timeout=10).stdout,
+            timeout=60, interval=0.05, what="KWin's shortcuts")
 
     def start_weston(self, runtime):
         # No DISPLAY: a program that cannot speak Wayland fails instead of
@@ -234,6 +295,19 @@ class Desktop:
 
     def is_showing(self, node):
         return node.getState().contains(self.atspi.STATE_SHOWING)
+
+    def is_active(self, window):
+        """Whether the window is the one that has the keyboard."""
+        return window.getState().contains(self.atspi.STATE_ACTIVE)
+
+    def focused(self, pid):
+        """(role, name) of the control with the keyboard focus, in any window of pid."""
+        for window in self.windows(pid):
+            for node in self.find_all(window, showing_only=True):
+                if node.getState().contains(self.atspi.STATE_FOCUSED) and node.getRoleName() not in (
+                        "frame", "dialog", "window", "filler", "panel", "scroll pane"):
+                    return node.getRoleName(), node.name
+        return None
 
     # --- windows of the display server ---------------------------------------
     def shown_windows(self, pid, name):

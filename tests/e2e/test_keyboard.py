@@ -1,6 +1,7 @@
 """Every activity by keys alone, as a user without a pointer takes it: keys go
 in through the X server (XTest, by xdotool), and after each one the
-accessibility tree says which control has the focus."""
+accessibility tree says which control has the focus. The window manager (KWin)
+gives the focus to windows and takes Alt+F4, as on a user's desktop."""
 
 import os
 import subprocess
@@ -31,35 +32,25 @@ def type_text(text):
 
 class Keyboard(d.DesktopTest, unittest.TestCase):
 
-    def window_manager_focus(self, app, name, but=()):
-        """What a window manager does with a window it maps (this display has
-        none): gives it the keyboard focus. Returns the window's id."""
-        def shown():
-            result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(app.pid),
-                                     "--name", f"^{name}$"], capture_output=True, text=True)
-            return [i for i in result.stdout.split() if i not in but]
-        window = d.wait_for(shown, what=f"window '{name}' on the display")[-1]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-        return window
-
-    def back_to_main(self, app, what):
-        """Waits for the main window to be the only one, and gives it the focus
-        back, as a window manager does when a window in front of it goes."""
+    def back_to_main(self, app, control, what):
+        """Waits for the main window to be the only one, with the focus back on
+        the control that had it: the window manager activates the main window
+        again when the one in front of it goes."""
         d.wait_for(lambda: self.desktop.window_names(app.pid) == [MAIN], what=what)
-        self.window_manager_focus(app, MAIN)
+        self.focus_on(app, *control, what=lambda: f"the focus back on {control} (it is on {self.focused(app)})")
 
     def focused(self, app):
-        """(role, name) of the control with the keyboard focus, in any window."""
-        for window in self.desktop.windows(app.pid):
-            for node in self.desktop.find_all(window, showing_only=True):
-                if node.getState().contains(self.desktop.atspi.STATE_FOCUSED) and node.getRoleName() not in (
-                        "frame", "dialog", "window", "filler", "panel", "scroll pane"):
-                    return node.getRoleName(), node.name
-        return None
+        return self.desktop.focused(app.pid)
+
+    def main_window_has_the_focus(self, app, main):
+        """At start the main window is active and one of its controls has the focus."""
+        d.wait_for(lambda: self.desktop.is_active(main) and self.focused(app), timeout=10,
+                   what="the main window to have the focus")
+        return self.focused(app)
 
     def focus_on(self, app, role, name, what=None):
         return d.wait_for(lambda: self.focused(app) == (role, name), timeout=10,
-                          what=what or f"the focus on {role} '{name}' (it is on {self.focused(app)})")
+                          what=what or (lambda: f"the focus on {role} '{name}' (it is on {self.focused(app)})"))
 
     def tab_to(self, app, role, name, back=False):
         """Tab (or Shift+Tab) until the focus is on the control; fails after 30 steps."""
@@ -90,7 +81,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
             before = len(app.browser_addresses())
             keys("Tab")
             d.wait_for(lambda: self.focused(app) and self.focused(app)[0] == "label", timeout=10,
-                       what=f"the focus on a link (it is on {self.focused(app)})")
+                       what=lambda: f"the focus on a link (it is on {self.focused(app)})")
             keys("Return")
             d.wait_for(lambda: len(app.browser_addresses()) == before + 1, what="the link opened")
 
@@ -113,7 +104,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         D = self.desktop
         app, documents = self.start_without_printer()
         main = app.window()
-        self.main_id = self.window_manager_focus(app, MAIN)
+        self.main_window_has_the_focus(app, main)
 
         # The first arrow key chooses; Enter on a choice proceeds.
         self.tab_to(app, "radio button", "Memorize Palmistry")
@@ -161,6 +152,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         report = D.find(main, "text", "Test report")
         self.tab_to(app, "push button", "Print Test Results")
         keys("Return")
+        self.focus_on(app, "push button", "Yes", what="the focus on the message's default button")
         text, box = app.message()
         self.assertIn("no printer is installed", text)
         keys("Return")  # Yes, the default
@@ -177,7 +169,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         saved = os.path.join(documents, "keyboard report.pdf")
         self.assertIn("saved to " + saved, text)
         keys("Return")
-        self.back_to_main(app, "the message to go")
+        self.back_to_main(app, ("push button", "Print Test Results"), "the message to go")
         self.assertEqual(os.listdir(documents), ["keyboard report.pdf"])
         self.assertTrue(D.text(report).endswith("Correct out of 10 Questions"))
         self.tab_to(app, "push button", "Start Test Once More")
@@ -207,6 +199,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         self.open_next_links(app, 2)
         opened = app.browser_addresses()
         self.assertEqual(len(set(opened)), 2)
+        link = self.focused(app)
         keys("alt+h")
         keys("a")
         d.wait_for(lambda: any(D.find_all(w, "push button", "OK") for w in D.windows(app.pid)),
@@ -216,7 +209,7 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         self.assertEqual(set(app.browser_addresses()[2:]), set(opened))
         self.tab_to(app, "push button", "OK")
         keys("Return")
-        self.back_to_main(app, "the about box to close")
+        self.back_to_main(app, link, "the about box to close")
 
         # The exit, with a referral: the exit screen takes the focus on Exit.
         keys("alt+f")
@@ -244,16 +237,34 @@ class Keyboard(d.DesktopTest, unittest.TestCase):
         keys("Return")
         self.assertEqual(app.wait_exit(), 0)
 
-    def test_exit_without_a_referral(self):
+    def test_the_window_managers_close_on_each_window(self):
+        """Alt+F4, which KWin takes, closes the about box as its OK does, the main
+        window as its close box does, and the exit screen as its Exit does."""
+        D = self.desktop
         app = self.start()
-        app.window()
-        self.window_manager_focus(app, MAIN)
-        keys("alt+f")
-        keys("x")
+        main = app.window()
+        at_start = self.main_window_has_the_focus(app, main)
+
+        keys("alt+h")
+        keys("a")
+        d.wait_for(lambda: any(D.find_all(w, "push button", "OK") for w in D.windows(app.pid)),
+                   what="the about box")
+        self.focus_on(app, "push button", "OK")
+        keys("alt+F4")
+        self.back_to_main(app, at_start, "the about box to close")
+
+        keys("alt+F4")
+        exit_screen = d.wait_for(lambda: next((w for w in D.windows(app.pid)
+                                               if D.find_all(w, "push button", "Exit")), None),
+                                 what="the exit screen")
+        self.assertEqual(D.window_names(app.pid), [MAIN])
         self.focus_on(app, "push button", "Exit")
-        keys("Return")
+        self.assertTrue(D.is_active(exit_screen))
+
+        keys("alt+F4")
         self.assertEqual(app.wait_exit(), 0)
         self.assertEqual(app.browser_addresses(), [])
+        self.assertEqual(app.terminal_output(), "")
 
 
 if __name__ == "__main__":
