@@ -189,9 +189,8 @@ QString SingleInstanceGuard::defaultLockFilePath()
     if (cache.isEmpty())
         return {};
     const QString own = cache + QStringLiteral("/palmora");
-    QDir().mkpath(own);
     // Where another user can add or replace files, a lock proves nothing.
-    if (!FileTrust::isPrivateFolder(own))
+    if (!FileTrust::makePrivateFolder(own) || !FileTrust::isPrivateFolder(own))
         return {};
     return own + QStringLiteral("/palmora.lock");
 }
