@@ -5,6 +5,10 @@
 # as run.sh does. Prints the path of the .deb.
 #   tools/make-package.sh [BUILD_DIR]   (default: build-package)
 set -euo pipefail
+# A package's folders and files have the usual modes whatever the builder's
+# umask (a desktop user's 002 would make them group-writable), as
+# dpkg-buildpackage makes sure too.
+umask 022
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 build=${1:-build-package}
