@@ -2,6 +2,7 @@
 
 #include "ui_testresultpage.h"
 
+#include "common/buildinfo.h"
 #include "common/fontfit.h"
 #include "common/messagebox.h"
 #include "common/palmorastyle.h"
@@ -9,7 +10,6 @@
 #include "common/theme.h"
 #include "selftest/defaultreportprinter.h"
 #include "selftest/reportpdf.h"
-#include "web/sitepages.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -159,7 +159,8 @@ void TestResultPage::setPrintPatience(std::chrono::milliseconds patience, std::c
 void TestResultPage::printReport()
 {
     // The printout carries the box's text as it stands, without the bold.
-    writePlain(*ui->printBuffer->document(), composePrintBuffer(resultBoxText(), siteBaseAddress()));
+    writePlain(*ui->printBuffer->document(),
+               composePrintBuffer(resultBoxText(), QStringLiteral(PALMORA_SITE_BASE_ADDRESS)));
     ui->printBuffer->moveCursor(QTextCursor::Start);
 
     if (!m_printer->printsInBackground()) {

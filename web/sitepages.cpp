@@ -1,6 +1,6 @@
 #include "web/sitepages.h"
 
-#include "web/siteconfig.h"
+#include "common/buildinfo.h"
 
 #include <QUrl>
 
@@ -13,7 +13,7 @@ constexpr char kProductFolder[] = "/palmora-free/";
 
 QString siteBaseAddress()
 {
-    return QString::fromLatin1(siteconfig::kSiteBaseAddress);
+    return QStringLiteral(PALMORA_SITE_BASE_ADDRESS);
 }
 
 QString siteHostName()

@@ -69,6 +69,7 @@ private slots:
     void everyTabStopShowsWhereItIs_data();
     void everyTabStopShowsWhereItIs();
     void fixedSizeAndCaption();
+    void helpMenuShowsAFreshModalBoxEachTime();
     void closingAnnouncesUnloadOnce();
     void closingAsksAboutUnsavedNotes_data();
     void closingAsksAboutUnsavedNotes();
@@ -634,6 +635,32 @@ void TstMainWindow::fixedSizeAndCaption()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(child<QLabel>("homePageLink")->text().contains(siteHostName()));
+}
+
+void TstMainWindow::helpMenuShowsAFreshModalBoxEachTime()
+{
+    MainWindow &main = *m_window;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QAction *about = action("aboutAction");
+    QVERIFY(about);
+
+    for (int round = 0; round < 2; ++round) {
+        about->trigger();
+        const QList<AboutDialog *> boxes = main.findChildren<AboutDialog *>();
+        QCOMPARE(boxes.size(), 1); // a fresh box, the last one is gone
+        AboutDialog *box = boxes.first();
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QVERIFY(box->isModal());
+        QCOMPARE(QApplication::activeModalWidget(), box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!box->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    // Each box was deleted when closed; none is left behind.
+    QVERIFY(main.findChildren<AboutDialog *>().isEmpty());
+    QCOMPARE(main.currentSection(), MainWindow::Section::StartPage);
 }
 
 void TstMainWindow::closingAnnouncesUnloadOnce()

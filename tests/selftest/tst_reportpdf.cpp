@@ -1,8 +1,8 @@
+#include "common/buildinfo.h"
 #include "content/topiccatalogue.h"
 #include "pdfreportprinter.h"
 #include "selftest/reportpdf.h"
 #include "selftest/testreport.h"
-#include "web/sitepages.h"
 
 #include "filebytes.h"
 #include "filesizelimit.h"
@@ -66,7 +66,8 @@ QString printout()
         sheet.questionTopics[i] = topics[i];
         sheet.givenAnswers[i] = topicText(catalogue, topics[i], sheet.mode);
     }
-    return composePrintBuffer(composeTestReport(sheet, catalogue).text, siteBaseAddress());
+    return composePrintBuffer(composeTestReport(sheet, catalogue).text,
+                              QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
 }
 
 QStringList entriesOf(const QString &folder)

@@ -1,11 +1,9 @@
 #include "web/aboutdialog.h"
 #include "web/sitepages.h"
 
-#include "app/mainwindow.h"
 #include "common/clickablelabel.h"
 #include "imagecompare.h"
 #include "screenmove.h"
-#include "testenvironment.h"
 #include "urlrecorder.h"
 
 #include <QAction>
@@ -17,7 +15,6 @@
 #include <QTimer>
 
 using namespace palmora;
-using palmora::testing::TestEnvironment;
 using palmora::testing::UrlRecorder;
 
 class TstAboutDialog : public QObject {
@@ -30,7 +27,6 @@ private slots:
     void closesLikeOk();
     void linksOpenOnePageAndKeepTheBoxOpen_data();
     void linksOpenOnePageAndKeepTheBoxOpen();
-    void helpMenuShowsAFreshModalBoxEachTime();
     void tabGoesFromOkToTheLinksTopDown();
 };
 
@@ -127,33 +123,6 @@ void TstAboutDialog::linksOpenOnePageAndKeepTheBoxOpen()
     QTest::mouseClick(about.findChild<ClickableLabel *>(label), Qt::LeftButton);
     QCOMPARE(urls.addresses(), QStringList {pageAddress(key)});
     QVERIFY(about.isVisible());
-}
-
-void TstAboutDialog::helpMenuShowsAFreshModalBoxEachTime()
-{
-    TestEnvironment environment;
-    MainWindow main(environment.env);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    auto *about = main.findChild<QAction *>(QStringLiteral("aboutAction"));
-    QVERIFY(about);
-
-    for (int round = 0; round < 2; ++round) {
-        about->trigger();
-        const QList<AboutDialog *> boxes = main.findChildren<AboutDialog *>();
-        QCOMPARE(boxes.size(), 1); // a fresh box, the last one is gone
-        AboutDialog *box = boxes.first();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        QVERIFY(box->isModal());
-        QCOMPARE(QApplication::activeModalWidget(), box);
-        QTest::keyClick(box, Qt::Key_Escape);
-        QVERIFY(!box->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-    // Each box was deleted when closed; none is left behind.
-    QVERIFY(main.findChildren<AboutDialog *>().isEmpty());
-    QCOMPARE(main.currentSection(), MainWindow::Section::StartPage);
 }
 
 void TstAboutDialog::tabGoesFromOkToTheLinksTopDown()
