@@ -5,7 +5,8 @@
 #      as a desktop user runs Palmora: an ordinary user with a group of their own and
 #      umask 002 (run as root, a user made for the run and removed after it);
 #   3. the fuzz targets, each for a bounded time;
-#   4. clang-format and clang-tidy, and lintian on the Debian package.
+#   4. clang-format, clang-tidy and clazy, and lintian on the Debian package.
+# Every build here treats a compiler warning as an error.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,7 +17,8 @@ sanitized_suite() {
   trap 'tools/test-printer.sh stop "$asan_printer"' EXIT
   export CUPS_SERVER LPDEST=PDF
   CUPS_SERVER=$(tools/test-printer.sh start "$asan_printer")/cups.sock
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPALMORA_SANITIZE=ON -DPALMORA_BUILD_TOOLS=OFF \
+    -DPALMORA_WARNINGS_AS_ERRORS=ON >/dev/null
   cmake --build build-asan
   # libfaketime is preloaded by one end-to-end test, ahead of the ASan runtime.
   # intercept_tls_get_addr=0: this compiler's leak checker misreads the dynamic TLS
@@ -63,7 +65,7 @@ CUPS_SERVER=$(tools/test-printer.sh start "$printer")/cups.sock
 export LPDEST=PDF
 
 echo "== 1. build and test"
-cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON -DPALMORA_BUILD_TOOLS=ON >/dev/null
+cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=ON -DPALMORA_BUILD_TOOLS=ON -DPALMORA_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 
@@ -95,7 +97,8 @@ else
 fi
 
 echo "== 3. fuzz"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF \
+  -DPALMORA_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-fuzz --target fuzz_goalfile fuzz_referral fuzz_reminder
 ctest --test-dir build-fuzz --output-on-failure
 

@@ -26,7 +26,7 @@ for option in "$@"; do
         cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
         faketime libfaketime
         desktop-file-utils appstream dpkg-dev file lintian man-db
-        clang libclang-rt-14-dev clang-tidy clang-format llvm
+        clang libclang-rt-14-dev clang-tidy clang-format clazy llvm
       )
       ;;
     --bench) packages+=(xvfb libx11-dev libxtst-dev libxdamage-dev) ;;
