@@ -8,11 +8,12 @@ if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
 else
   tools/install-deps.sh --headless
 fi
-cmake -S . -B build -G Ninja -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
-cmake --build build --target palmora
+# A build folder of its own: check.sh builds `build` with the tests.
+cmake -S . -B build-run -G Ninja -DPALMORA_BUILD_TESTS=OFF -DPALMORA_BUILD_TOOLS=OFF >/dev/null
+cmake --build build-run --target palmora
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-  exec ./build/palmora
+  exec ./build-run/palmora
 fi
 
 # No display: Palmora runs in a virtual X server whose screen a VNC server offers
@@ -63,4 +64,4 @@ if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
   mkdir -m 700 "$work/runtime"
   export XDG_RUNTIME_DIR=$work/runtime
 fi
-DISPLAY=":$display" QT_QPA_PLATFORM=xcb ./build/palmora
+DISPLAY=":$display" QT_QPA_PLATFORM=xcb ./build-run/palmora
