@@ -19,6 +19,18 @@ enum class WholeFileMode { KeepPermissions, OwnerOnly };
 [[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes,
                                      WholeFileMode permissions = WholeFileMode::KeepPermissions);
 
+// The same, into the folder open at `folderFd` under `name`, a name without a
+// slash: whatever the folder's path leads to meanwhile, the file goes into the
+// folder the caller opened and checked. `folderFd` may be opened with O_PATH.
+[[nodiscard]] QString writeFileWholeAt(int folderFd, const QByteArray &name, const QByteArray &bytes,
+                                       WholeFileMode permissions = WholeFileMode::KeepPermissions);
+
+// Makes a new file at `path` holding `bytes`, whole or not at all, and never
+// replaces anything: when something is at the path already, even a link that
+// leads nowhere, it stays as it is and the system's "File exists" is returned.
+// The file made is the user's alone.
+[[nodiscard]] QString createFileWhole(const QString &path, const QByteArray &bytes);
+
 // The file a chain of links at `path` ends at, whether or not it exists; `path`
 // itself, made absolute, when it is no link.
 QString linkEnd(const QString &path);

@@ -32,8 +32,6 @@ QString whatIsWrongWith(const QFileInfo &info)
     return QString();
 }
 
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
 // Whether a chain of links never reaches a file: it leads round in a circle,
 // or is longer than the system follows.
 bool linksLoop(const QString &path)
@@ -132,22 +130,13 @@ GoalFile::Result GoalFile::createIfMissing() const
         return failed(brokenLinkReason(made, loopReason()));
     }
 
-    QFile file(made);
-    // NewOnly fails rather than replace a file that appeared in the meantime.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly)) {
+    // Whole or not at all: an empty or half-written note would count as one
+    // that exists, and the next start would not try again. Nor is a file that
+    // appeared in the meantime replaced.
+    if (const QString why = createFileWhole(made, goalBytesFromText(defaultText())); !why.isEmpty()) {
         // One that appeared in the meantime is there all the same.
-        return {QFileInfo::exists(target),
-                info.isSymLink() ? brokenLinkReason(made, file.errorString()) : file.errorString(),
-                {}};
+        return {QFileInfo::exists(target), info.isSymLink() ? brokenLinkReason(made, why) : why, {}};
     }
-    const QByteArray bytes = goalBytesFromText(defaultText());
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        // Half a default sentence is worse than none: the next start tries again.
-        file.remove();
-        return failed(why);
-    }
-    file.close();
     return {true, {}, {}};
 }
 

@@ -69,7 +69,8 @@ public:
     // Writes the default text when nothing at all exists at the path; never
     // replaces anything, not even an empty file. The file made is readable by
     // its owner only: notes are personal. Fails with a reason when the file
-    // was missing and could not be made.
+    // was missing and could not be made whole (a full disk, say); nothing is
+    // left at the path then, so the next start tries again.
     Result createIfMissing() const;
 
     Result read() const;

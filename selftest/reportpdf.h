@@ -29,9 +29,12 @@ struct PdfSaveResult {
 // page, same fonts, text that can be selected), titled and naming its maker.
 // The file is complete on disk before it replaces anything at that path; when
 // the save fails, the path holds what it held before and no partial file is left.
-// A link at the path is followed only when it is the user's own, in a folder
-// nobody else can write, to a file of the user's; otherwise nothing is written.
-// A new file is readable by the user alone.
+// A link at the path is never followed: the new file replaces it. A link on
+// the way to the folder is followed only when it is the user's or root's, and
+// the folder must be the user's (or root's) and closed to others, or sticky;
+// otherwise nothing is written and the error names the link or the folder. The
+// folder is opened once, and the file written into that very folder, whatever
+// its path leads to meanwhile. The file is readable by the user alone.
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath);
 
 } // namespace palmora

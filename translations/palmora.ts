@@ -349,19 +349,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is a link to %1, a file of another user. Palmora does not write over it.</source>
+        <source>%1 is a link that another user made. Palmora does not save through it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is a link that another user made. Palmora does not write through it.</source>
+        <source>%1 is a link that cannot be followed: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is a link in a folder that other users can write to, so anyone could have put it there. Palmora does not write through it.</source>
+        <source>The folder %1 belongs to another user.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is a link that cannot be read.</source>
+        <source>Other users can change the folder %1, and with it the file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -201,17 +201,28 @@ void TstGoalFile::windows1252()
 void TstGoalFile::neverReplacesWhatExists_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("user's note") << QByteArray("mine\r\n");
-    QTest::newRow("odd bytes") << QByteArray("\0\xff", 2);
+    QTest::addColumn<bool>("diskFull"); // instead: nothing there, and no room at the first start
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("user's note") << QByteArray("mine\r\n") << false;
+    QTest::newRow("odd bytes") << QByteArray("\0\xff", 2) << false;
+    QTest::newRow("disk full at the first start, made whole at the next")
+        << QByteArray("This is Goal 1.\r\n") << true;
 }
 
 void TstGoalFile::neverReplacesWhatExists()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, diskFull);
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 1);
-    writeAllBytes(file.path(), bytes);
+    if (diskFull) {
+        const palmora::testing::FileSizeLimit limit(8);
+        QVERIFY(limit.isActive());
+        QVERIFY(!file.createIfMissing().ok);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    } else {
+        writeAllBytes(file.path(), bytes);
+    }
     QVERIFY(file.createIfMissing().ok);
     QCOMPARE(readAllBytes(file.path()), bytes);
 
@@ -419,7 +430,7 @@ void TstGoalFile::refusesWhatIsNotANote()
     else if (kind == QLatin1String("pipe"))
         QVERIFY(palmora::testing::makeFifo(file.path()));
     else if (kind == QLatin1String("large"))
-        writeAllBytes(file.path(), QByteArray(GoalFile::kMaxBytes + 1, 'x'));
+        writeAllBytes(file.path(), QByteArray(30003, 'x'));
 
     // A pipe must not block the read: reaching the next line is the check.
     const GoalFile::Result result = file.read();

@@ -276,9 +276,7 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
     QFETCH(QString, kind);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    const QByteArray large = kind == QLatin1String("long")
-        ? QByteArray(palmora::GoalFile::kMaxCharacters + 1, 'x')
-        : QByteArray(palmora::GoalFile::kMaxBytes + 10, 'x');
+    const QByteArray large = kind == QLatin1String("long") ? QByteArray(10001, 'x') : QByteArray(30012, 'x');
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal1.txt")));
     else
@@ -291,7 +289,7 @@ void TstGoalsPage::unreadableFileDoesNotStopStartUp()
     QCOMPARE(note.edit->toPlainText(), QString());
     QVERIFY(note.edit->placeholderText().contains(QStringLiteral("Goal1.txt")));
     if (kind != QLatin1String("folder"))
-        QVERIFY2(note.edit->placeholderText().contains(QString::number(palmora::GoalFile::kMaxCharacters)),
+        QVERIFY2(note.edit->placeholderText().contains(QStringLiteral("10000")),
                  qPrintable(note.edit->placeholderText()));
     QCOMPARE(noteOf(*page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
 
@@ -349,7 +347,7 @@ void TstGoalsPage::badBytesLoad_data()
     QTest::newRow("NUL bytes") << QByteArray("a\0\0b", 4) << QStringLiteral(u"a\uFFFD\uFFFDb");
 
     // One byte for each character a note may hold: read as Windows-1252.
-    QByteArray binary(palmora::GoalFile::kMaxCharacters, Qt::Uninitialized);
+    QByteArray binary(10000, Qt::Uninitialized);
     QRandomGenerator generator(7);
     for (char &byte : binary)
         byte = static_cast<char>(generator.bounded(256));

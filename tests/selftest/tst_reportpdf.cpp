@@ -22,6 +22,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
+
 using namespace palmora;
 using palmora::testing::readAllBytes;
 using palmora::testing::writeAllBytes;
@@ -75,6 +77,14 @@ QStringList entriesOf(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
+// The permissions of a regular file; -1 for anything else, a link included.
+int modeOf(const QString &path)
+{
+    struct stat info { };
+    const bool file = ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+    return file ? int(info.st_mode & 07777) : -1;
+}
+
 } // namespace
 
 class TstReportPdf : public QObject {
@@ -88,8 +98,8 @@ private slots:
     void failedSaveLeavesWhatWasThere();
     void saveReplacesAFileWhole();
     void headingStaysWithItsFirstAnswerLine();
-    void linksOnlyOfTheUsersOwnAreFollowed_data();
-    void linksOnlyOfTheUsersOwnAreFollowed();
+    void linksAreFollowedOnlyOnTheWayAndOnlyTheUsersOwn_data();
+    void linksAreFollowedOnlyOnTheWayAndOnlyTheUsersOwn();
 };
 
 void TstReportPdf::folderOfTheSaveDialog_data()
@@ -308,93 +318,75 @@ void TstReportPdf::headingStaysWithItsFirstAnswerLine()
     QVERIFY(movedHeadings > 0);
 }
 
-// In a folder others share, a link planted there must not carry the report onto
-// a file of the user's, nor into a folder of another user's; a link of the
-// user's own, in a folder of their own, to a file of their own is followed.
-void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed_data()
+// Another user's link in a shared folder must not carry the report onto the
+// user's file or into the user's folder: a link at the name is replaced, one on
+// the way refused and named. The user's own link on the way is followed.
+void TstReportPdf::linksAreFollowedOnlyOnTheWayAndOnlyTheUsersOwn_data()
 {
-    QTest::addColumn<bool>("linkOfAnother"); // the link belongs to nobody
-    QTest::addColumn<bool>("sharedFolder"); // the link stands in a folder everyone can write (1777)
-    QTest::addColumn<QString>("leadsTo"); // "own file", "another's file", "another's folder"
-    QTest::addColumn<QString>("reason"); // empty: the save goes through the link
+    QTest::addColumn<QString>("save"); // below a fresh folder; its first two parts are a link
+    QTest::addColumn<bool>("planted"); // the link is nobody's, made by nobody
+    QTest::addColumn<qlonglong>("sizeLimit"); // 0: none
+    QTest::addColumn<QString>("reason"); // empty: saved
 
-    QTest::newRow("another's link, shared folder, to the user's file") << true << true << "own file"
-                                                                       << "another user made";
-    QTest::newRow("another's link, shared folder, into another's folder, leading nowhere")
-        << true << true << "another's folder"
-        << "another user made";
-    QTest::newRow("own link, shared folder, to the user's file") << false << true << "own file"
-                                                                 << "other users can write to";
-    QTest::newRow("own link, own folder, to another's file") << false << false << "another's file"
-                                                             << "a file of another user";
-    QTest::newRow("own link, own folder, to the user's file") << false << false << "own file"
-                                                              << "";
+    QTest::newRow("a link at the name is replaced, its target untouched")
+        << "shared/r.pdf" << true << 0LL << "";
+    QTest::newRow("a folder reached through another user's link")
+        << "shared/docs/r.pdf" << true << 0LL << "/shared/docs is a link that another user made";
+    QTest::newRow("a folder reached through the user's own link") << "mine/docs/r.pdf" << false << 0LL << "";
+    QTest::newRow("full disk, through the user's own link")
+        << "mine/docs/r.pdf" << false << 4096LL << "File too large";
 }
 
-void TstReportPdf::linksOnlyOfTheUsersOwnAreFollowed()
+void TstReportPdf::linksAreFollowedOnlyOnTheWayAndOnlyTheUsersOwn()
 {
-    QFETCH(bool, linkOfAnother);
-    QFETCH(bool, sharedFolder);
-    QFETCH(QString, leadsTo);
+    QFETCH(QString, save);
+    QFETCH(bool, planted);
+    QFETCH(qlonglong, sizeLimit);
     QFETCH(QString, reason);
-    const bool needsAnother = linkOfAnother || leadsTo != QLatin1String("own file");
-    if (needsAnother && ::geteuid() != 0)
-        QSKIP("Only root can give a file to another user");
-    constexpr uid_t kNobody = palmora::testing::OrdinaryUser::kNobody;
+    if (planted && ::geteuid() != 0)
+        QSKIP("Only root can act as another user");
 
     QTemporaryDir root;
-    // The user's own thesis, in a folder of their own.
-    const QString mine = root.filePath(QStringLiteral("mine"));
-    QVERIFY(QDir().mkpath(mine));
-    QVERIFY(::chmod(QFile::encodeName(mine).constData(), 0700) == 0);
-    const QString thesis = QDir(mine).filePath(QStringLiteral("thesis.txt"));
-    const QByteArray thesisBytes("Chapter 1\n");
-    writeAllBytes(thesis, thesisBytes);
-    QVERIFY(::chmod(QFile::encodeName(thesis).constData(), 0600) == 0);
-    // Another user's folder, and a file of theirs in it.
-    const QString theirs = root.filePath(QStringLiteral("theirs"));
-    QVERIFY(QDir().mkpath(theirs));
-    const QString theirFile = QDir(theirs).filePath(QStringLiteral("notes.txt"));
-    writeAllBytes(theirFile, "their notes\n");
-    if (needsAnother) {
-        QVERIFY(::chown(QFile::encodeName(theirs).constData(), kNobody, kNobody) == 0);
-        QVERIFY(::chown(QFile::encodeName(theirFile).constData(), kNobody, kNobody) == 0);
+    // Another user reaches the shared folder, as they would /tmp.
+    QCOMPARE(::chmod(QFile::encodeName(root.path()).constData(), 0711), 0);
+    const QString docs = root.filePath(QStringLiteral("docs"));
+    const QString linkFolder = root.filePath(save.section(QLatin1Char('/'), 0, 0));
+    QVERIFY(QDir().mkdir(docs) && QDir().mkdir(linkFolder));
+    QCOMPARE(::chmod(QFile::encodeName(linkFolder).constData(), planted ? 01777 : 0700), 0);
+    const QString old = QDir(docs).filePath(QStringLiteral("r.pdf"));
+    const QByteArray oldBytes("the report of last week\n");
+    writeAllBytes(old, oldBytes);
+    QCOMPARE(::chmod(QFile::encodeName(old).constData(), 0644), 0);
+    const QString link = root.filePath(save.section(QLatin1Char('/'), 0, 1));
+    {
+        std::optional<palmora::testing::OrdinaryUser> another;
+        if (planted)
+            another.emplace(QStringList());
+        QVERIFY(!another || another->isOrdinary());
+        QVERIFY(QFile::link(link.endsWith(QStringLiteral(".pdf")) ? old : docs, link));
     }
-
-    const QString linkFolder = sharedFolder ? root.filePath(QStringLiteral("shared")) : mine;
-    QVERIFY(QDir().mkpath(linkFolder));
-    if (sharedFolder)
-        QVERIFY(::chmod(QFile::encodeName(linkFolder).constData(), 01777) == 0);
-    const QString leadsToPath = leadsTo == QLatin1String("own file") ? thesis
-        : leadsTo == QLatin1String("another's file")                 ? theirFile
-                                                     : QDir(theirs).filePath(QStringLiteral("got.pdf"));
-    const QString link = QDir(linkFolder).filePath(QStringLiteral("results.pdf"));
-    QVERIFY(QFile::link(leadsToPath, link));
-    if (linkOfAnother)
-        QVERIFY(::lchown(QFile::encodeName(link).constData(), kNobody, kNobody) == 0);
+    const QStringList docsBefore = entriesOf(docs);
     const QStringList linkFolderBefore = entriesOf(linkFolder);
-    const QStringList theirsBefore = entriesOf(theirs);
-    const QByteArray theirBytes = readAllBytes(theirFile);
 
     QTextDocument document;
     writePlain(document, printout());
-    const PdfSaveResult result = saveReportPdf(document, link);
-
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(entriesOf(linkFolder), linkFolderBefore);
-    QCOMPARE(entriesOf(theirs), theirsBefore);
-    QCOMPARE(readAllBytes(theirFile), theirBytes);
-    if (!reason.isEmpty()) {
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
-        QCOMPARE(readAllBytes(thesis), thesisBytes);
-        return;
+    PdfSaveResult result;
+    {
+        const palmora::testing::FileSizeLimit limit(sizeLimit > 0 ? rlim_t(sizeLimit) : RLIM_INFINITY);
+        result = saveReportPdf(document, root.filePath(save));
     }
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QVERIFY(readAllBytes(thesis).startsWith("%PDF-"));
-    QCOMPARE(QFileInfo(thesis).permissions(),
-             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                 | QFileDevice::WriteUser);
+
+    QVERIFY2(result.ok == reason.isEmpty(), qPrintable(result.error));
+    QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    QCOMPARE(entriesOf(docs), docsBefore);
+    QCOMPARE(entriesOf(linkFolder), linkFolderBefore);
+    const bool intoDocs = result.ok && link.endsWith(QStringLiteral("docs"));
+    QCOMPARE(readAllBytes(old) == oldBytes, !intoDocs);
+    QCOMPARE(modeOf(old), intoDocs ? 0600 : 0644);
+    if (reason.isEmpty()) {
+        QVERIFY(readAllBytes(root.filePath(save)).startsWith("%PDF-"));
+        QCOMPARE(modeOf(root.filePath(save)), 0600);
+    }
 }
 
 QTEST_MAIN(TstReportPdf)
