@@ -36,8 +36,8 @@ void ReferralForm::referFriend()
         if (edit->refusePendingOverfill())
             return;
     }
-    submit(trimmedFields(
-        {m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text(), m_edits[4]->text()}));
+    submit(trimmedFields({m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text(),
+                          m_edits[4]->text()}));
 }
 
 void ReferralForm::submit(const ReferralFields &fields)

@@ -32,7 +32,6 @@ class ReferralForm : public QObject {
 public:
     ReferralForm(const ReferralControls &controls, QObject *parent);
 
-
     void referFriend();
 
 private:
