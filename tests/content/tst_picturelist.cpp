@@ -199,15 +199,13 @@ void TstPictureList::decodedOnlyWhenAskedAndThenKept()
     // are left alone, and a drawing taken away once shown is not missed.
     QTemporaryDir folder;
     const PictureList list(folder.path());
-    const auto path = [&folder](int number, int scale) {
-        return folder.filePath(PictureList::pictureName(number, scale));
-    };
-    for (const auto &[number, scale] : {std::pair {16, 1}, std::pair {16, 2}, std::pair {17, 1}})
-        QVERIFY(QFile::copy(QStringLiteral(":/pictures/") + PictureList::pictureName(number, scale),
-                            path(number, scale)));
+    const QStringList names {PictureList::pictureName(16), PictureList::pictureName(17),
+                             PictureList::pictureName(16, 2)};
+    for (const QString &name : names)
+        QVERIFY(QFile::copy(QStringLiteral(":/pictures/") + name, folder.filePath(name)));
     const QImage first = list.picture(TopicCatalogue::topicPicture(14));
     QVERIFY(!first.isNull());
-    QVERIFY(QFile::remove(path(16, 1)) && QFile::remove(path(17, 1)));
+    QVERIFY(QFile::remove(folder.filePath(names[0])) && QFile::remove(folder.filePath(names[1])));
     QVERIFY(list.picture(17).isNull());
     const QImage again = list.picture(16);
     QCOMPARE(again.cacheKey(), first.cacheKey()); // the same decoded image, not a second decode
@@ -215,7 +213,7 @@ void TstPictureList::decodedOnlyWhenAskedAndThenKept()
     // beside the single one.
     const QImage doubled = list.picture(16, 2.0);
     QCOMPARE(doubled.devicePixelRatio(), 2.0);
-    QVERIFY(QFile::remove(path(16, 2)));
+    QVERIFY(QFile::remove(folder.filePath(names[2])));
     QCOMPARE(list.picture(16, 1.5).cacheKey(), doubled.cacheKey());
     QCOMPARE(list.picture(16, 1.0).cacheKey(), first.cacheKey());
 }

@@ -50,7 +50,8 @@ private:
     // Whether the picture box shows drawing `number` of the list.
     bool showsPicture(int number) const
     {
-        const QImage shown = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage();
+        const QImage shown =
+            m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage();
         return shown == m_pictures.picture(number).convertToFormat(shown.format());
     }
     // Steps to topic t a click at a time; false, with a warning, when a click

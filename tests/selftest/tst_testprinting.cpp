@@ -79,9 +79,18 @@ private:
     // Takes a whole test by significance, answering every question right.
     void finishTest();
     // The report as the result box shows it, CR LF line ends.
-    QString shownReport() const;
+    QString shownReport() const
+    {
+        return plainTextCrlf(
+            *testing::namedChild<QTextEdit>(m_test->resultPage(), QStringLiteral("resultBox"))->document());
+    }
     // Presses "Print Test Results".
-    void print() const;
+    void print() const
+    {
+        QTest::mouseClick(
+            testing::namedChild<QPushButton>(m_test->resultPage(), QStringLiteral("printButton")),
+            Qt::LeftButton);
+    }
 
     std::unique_ptr<TopicCatalogue> m_catalogue;
     std::unique_ptr<PictureList> m_pictures;
@@ -115,26 +124,11 @@ void TstTestPrinting::finishTest()
         int topic = 0;
         while (topic < TopicCatalogue::kTopicCount - 1 && m_catalogue->topicName(topic) != name)
             ++topic;
-        const QString right = m_catalogue->significance(topic);
-        for (int k = 0; k < kOptionCount; ++k) {
-            if (page->optionText(k) == right)
-                page->option(k)->setChecked(true);
-        }
+        for (int k = 0; k < kOptionCount; ++k)
+            page->option(k)->setChecked(page->optionText(k) == m_catalogue->significance(topic));
         m_test->nextQuestion();
     }
     QVERIFY(shownReport().endsWith(QStringLiteral("10 Correct out of 10 Questions")));
-}
-
-QString TstTestPrinting::shownReport() const
-{
-    return plainTextCrlf(
-        *testing::namedChild<QTextEdit>(m_test->resultPage(), QStringLiteral("resultBox"))->document());
-}
-
-void TstTestPrinting::print() const
-{
-    QTest::mouseClick(testing::namedChild<QPushButton>(m_test->resultPage(), QStringLiteral("printButton")),
-                      Qt::LeftButton);
 }
 
 void TstTestPrinting::printsToPdfWithoutBold()
@@ -169,7 +163,6 @@ void TstTestPrinting::printsToPdfWithoutBold()
     const QString fonts = run(pdffonts, {file});
     QVERIFY2(!fonts.isEmpty(), "pdffonts gave nothing");
     QVERIFY2(!fonts.contains(QStringLiteral("Bold"), Qt::CaseInsensitive), qPrintable(fonts));
-    m_test->resultPage()->setReportPrinter(nullptr);
 }
 
 void TstTestPrinting::printingTwiceGivesTheSameBuffer()
@@ -191,7 +184,6 @@ void TstTestPrinting::printingTwiceGivesTheSameBuffer()
     print();
     QCOMPARE(plainTextCrlf(*printBuffer->document()), buffer);
     QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("2.pdf"))).size() > 0, true);
-    page->setReportPrinter(nullptr);
 }
 
 void TstTestPrinting::noPrinterSaysSo_data()
@@ -217,7 +209,6 @@ void TstTestPrinting::noPrinterSaysSo()
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY2(messages.last().text.contains(expected), qPrintable(messages.last().text));
     QVERIFY(messages.last().text.contains(QStringLiteral("not printed")));
-    m_test->resultPage()->setReportPrinter(nullptr);
 }
 
 void TstTestPrinting::jobThatCannotStartSaysSo()
@@ -231,7 +222,6 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
     QCOMPARE(messages.last().icon, MessageBox::Icon::Critical);
     QVERIFY2(messages.last().text.contains(impossible), qPrintable(messages.last().text));
     QVERIFY(!QFileInfo::exists(impossible));
-    m_test->resultPage()->setReportPrinter(nullptr);
 }
 
 void TstTestPrinting::realJobOnTheDefaultPrinter()
@@ -310,7 +300,6 @@ void TstTestPrinting::windowAnswersWhileAReportPrints()
     QCOMPARE(printed.at(0), printed.at(1));
     QVERIFY(printed.at(0).contains(QStringLiteral("10 Correct out of 10 Questions")));
     QCOMPARE(messages.count(), 0);
-    page->setReportPrinter(nullptr);
 }
 
 namespace {
@@ -408,7 +397,6 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
     // the user has been told already.
     QTRY_COMPARE(TestResultPage::printsStillWaiting(), 0);
     QCOMPARE(messages.count(), 2);
-    page->setPrintPatience(TestResultPage::kPrintPatience, TestResultPage::kClosingPatience);
 }
 
 QTEST_MAIN(TstTestPrinting)

@@ -37,17 +37,6 @@ QWidgetList visibleWindows()
     return visible;
 }
 
-MainWindow *mainWindow()
-{
-    return testing::namedWindow<MainWindow>(QStringLiteral("mainWindow"));
-}
-
-// Shown or, while the File menu is open, made ready and hidden.
-ExitScreen *exitScreen()
-{
-    return testing::namedWindow<ExitScreen>(QStringLiteral("ExitScreen"));
-}
-
 } // namespace
 
 // The program's own start and end, run inside this process: start-up with its
@@ -65,6 +54,10 @@ private slots:
     void fileMenuMakesTheExitScreenReady();
 
 private:
+    static MainWindow *mainWindow() { return testing::namedWindow<MainWindow>(QStringLiteral("mainWindow")); }
+    // Shown or, while the File menu is open, made ready and hidden.
+    static ExitScreen *exitScreen() { return testing::namedWindow<ExitScreen>(QStringLiteral("ExitScreen")); }
+
     std::unique_ptr<QTemporaryDir> m_settingsDir;
     std::unique_ptr<TestEnvironment> m_environment;
     std::unique_ptr<ApplicationController> m_startup;
@@ -212,7 +205,7 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
 
     // The main window unloads itself; the exit screen is the only window left.
     QTRY_VERIFY(!main);
-    QPointer<ExitScreen> exitScreen = ::exitScreen();
+    QPointer<ExitScreen> exitScreen = TstExitFlow::exitScreen();
     QVERIFY(exitScreen);
     QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
     QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
