@@ -28,13 +28,6 @@ public:
     // while a call is under way.
     void quit();
 
-    MainWindow *mainWindow() const { return m_main; }
-    // The exit screen, once the main window has been closed.
-    ExitScreen *exitScreen() const { return m_exitScreen; }
-    // Built while the File menu was open, and not shown yet.
-    ExitScreen *preparedExitScreen() const { return m_preparedExitScreen; }
-    bool isQuitting() const { return m_quitting; }
-
 private:
     void onMainWindowClosing();
     // Builds the exit screen, hidden, ahead of the main window closing, so it

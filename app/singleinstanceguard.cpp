@@ -2,7 +2,6 @@
 
 #include "common/filetrust.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -108,17 +107,8 @@ int createHeldLock(const QString &path)
 // them: files named after the lock with six characters added, that nobody holds.
 void removeScratchLeftovers(const QString &path)
 {
-    for (const QFileInfo &entry : FileTrust::scratchLeftovers(path)) {
-        const QByteArray name = QFile::encodeName(entry.absoluteFilePath());
-        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat info { };
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
-            && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlink(name.constData());
-        ::close(fd);
-    }
+    for (const QFileInfo &entry : FileTrust::scratchLeftovers(path))
+        inspectExistingLock(entry.absoluteFilePath());
 }
 
 } // namespace

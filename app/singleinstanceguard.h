@@ -26,7 +26,6 @@ public:
 
     Result acquire();
     void release();
-    QString lockFilePath() const { return m_path; }
 
     static QString defaultLockFilePath();
 

@@ -1,19 +1,8 @@
 #include "content/picturelist.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace palmora {
-
-namespace {
-
-int countDecoded(const std::array<QImage, PictureList::kPictureCount> &cache)
-{
-    return static_cast<int>(
-        std::count_if(cache.begin(), cache.end(), [](const QImage &image) { return !image.isNull(); }));
-}
-
-} // namespace
 
 PictureList::PictureList(QString folder)
     : m_folder(std::move(folder))
@@ -38,11 +27,6 @@ QImage PictureList::picture(int number, qreal devicePixelRatio) const
     if (slot.isNull() && scale != 1)
         return picture(number);
     return slot;
-}
-
-int PictureList::decodedCount() const
-{
-    return countDecoded(m_single) + countDecoded(m_double);
 }
 
 } // namespace palmora

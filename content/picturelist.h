@@ -27,8 +27,6 @@ public:
     // as the single one. A null image for a number outside 1 to 24 or a picture
     // that cannot be decoded.
     QImage picture(int number, qreal devicePixelRatio = 1.0) const;
-    // How many pictures have been decoded so far, each density counted apart.
-    int decodedCount() const;
 
 private:
     QString m_folder;

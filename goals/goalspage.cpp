@@ -14,16 +14,6 @@
 
 namespace palmora {
 
-GoalsPage::GoalsPage(const QString &goalFolder, QWidget *parent)
-    : GoalsPage(GoalFolders {goalFolder, QString(), QString(), QString()}, parent)
-{
-}
-
-GoalsPage::GoalsPage(const GoalFolders &folders, QWidget *parent)
-    : GoalsPage(GoalNotes(folders), parent)
-{
-}
-
 GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::GoalsPage>())

@@ -26,12 +26,8 @@ class GoalsPage : public QGroupBox {
 public:
     static constexpr int kNoteCount = GoalNotes::kNoteCount;
 
-    // Shows notes that are already loaded.
+    // Shows the notes as they are; notes not loaded yet, loadNotes() loads.
     explicit GoalsPage(GoalNotes notes, QWidget *parent = nullptr);
-    // Notes not loaded yet: loadNotes() loads them.
-    explicit GoalsPage(const GoalFolders &folders, QWidget *parent = nullptr);
-    // Notes kept in one folder only.
-    explicit GoalsPage(const QString &goalFolder, QWidget *parent = nullptr);
     ~GoalsPage() override;
 
     // Creates missing goal files with their default sentence and shows what the

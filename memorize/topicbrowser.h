@@ -29,8 +29,6 @@ public:
     void stepBack();
 
     TopicIndex currentTopic() const { return m_currentTopic; }
-    // Number of the picture on view, 0 before any is shown.
-    int shownPicture() const { return m_shownPicture; }
 
 signals:
     void backToMainRequested();
@@ -45,6 +43,7 @@ private:
     const PictureList &m_pictures;
     QFocusFrame *m_focusFrame = nullptr;
     TopicIndex m_currentTopic = 0;
+    // Number of the picture on view, 0 before any is shown.
     int m_shownPicture = 0;
 };
 

@@ -33,10 +33,6 @@ public:
     TestQuestionPage *questionPage() const { return m_question; }
     TestResultPage *resultPage() const { return m_result; }
 
-    const TestSheet &sheet() const { return m_sheet; }
-    // The question on screen (or the last one shown).
-    const Question &question() const { return m_current; }
-
     // "Click Here To Start The Test": composes a test of the chosen kind and
     // shows its first question.
     void startTest();

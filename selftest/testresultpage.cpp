@@ -125,7 +125,6 @@ bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
 
 void TestResultPage::showReport(const TestReport &report)
 {
-    m_reportText = report.text;
     writeReport(*ui->resultBox->document(), report);
     ui->resultBox->moveCursor(QTextCursor::Start);
 }
@@ -133,16 +132,6 @@ void TestResultPage::showReport(const TestReport &report)
 void TestResultPage::offerMissedTest(int missedCount)
 {
     ui->repeatMissedButton->setVisible(missedCount > 0);
-}
-
-QString TestResultPage::resultBoxText() const
-{
-    return plainTextCrlf(*ui->resultBox->document());
-}
-
-QString TestResultPage::printBufferText() const
-{
-    return plainTextCrlf(*ui->printBuffer->document());
 }
 
 void TestResultPage::setReportPrinter(std::shared_ptr<ReportPrinter> printer)
@@ -160,7 +149,8 @@ void TestResultPage::printReport()
 {
     // The printout carries the box's text as it stands, without the bold.
     writePlain(*ui->printBuffer->document(),
-               composePrintBuffer(resultBoxText(), QStringLiteral(PALMORA_SITE_BASE_ADDRESS)));
+               composePrintBuffer(plainTextCrlf(*ui->resultBox->document()),
+                                  QStringLiteral(PALMORA_SITE_BASE_ADDRESS)));
     ui->printBuffer->moveCursor(QTextCursor::Start);
 
     if (!m_printer->printsInBackground()) {

@@ -30,23 +30,6 @@ public:
     void showReport(const TestReport &report);
     // Offers a test of the topics the report's test missed; none, no offer.
     void offerMissedTest(int missedCount);
-    // The report as it was written, CR LF line ends.
-    const QString &reportText() const { return m_reportText; }
-    // What the result box shows, as plain text with CR LF line ends.
-    QString resultBoxText() const;
-    // What the last printout was composed of, CR LF line ends.
-    QString printBufferText() const;
-
-    // Composes the print buffer and prints it on the default printer. Where
-    // there is none, says so and offers to save
-    // the printout as a PDF file instead; the report stays on screen whatever
-    // the answer. A printer that prints in the background does so while the
-    // window goes on answering; a print asked for meanwhile follows it. A print
-    // system that has not answered within printPatience() is given up on: the
-    // user is told the report was not printed and offered the PDF.
-    void printReport();
-    // Whether a print is on its way, or waiting for one that is.
-    bool isPrinting() const { return m_printJob != nullptr; }
     // For the page's window closing: waits a few seconds at most for the
     // prints asked for, and tells the user of any that did not get through.
     void finishPrinting();
@@ -74,6 +57,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // "Print Test Results": composes the print buffer and prints it on the
+    // default printer. Where there is none, says so and offers to save the
+    // printout as a PDF file instead; the report stays on screen whatever the
+    // answer. A printer that prints in the background does so while the window
+    // goes on answering; a print asked for meanwhile follows it. A print system
+    // that has not answered within the print patience is given up on: the user
+    // is told the report was not printed and offered the PDF.
+    void printReport();
     // Prints the print buffer as it stands on a thread of its own.
     void startPrintJob();
     // Ends the wait for the print on its way: nothing more of it reaches the
@@ -89,7 +80,6 @@ private:
 
     std::unique_ptr<Ui::TestResultPage> ui;
     std::shared_ptr<ReportPrinter> m_printer;
-    QString m_reportText;
     // The print on its way, and how many more were asked for meanwhile.
     QThread *m_printJob = nullptr;
     std::stop_source m_printStop;

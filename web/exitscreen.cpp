@@ -51,9 +51,9 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
     applyLook();
     showIdentity();
     showTexts(random);
-    m_referral = new ReferralForm({ui->senderNameEdit, ui->senderEmailEdit, ui->messageEdit,
-                                   ui->friendNameEdit, ui->friendEmailEdit, ui->referButton},
-                                  this);
+    new ReferralForm({ui->senderNameEdit, ui->senderEmailEdit, ui->messageEdit, ui->friendNameEdit,
+                      ui->friendEmailEdit, ui->referButton},
+                     this);
 
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->visitSiteButton, &QPushButton::clicked, this, &ExitScreen::visitSite);
@@ -70,11 +70,6 @@ ExitScreen::ExitScreen(RandomSource &random, QWidget *parent)
 }
 
 ExitScreen::~ExitScreen() = default;
-
-const ReferralFields &ExitScreen::referralFields() const
-{
-    return m_referral->fields();
-}
 
 void ExitScreen::showIdentity()
 {
@@ -93,8 +88,7 @@ void ExitScreen::showIdentity()
 
 void ExitScreen::showTexts(RandomSource &random)
 {
-    m_appealIndex = exitAppealIndex(random.uniform());
-    ui->appealLabel->setText(exitAppeal(m_appealIndex));
+    ui->appealLabel->setText(exitAppeal(exitAppealIndex(random.uniform())));
     ui->otherSoftwareLabel->setText(otherSoftwareText());
     ui->visitSiteButton->setText(tr("Click Here To Visit %1 Now").arg(siteHostName()));
     // A long site name must not run out of its control.

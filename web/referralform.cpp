@@ -36,19 +36,18 @@ void ReferralForm::referFriend()
         if (edit->refusePendingOverfill())
             return;
     }
-    m_fields = trimmedFields(
-        {m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text(), m_edits[4]->text()});
-    submit();
+    submit(trimmedFields({m_edits[0]->text(), m_edits[1]->text(), m_edits[2]->text(), m_edits[3]->text(),
+                          m_edits[4]->text()}));
 }
 
-void ReferralForm::submit()
+void ReferralForm::submit(const ReferralFields &fields)
 {
-    const ReferralProblem problem = referralProblem(m_fields);
+    const ReferralProblem problem = referralProblem(fields);
     if (problem != ReferralProblem::None) {
         MessageBox::critical(m_window, referralProblemText(problem));
         return;
     }
-    openWebPage(referralAddress(m_fields));
+    openWebPage(referralAddress(fields));
 }
 
 } // namespace palmora

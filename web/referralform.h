@@ -32,18 +32,14 @@ class ReferralForm : public QObject {
 public:
     ReferralForm(const ReferralControls &controls, QObject *parent);
 
-    // The fields as last submitted, trimmed.
-    const ReferralFields &fields() const { return m_fields; }
-
     void referFriend();
 
 private:
-    void submit();
+    void submit(const ReferralFields &fields);
 
     // In the order of the address.
     std::array<ReferralFieldEdit *, 5> m_edits {};
     QWidget *m_window;
-    ReferralFields m_fields;
 };
 
 } // namespace palmora

@@ -5,12 +5,14 @@
 #include "web/sitepages.h"
 
 #include "messagerecorder.h"
+#include "namedchild.h"
 #include "testenvironment.h"
 #include "urlrecorder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -52,6 +54,10 @@ private slots:
     void fileMenuMakesTheExitScreenReady();
 
 private:
+    static MainWindow *mainWindow() { return testing::namedWindow<MainWindow>(QStringLiteral("mainWindow")); }
+    // Shown or, while the File menu is open, made ready and hidden.
+    static ExitScreen *exitScreen() { return testing::namedWindow<ExitScreen>(QStringLiteral("ExitScreen")); }
+
     std::unique_ptr<QTemporaryDir> m_settingsDir;
     std::unique_ptr<TestEnvironment> m_environment;
     std::unique_ptr<ApplicationController> m_startup;
@@ -109,8 +115,8 @@ void TstExitFlow::reminderAsksBeforeTheMainWindowOpens()
 
     QCOMPARE(questions, 1);
     QVERIFY(!windowShownWhenAsked);
-    QVERIFY(m_startup->mainWindow());
-    QVERIFY(m_startup->mainWindow()->isVisible());
+    QVERIFY(mainWindow());
+    QVERIFY(mainWindow()->isVisible());
     QCOMPARE(urls.addresses(),
              yes ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
     QCOMPARE(ReminderRecord().read(), today.toString(Qt::ISODate));
@@ -143,38 +149,38 @@ void TstExitFlow::fileMenuMakesTheExitScreenReady()
 {
     MessageRecorder messages;
     QVERIFY(m_startup->start());
-    QPointer<MainWindow> main = m_startup->mainWindow();
+    QPointer<MainWindow> main = mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     auto *fileMenu = main->findChild<QMenu *>(QStringLiteral("fileMenu"));
     QVERIFY(fileMenu);
-    QVERIFY(!m_startup->preparedExitScreen());
+    QVERIFY(!exitScreen());
 
     fileMenu->popup(main->mapToGlobal(QPoint(0, 0)));
     QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
-    QTRY_VERIFY(m_startup->preparedExitScreen());
-    QPointer<ExitScreen> prepared = m_startup->preparedExitScreen();
+    QTRY_VERIFY(exitScreen());
+    QPointer<ExitScreen> prepared = exitScreen();
     QVERIFY(!prepared->isVisible());
     QVERIFY(fileMenu->isVisible());
     QCOMPARE(prepared->windowTitle(), QStringLiteral("Palmora v1.20"));
 
     QTest::keyClick(fileMenu, Qt::Key_X);
     QTRY_VERIFY(!main);
-    QCOMPARE(m_startup->exitScreen(), prepared.data());
-    QVERIFY(!m_startup->preparedExitScreen());
     QCOMPARE(visibleWindows(), QWidgetList {prepared.data()});
-    QVERIFY(!m_startup->isQuitting());
+    QVERIFY(QFileInfo::exists(m_environment->env.lockFilePath));
     QTest::mouseClick(prepared->findChild<QPushButton *>(QStringLiteral("exitButton")), Qt::LeftButton);
-    QVERIFY(m_startup->isQuitting());
+    // Ending the program gives up the one-copy lock.
+    QVERIFY(!QFileInfo::exists(m_environment->env.lockFilePath));
+    QTRY_VERIFY(!prepared);
     QCOMPARE(messages.count(), 0);
 
     // Opened and closed again, then the program is ended from elsewhere.
     ApplicationController again(m_environment->env);
     QVERIFY(again.start());
-    QVERIFY(QTest::qWaitForWindowExposed(again.mainWindow()));
-    auto *menuAgain = again.mainWindow()->findChild<QMenu *>(QStringLiteral("fileMenu"));
-    menuAgain->popup(again.mainWindow()->mapToGlobal(QPoint(0, 0)));
-    QTRY_VERIFY(again.preparedExitScreen());
-    prepared = again.preparedExitScreen();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+    auto *menuAgain = mainWindow()->findChild<QMenu *>(QStringLiteral("fileMenu"));
+    menuAgain->popup(mainWindow()->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(exitScreen());
+    prepared = exitScreen();
     menuAgain->close();
     again.quit();
     QVERIFY(prepared.isNull());
@@ -187,10 +193,10 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
     QFETCH(bool, exitByButton);
     MessageRecorder messages;
     QVERIFY(m_startup->start());
-    QPointer<MainWindow> main = m_startup->mainWindow();
+    QPointer<MainWindow> main = mainWindow();
     QVERIFY(main);
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QVERIFY(!m_startup->exitScreen());
+    QVERIFY(!exitScreen());
 
     if (mainByMenu)
         main->findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
@@ -199,17 +205,16 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
 
     // The main window unloads itself; the exit screen is the only window left.
     QTRY_VERIFY(!main);
-    QPointer<ExitScreen> exitScreen = m_startup->exitScreen();
+    QPointer<ExitScreen> exitScreen = TstExitFlow::exitScreen();
     QVERIFY(exitScreen);
     QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
     QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
-    QVERIFY(!m_startup->isQuitting());
     // Nothing ends the program behind the user's back while the exit screen is
     // up: whatever closing the main window queued (a quit, a deferred delete)
     // has run once the queue is drained.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!m_startup->isQuitting());
+    QVERIFY(QFileInfo::exists(m_environment->env.lockFilePath));
     QVERIFY(exitScreen);
     QVERIFY(exitScreen->isVisible());
 
@@ -228,7 +233,7 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
     const int result = QApplication::exec();
     guard.stop();
     QCOMPARE(result, 0);
-    QVERIFY(m_startup->isQuitting());
+    QVERIFY(!QFileInfo::exists(m_environment->env.lockFilePath));
     QVERIFY(visibleWindows().isEmpty());
     QCOMPARE(messages.count(), 0);
 }

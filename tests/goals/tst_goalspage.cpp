@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextCursor>
 
+using palmora::GoalFolders;
+using palmora::GoalNotes;
 using palmora::GoalsPage;
 using palmora::MessageBox;
 using palmora::testing::MessageRecorder;
@@ -56,7 +58,7 @@ void clickSave(const GoalsPage &page, int n)
 // A freshly started section, as the main window builds it.
 std::unique_ptr<GoalsPage> startPage(const QString &folder)
 {
-    auto page = std::make_unique<GoalsPage>(folder);
+    auto page = std::make_unique<GoalsPage>(GoalNotes(GoalFolders {folder, {}, {}, {}}));
     page->loadNotes();
     page->show();
     return page;
@@ -397,7 +399,7 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
 
     MessageRecorder messages;
     {
-        GoalsPage page(readOnly);
+        GoalsPage page {GoalNotes(readOnly)};
         page.loadNotes();
         QCOMPARE(noteOf(page, 1).edit->toPlainText(), QStringLiteral("My own goal"));
         QCOMPARE(noteOf(page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));
@@ -415,7 +417,7 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
     // Writable again, the program folder is home once more; what was saved
     // meanwhile is still what the user sees.
     QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner);
-    GoalsPage page(palmora::GoalFolders {program, program, data, QString()});
+    GoalsPage page {GoalNotes(GoalFolders {program, program, data, QString()})};
     page.loadNotes();
     QCOMPARE(noteOf(page, 1).edit->toPlainText(), QStringLiteral("My own goal, longer"));
     QCOMPARE(noteOf(page, 2).edit->toPlainText(), QStringLiteral("This is Goal 2."));

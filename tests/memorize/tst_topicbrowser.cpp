@@ -47,6 +47,13 @@ private:
     {
         return m_browser->findChild<QLabel *>(QLatin1String(name))->text();
     }
+    // Whether the picture box shows drawing `number` of the list.
+    bool showsPicture(int number) const
+    {
+        const QImage shown =
+            m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap().toImage();
+        return shown == m_pictures.picture(number).convertToFormat(shown.format());
+    }
     // Steps to topic t a click at a time; false, with a warning, when a click
     // does not move the browser one step toward it.
     [[nodiscard]] bool goTo(int t);
@@ -96,7 +103,7 @@ bool TstTopicBrowser::goTo(int t)
 void TstTopicBrowser::firstTopicAndItsEnd()
 {
     QCOMPARE(m_browser->currentTopic(), 0);
-    QCOMPARE(m_browser->shownPicture(), 1);
+    QVERIFY(showsPicture(1));
     QCOMPARE(labelText("nameLabel"), QStringLiteral("Shape of Hands - Square Hand"));
     click("backButton");
     QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the first record")});
@@ -112,21 +119,21 @@ void TstTopicBrowser::walkToTheLastTopicAndBack()
         QCOMPARE(m_browser->currentTopic(), step);
         QCOMPARE(labelText("nameLabel"), m_catalogue.topicName(step));
         QCOMPARE(labelText("shapeLocationLabel"), m_catalogue.shapeLocation(step));
-        QVERIFY(m_browser->shownPicture() != 15);
+        QVERIFY(!showsPicture(15));
     }
     QCOMPARE(labelText("nameLabel"), QStringLiteral("Girdle of Venus"));
-    QCOMPARE(m_browser->shownPicture(), 24);
+    QVERIFY(showsPicture(24));
     QCOMPARE(m_messages->count(), 0);
 
     click("nextButton");
     QCOMPARE(m_messages->texts(), QStringList {QStringLiteral("You are at the last record")});
     QCOMPARE(m_browser->currentTopic(), 22);
-    QCOMPARE(m_browser->shownPicture(), 24);
+    QVERIFY(showsPicture(24));
 
     for (int step = 21; step >= 0; --step) {
         click("backButton");
         QCOMPARE(m_browser->currentTopic(), step);
-        QCOMPARE(m_browser->shownPicture(), TopicCatalogue::topicPicture(step));
+        QVERIFY(showsPicture(TopicCatalogue::topicPicture(step)));
     }
     QCOMPARE(m_messages->count(), 1);
 }
@@ -150,9 +157,7 @@ void TstTopicBrowser::crossingTheNailsIntoTheLines()
     QFETCH(int, picture);
     QVERIFY(goTo(from));
     QVERIFY(goTo(to));
-    QCOMPARE(m_browser->shownPicture(), picture);
-    const QPixmap shown = m_browser->findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap();
-    QCOMPARE(shown.toImage(), m_pictures.picture(picture).convertToFormat(shown.toImage().format()));
+    QVERIFY(showsPicture(picture));
 }
 
 void TstTopicBrowser::nailTopicsShareAPictureAndPlaceholder()
@@ -198,7 +203,6 @@ void TstTopicBrowser::pictureFollowsTheScreenDensity()
                 QVERIFY(goTo(topic == 0 ? 1 : topic - 1));
                 QVERIFY(goTo(topic));
             }
-            QCOMPARE(m_browser->shownPicture(), number);
             const QPixmap shown = label->pixmap();
             QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
             QCOMPARE(shown.deviceIndependentSize(), QSizeF(logical));
@@ -230,7 +234,7 @@ void TstTopicBrowser::firstShownOnADoubleDensityScreen()
     const QPixmap shown = browser.findChild<QLabel *>(QStringLiteral("pictureLabel"))->pixmap();
     QCOMPARE(shown.devicePixelRatio(), 2.0);
     QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
-             m_pictures.picture(browser.shownPicture(), 2.0).convertToFormat(QImage::Format_RGB32));
+             m_pictures.picture(1, 2.0).convertToFormat(QImage::Format_RGB32));
 }
 
 void TstTopicBrowser::conicalHandShowsTwoParagraphs()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 namespace palmora::testing {
@@ -17,6 +19,18 @@ template<class T> T *namedChild(const QObject *parent, const QString &name)
         qFatal("%s has no %s named \"%s\"", parent->metaObject()->className(),
                T::staticMetaObject.className(), qPrintable(name));
     return found;
+}
+
+// The top-level window of class T named `name`, shown or not, as the program
+// left it on the desktop; null when there is none.
+template<class T> T *namedWindow(const QString &name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *found = qobject_cast<T *>(window); found && window->objectName() == name)
+            return found;
+    }
+    return nullptr;
 }
 
 } // namespace palmora::testing

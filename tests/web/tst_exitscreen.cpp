@@ -1,6 +1,7 @@
 #include "common/trimspaces.h"
 #include "web/exitscreen.h"
 #include "web/exittexts.h"
+#include "web/referral.h"
 #include "web/sitepages.h"
 
 #include "common/clickablelabel.h"
@@ -151,7 +152,6 @@ void TstExitScreen::appealFollowsTheDraw()
     ScriptedRandomSource random({draw});
     ExitScreen screen(random);
     QCOMPARE(random.drawn(), 1);
-    QCOMPARE(screen.appealIndex(), appeal);
     QCOMPARE(screen.findChild<QLabel *>(QStringLiteral("appealLabel"))->text(), exitAppeal(appeal));
 }
 
@@ -342,7 +342,6 @@ void TstExitScreen::submitOpensDecodableAddress()
     // The screen stays as it was and the referral can go again.
     QVERIFY(m_screen->isVisible());
     QCOMPARE(child<QLineEdit>("senderNameEdit")->text(), QStringLiteral("  Tom & Jerry "));
-    QCOMPARE(m_screen->referralFields().senderName, QStringLiteral("Tom & Jerry"));
     QTest::mouseClick(child<QPushButton>("referButton"), Qt::LeftButton);
     QCOMPARE(urls.urls().size(), 2);
     QCOMPARE(urls.urls().at(1), url);
