@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -113,7 +114,7 @@ void TstExitFlow::reminderAsksBeforeTheMainWindowOpens()
     QVERIFY(m_startup->mainWindow()->isVisible());
     QCOMPARE(urls.addresses(),
              yes ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
-    QCOMPARE(ReminderRecord().read(), today.toString(Qt::ISODate));
+    QCOMPARE(ReminderRecord().load(), std::optional<QString>(today.toString(Qt::ISODate)));
 }
 
 void TstExitFlow::firstStartUpAsksNothing()
@@ -123,8 +124,8 @@ void TstExitFlow::firstStartUpAsksNothing()
     QVERIFY(m_startup->start());
     QCOMPARE(messages.count(), 0);
     QVERIFY(urls.urls().isEmpty());
-    QCOMPARE(ReminderRecord().read(), m_environment->today.toString(Qt::ISODate));
-    QVERIFY(ReminderRecord::defaultSettingsFilePath().startsWith(m_settingsDir->path()));
+    QCOMPARE(ReminderRecord().load(), std::optional<QString>(m_environment->today.toString(Qt::ISODate)));
+    QVERIFY(QFileInfo::exists(m_settingsDir->filePath(QStringLiteral("Palmora/tst_exitflow.ini"))));
 }
 
 void TstExitFlow::closingTheExitScreenEndsTheEventLoop_data()
