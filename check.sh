@@ -99,7 +99,7 @@ fi
 echo "== 3. fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPALMORA_BUILD_FUZZERS=ON -DPALMORA_BUILD_TOOLS=OFF \
   -DPALMORA_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build-fuzz --target fuzz_goalfile fuzz_referral fuzz_reminder
+cmake --build build-fuzz --target fuzz_goalfile fuzz_referral
 ctest --test-dir build-fuzz --output-on-failure
 
 echo "== 4. lint"

@@ -2,7 +2,6 @@
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
 #include "common/appidentity.h"
-#include "web/reminderrecord.h"
 
 #include "filebytes.h"
 #include "hangbreaker.h"
@@ -14,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -349,9 +349,13 @@ void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp_data()
     QTest::addColumn<QString>("broken");
     QTest::newRow("FIFO as the store") << QStringLiteral("fifo");
     QTest::newRow("folder as the store") << QStringLiteral("folder");
-    QTest::newRow("store far larger than a record") << QStringLiteral("huge");
+    QTest::newRow("store of 65537 bytes") << QStringLiteral("huge");
     QTest::newRow("folder as the store's lock") << QStringLiteral("lock folder");
     QTest::newRow("FIFO as the store's lock") << QStringLiteral("lock fifo");
+    QTest::newRow("lock a live writer holds") << QStringLiteral("live lock");
+    QTest::newRow("store of mode 0777") << QStringLiteral("0777 store");
+    QTest::newRow("folder of mode 0777") << QStringLiteral("0777 folder");
+    QTest::newRow("folder of mode 0777, no store") << QStringLiteral("0777 folder, no store");
 }
 
 void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp()
@@ -363,23 +367,29 @@ void TstApplicationController::brokenSettingsStoreNeverHoldsUpStartUp()
     const QString store =
         folder + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral(".ini");
     const QString lock = store + QStringLiteral(".lock");
+    QLockFile liveLock(lock);
     if (broken == QLatin1String("fifo")) {
         QVERIFY(makeFifo(store));
     } else if (broken == QLatin1String("folder")) {
         QVERIFY(QDir().mkdir(store));
-    } else if (broken == QLatin1String("huge")) {
+    } else if (broken == QLatin1String("lock folder")) {
+        QVERIFY(QDir().mkdir(lock));
+    } else if (broken == QLatin1String("lock fifo")) {
+        QVERIFY(makeFifo(lock));
+    } else if (broken == QLatin1String("0777 folder, no store")) {
+        QCOMPARE(::chmod(QFile::encodeName(folder), 0777), 0);
+    } else {
         // A readable date at its head: it is still not taken, nor the file replaced.
         QFile file(store);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Settings]\n" + ReminderRecord::storedKeyName().toLatin1() + '='
-                   + ReminderRecord::encode(QStringLiteral("2026-01-01")).toLatin1() + '\n');
-        const QByteArray line(1023, 'x');
-        for (int i = 0; i < 1024; ++i)
-            file.write(line + '\n');
-    } else if (broken == QLatin1String("lock folder")) {
-        QVERIFY(QDir().mkdir(lock));
-    } else {
-        QVERIFY(makeFifo(lock));
+        file.write("[Settings]\nRHVyYXRpb24=MjAyNi0wMS0wMQ\n"); // 2026-01-01
+        if (broken == QLatin1String("huge"))
+            file.write(QByteArray(65537 - 38, ';'));
+        else if (broken == QLatin1String("live lock"))
+            QVERIFY(liveLock.tryLock(0));
+        else
+            QCOMPARE(::chmod(QFile::encodeName(broken == QLatin1String("0777 store") ? store : folder), 0777),
+                     0);
     }
     const QByteArray storeBefore = fingerprint(store);
 
