@@ -235,7 +235,8 @@ void TstMainWindow::choicesTakeTheKeys_data()
     // choice Down moves to and checks, and where `key` there leads.
     QTest::addColumn<QStringList>("focus");
     QTest::addColumn<int>("key");
-    const int enter = Qt::Key_Return, keypadEnter = Qt::Key_Enter | Qt::KeypadModifier;
+    const int enter = Qt::Key_Return,
+              keypadEnter = QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter).toCombined();
     const QStringList answers {"firstAnswer", "secondAnswer", "firstAnswer"};
     QTest::newRow("start page, keypad")
         << 0 << -1 << QStringList {"memorizeChoice", "testChoice", "byNameChoice"} << keypadEnter;

@@ -387,7 +387,9 @@ void TstGoalFile::notePlace()
         writeAllBytes(folder[QStringLiteral("data")] + QStringLiteral("/Goal1.txt"), "new\r\n");
 
     const palmora::GoalFolders folders {folder[portable ? QStringLiteral("program") : QStringLiteral("data")],
-                                        folder[QStringLiteral("program")], folder[QStringLiteral("data")]};
+                                        folder[QStringLiteral("program")],
+                                        folder[QStringLiteral("data")],
+                                        {}};
     const palmora::GoalNotePlace place = palmora::placeOfNote(folders, QStringLiteral("Goal1.txt"));
     QCOMPARE(place.readFolder, folder[readFrom]);
     QCOMPARE(place.saveFolder, folder[saveTo]);

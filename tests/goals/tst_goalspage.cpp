@@ -395,7 +395,7 @@ void TstGoalsPage::notesOutsideAWritableFolderStayVisible()
     QFile::setPermissions(program,
                           QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
                               | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    const palmora::GoalFolders readOnly {data, program, data};
+    const palmora::GoalFolders readOnly {data, program, data, {}};
 
     MessageRecorder messages;
     {
