@@ -1,11 +1,16 @@
 #include "common/wholefile.h"
 
+#include "common/filetrust.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +19,48 @@
 #include <cstring>
 
 namespace palmora {
+
+namespace {
+
+// Why something of this mode, no regular file, cannot be read as one.
+QString whyNotAFile(mode_t mode)
+{
+    return S_ISDIR(mode) ? QCoreApplication::translate("WholeFile", "It is a folder, not a file.")
+                         : QCoreApplication::translate("WholeFile", "It is not an ordinary file.");
+}
+
+// A name for the new file beside `name`. Its first character is never a
+// lower-case letter: six of those alone may be a name a person chose, and
+// would not be known as a leftover.
+QByteArray scratchName(const QByteArray &name)
+{
+    static constexpr char kCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz";
+    QByteArray scratch = name + '.' + kCharacters[QRandomGenerator::global()->bounded(36)];
+    for (int i = 1; i < 6; ++i)
+        scratch += kCharacters[QRandomGenerator::global()->bounded(62)];
+    return scratch;
+}
+
+// Every writer flocks its new file as soon as it has made it, so one that
+// nobody flocks and that has not changed for a second was left by a writer
+// that was killed.
+void clearScratchLeftovers(int folderFd, const QString &path)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QFileInfo &entry : FileTrust::scratchLeftovers(path)) {
+        if (entry.lastModified().msecsTo(now) < 1000)
+            continue;
+        const QByteArray name = QFile::encodeName(entry.fileName());
+        const int fd = ::openat(folderFd, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(folderFd, name.constData(), 0);
+        ::close(fd);
+    }
+}
+
+} // namespace
 
 QString systemErrorText(int error)
 {
@@ -28,6 +75,37 @@ QString linkEnd(const QString &path)
     return info.absoluteFilePath();
 }
 
+WholeFileRead readFileWhole(const QString &path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // A device is not even opened: opening some of them does something.
+    struct stat info { };
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return {{}, whyNotAFile(info.st_mode)};
+    // Whatever took the path's place meanwhile is judged again once open, and
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, systemErrorText(errno)};
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &info) != 0)
+        return {{}, systemErrorText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, whyNotAFile(info.st_mode)};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return {{}, file.errorString()};
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    if (bytes.size() > maxBytes)
+        return {
+            {},
+            QCoreApplication::translate("WholeFile", "It is larger than %n bytes.", nullptr, int(maxBytes)),
+            true};
+    return {std::move(bytes), {}};
+}
+
 QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMode permissions)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
@@ -36,8 +114,9 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMo
     if (folderFd < 0)
         return systemErrorText(errno);
     const auto closeFolder = qScopeGuard([folderFd] { ::close(folderFd); });
-    if (name.size() > NAME_MAX)
+    if (name.size() + 7 > NAME_MAX)
         return systemErrorText(ENAMETOOLONG);
+    clearScratchLeftovers(folderFd, path);
 
     mode_t mode = S_IRUSR | S_IWUSR;
     if (struct stat old {};
@@ -50,11 +129,10 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMo
             mode = old.st_mode & 07777;
     }
 
-    // The temporary name is kept short, so that any name the folder takes works.
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = ".palmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        temporary = scratchName(name);
         fd = ::openat(folderFd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                       S_IRUSR | S_IWUSR);
         if (fd < 0 && errno != EEXIST)
@@ -62,6 +140,8 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMo
     }
     if (fd < 0)
         return systemErrorText(EEXIST);
+    // Held until the file is closed: another copy's next write leaves it be.
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     const auto fail = [&](int error) {
         ::close(fd);

@@ -14,10 +14,27 @@ enum class WholeFileMode { KeepPermissions, OwnerOnly };
 // whatever appears at the path meanwhile is replaced, not written through. A
 // file replaced keeps its permissions unless OwnerOnly is asked for, and one
 // the user may not write is left alone; a new file is the user's alone.
+// The new file's name is the file's with a dot and six letters or digits
+// added, as FileTrust::scratchLeftovers() knows them; those a killed writer
+// left are cleared by the next write. So a name may be at most 248 bytes.
 // Returns the system's reason when the file could not be written, nothing
 // when it was.
 [[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes,
                                      WholeFileMode permissions = WholeFileMode::KeepPermissions);
+
+// What readFileWhole() found.
+struct WholeFileRead {
+    QByteArray bytes;
+    // Why it could not be read, in a sentence for the user; empty when it was.
+    QString error;
+    // It holds more than was asked for; `error` says so in general words.
+    bool tooLarge = false;
+};
+
+// The bytes of the regular file at `path`, links followed, when it holds no
+// more than `maxBytes`. A folder, FIFO or device is refused without waiting on
+// it, and whatever a file has grown to, no more than `maxBytes` + 1 are read.
+[[nodiscard]] WholeFileRead readFileWhole(const QString &path, qint64 maxBytes);
 
 // The file a chain of links at `path` ends at, whether or not it exists; `path`
 // itself, made absolute, when it is no link.
