@@ -29,6 +29,17 @@ QString whyNotAFile(mode_t mode)
                          : QCoreApplication::translate("WholeFile", "It is not an ordinary file.");
 }
 
+// What the new file is named after: the file's own name, cut short when the
+// folder would not take it with seven characters added, so that any name the
+// folder takes can be written.
+QString scratchBaseName(int folderFd, QString name)
+{
+    const long longest = ::fpathconf(folderFd, _PC_NAME_MAX);
+    while (!name.isEmpty() && QFile::encodeName(name).size() + 7 > (longest > 0 ? longest : NAME_MAX))
+        name.chop(name.back().isLowSurrogate() ? 2 : 1);
+    return name;
+}
+
 // A name for the new file beside `name`. Its first character is never a
 // lower-case letter: six of those alone may be a name a person chose, and
 // would not be known as a leftover.
@@ -114,9 +125,10 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMo
     if (folderFd < 0)
         return systemErrorText(errno);
     const auto closeFolder = qScopeGuard([folderFd] { ::close(folderFd); });
-    if (name.size() + 7 > NAME_MAX)
+    if (name.size() > NAME_MAX)
         return systemErrorText(ENAMETOOLONG);
-    clearScratchLeftovers(folderFd, path);
+    const QString scratchBase = scratchBaseName(folderFd, QFileInfo(path).fileName());
+    clearScratchLeftovers(folderFd, QFile::decodeName(folder) + QLatin1Char('/') + scratchBase);
 
     mode_t mode = S_IRUSR | S_IWUSR;
     if (struct stat old {};
@@ -132,7 +144,7 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes, WholeFileMo
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = scratchName(name);
+        temporary = scratchName(QFile::encodeName(scratchBase));
         fd = ::openat(folderFd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                       S_IRUSR | S_IWUSR);
         if (fd < 0 && errno != EEXIST)

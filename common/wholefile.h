@@ -14,9 +14,9 @@ enum class WholeFileMode { KeepPermissions, OwnerOnly };
 // whatever appears at the path meanwhile is replaced, not written through. A
 // file replaced keeps its permissions unless OwnerOnly is asked for, and one
 // the user may not write is left alone; a new file is the user's alone.
-// The new file's name is the file's with a dot and six letters or digits
-// added, as FileTrust::scratchLeftovers() knows them; those a killed writer
-// left are cleared by the next write. So a name may be at most 248 bytes.
+// The new file's name is the file's, cut short if need be, with a dot and
+// six letters or digits added, as FileTrust::scratchLeftovers() knows them;
+// those a killed writer left are cleared by the next write.
 // Returns the system's reason when the file could not be written, nothing
 // when it was.
 [[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes,
