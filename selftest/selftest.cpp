@@ -192,7 +192,7 @@ void SelfTest::offerSetAside(const QString &why)
     if (const QString refused = m_history->whyFolderUnusable(); !refused.isEmpty()) {
         MessageBox::critical(page,
                              tr("Your earlier test results cannot be read from %1.\n\n%2\n\nThe file has "
-                                "been left as it is. The results of new tests are not kept either: %3")
+                                "been left as it is. New results are not kept in that folder: %3")
                                  .arg(path, why, refused));
         return;
     }

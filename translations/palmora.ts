@@ -1072,7 +1072,7 @@ It is still there as it was.</source>
 
 %2
 
-The file has been left as it is. The results of new tests are not kept either: %3</source>
+The file has been left as it is. New results are not kept in that folder: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

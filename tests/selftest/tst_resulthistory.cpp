@@ -385,7 +385,8 @@ void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
         const MessageBox::Request told = messages.requests().first();
         QCOMPARE(told.icon, MessageBox::Icon::Critical);
         QCOMPARE(told.buttons == MessageBox::Buttons::YesNo, !shared);
-        QVERIFY2(told.text.contains(path) && told.text.contains(shared ? "kept either" : "damaged")
+        QVERIFY2(told.text.contains(path)
+                     && told.text.contains(shared ? "not kept in that folder" : "damaged")
                      && told.text.contains(QStringLiteral("set it aside")) != shared,
                  qPrintable(told.text));
 
