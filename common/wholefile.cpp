@@ -1,11 +1,16 @@
 #include "common/wholefile.h"
 
+#include "common/filetrust.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,15 +36,67 @@ QString linkEnd(const QString &path)
 
 namespace {
 
+// Why something of this mode, no regular file, cannot be read as one.
+QString whyNotAFile(mode_t mode)
+{
+    return S_ISDIR(mode) ? QCoreApplication::translate("WholeFile", "It is a folder, not a file.")
+                         : QCoreApplication::translate("WholeFile", "It is not an ordinary file.");
+}
+
+// What the new file is named after: the file's own name, cut short when the
+// folder would not take it with seven characters added, so that any name the
+// folder takes can be written.
+QString scratchBaseName(int folderFd, QString name)
+{
+    const long longest = ::fpathconf(folderFd, _PC_NAME_MAX);
+    while (!name.isEmpty() && QFile::encodeName(name).size() + 7 > (longest > 0 ? longest : NAME_MAX))
+        name.chop(name.back().isLowSurrogate() ? 2 : 1);
+    return name;
+}
+
+// A name for the new file beside `name`. Its first character is never a
+// lower-case letter: six of those alone may be a name a person chose, and
+// would not be known as a leftover.
+QByteArray scratchName(const QByteArray &name)
+{
+    static constexpr char kCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefghijklmnopqrstuvwxyz";
+    QByteArray scratch = name + '.' + kCharacters[QRandomGenerator::global()->bounded(36)];
+    for (int i = 1; i < 6; ++i)
+        scratch += kCharacters[QRandomGenerator::global()->bounded(62)];
+    return scratch;
+}
+
+// Every writer flocks its new file as soon as it has made it, so one that
+// nobody flocks and that has not changed for a second was left by a writer
+// that was killed.
+void clearScratchLeftovers(int folderFd, const QString &path)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QFileInfo &entry : FileTrust::scratchLeftovers(path)) {
+        if (entry.lastModified().msecsTo(now) < 1000)
+            continue;
+        const QByteArray name = QFile::encodeName(entry.fileName());
+        const int fd = ::openat(folderFd, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(folderFd, name.constData(), 0);
+        ::close(fd);
+    }
+}
+
 // Writes `bytes` into a new file of the folder under a scratch name, complete on
 // disk and with `mode`, and gives that name; the system's reason when it could
 // not, and then no scratch file is left.
-int writeScratch(int folderFd, const QByteArray &bytes, mode_t mode, QByteArray &temporary)
+int writeScratch(int folderFd, const QByteArray &name, const QByteArray &bytes, mode_t mode,
+                 QByteArray &temporary)
 {
-    // The temporary name is kept short, so that any name the folder takes works.
+    // What killed writers left beside the file goes first.
+    const QString scratchBase = scratchBaseName(folderFd, QFile::decodeName(name));
+    clearScratchLeftovers(folderFd, QStringLiteral("/proc/self/fd/%1/").arg(folderFd) + scratchBase);
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = ".palmora-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        temporary = scratchName(QFile::encodeName(scratchBase));
         fd = ::openat(folderFd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                       S_IRUSR | S_IWUSR);
         if (fd < 0 && errno != EEXIST)
@@ -47,6 +104,8 @@ int writeScratch(int folderFd, const QByteArray &bytes, mode_t mode, QByteArray 
     }
     if (fd < 0)
         return EEXIST;
+    // Held until the file is closed: another copy's next write leaves it be.
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     const auto fail = [&](int error) {
         ::close(fd);
@@ -82,6 +141,37 @@ int openFolderOf(const QString &path)
 
 } // namespace
 
+WholeFileRead readFileWhole(const QString &path, qint64 maxBytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // A device is not even opened: opening some of them does something.
+    struct stat info { };
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return {{}, whyNotAFile(info.st_mode)};
+    // Whatever took the path's place meanwhile is judged again once open, and
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, systemErrorText(errno)};
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &info) != 0)
+        return {{}, systemErrorText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, whyNotAFile(info.st_mode)};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return {{}, file.errorString()};
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    if (bytes.size() > maxBytes)
+        return {
+            {},
+            QCoreApplication::translate("WholeFile", "It is larger than %n bytes.", nullptr, int(maxBytes)),
+            true};
+    return {std::move(bytes), {}};
+}
+
 QString writeFileWholeAt(int folderFd, const QByteArray &name, const QByteArray &bytes,
                          WholeFileMode permissions)
 {
@@ -100,7 +190,7 @@ QString writeFileWholeAt(int folderFd, const QByteArray &name, const QByteArray 
     }
 
     QByteArray temporary;
-    if (const int error = writeScratch(folderFd, bytes, mode, temporary); error != 0)
+    if (const int error = writeScratch(folderFd, name, bytes, mode, temporary); error != 0)
         return systemErrorText(error);
     if (::renameat(folderFd, temporary.constData(), folderFd, name.constData()) != 0) {
         const int error = errno;
@@ -130,7 +220,7 @@ QString createFileWhole(const QString &path, const QByteArray &bytes)
         return systemErrorText(ENAMETOOLONG);
 
     QByteArray temporary;
-    if (const int error = writeScratch(folderFd, bytes, S_IRUSR | S_IWUSR, temporary); error != 0)
+    if (const int error = writeScratch(folderFd, name, bytes, S_IRUSR | S_IWUSR, temporary); error != 0)
         return systemErrorText(error);
     if (::renameat2(folderFd, temporary.constData(), folderFd, name.constData(), RENAME_NOREPLACE) == 0)
         return {};

@@ -14,6 +14,9 @@ enum class WholeFileMode { KeepPermissions, OwnerOnly };
 // whatever appears at the path meanwhile is replaced, not written through. A
 // file replaced keeps its permissions unless OwnerOnly is asked for, and one
 // the user may not write is left alone; a new file is the user's alone.
+// The new file's name is the file's, cut short if need be, with a dot and
+// six letters or digits added, as FileTrust::scratchLeftovers() knows them;
+// those a killed writer left are cleared by the next write.
 // Returns the system's reason when the file could not be written, nothing
 // when it was.
 [[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes,
@@ -30,6 +33,20 @@ enum class WholeFileMode { KeepPermissions, OwnerOnly };
 // leads nowhere, it stays as it is and the system's "File exists" is returned.
 // The file made is the user's alone.
 [[nodiscard]] QString createFileWhole(const QString &path, const QByteArray &bytes);
+
+// What readFileWhole() found.
+struct WholeFileRead {
+    QByteArray bytes;
+    // Why it could not be read, in a sentence for the user; empty when it was.
+    QString error;
+    // It holds more than was asked for; `error` says so in general words.
+    bool tooLarge = false;
+};
+
+// The bytes of the regular file at `path`, links followed, when it holds no
+// more than `maxBytes`. A folder, FIFO or device is refused without waiting on
+// it, and whatever a file has grown to, no more than `maxBytes` + 1 are read.
+[[nodiscard]] WholeFileRead readFileWhole(const QString &path, qint64 maxBytes);
 
 // The file a chain of links at `path` ends at, whether or not it exists; `path`
 // itself, made absolute, when it is no link.

@@ -150,22 +150,14 @@ GoalFile::Result GoalFile::read() const
     if (!info.exists()) {
         return failed(tr("The file does not exist."));
     }
-    // Checked before opening: a pipe or a device could block the read for ever.
-    if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
-        return failed(wrong);
-    }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failed(file.errorString());
-    }
-    const QByteArray bytes = file.read(kMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return failed(file.errorString());
-    }
-    if (bytes.size() > kMaxBytes) {
+    const WholeFileRead file = readFileWhole(source, kMaxBytes);
+    if (file.tooLarge) {
         return failed(tooLongReason());
     }
-    QString text = goalTextFromBytes(bytes);
+    if (!file.error.isEmpty()) {
+        return failed(file.error);
+    }
+    QString text = goalTextFromBytes(file.bytes);
     if (!fits(text)) {
         return failed(tooLongReason());
     }

@@ -1,7 +1,9 @@
 #include "selftest/resulthistory.h"
 
+#include "common/filelock.h"
 #include "common/filetrust.h"
 #include "common/wholefile.h"
+#include "selftest/testkinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,13 +11,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -27,35 +26,13 @@ namespace {
 constexpr char kFormat[] = "palmora-test-results";
 constexpr int kVersion = 1;
 
-QString modeName(TestMode mode)
-{
-    switch (mode) {
-    case TestMode::ByName:
-        return QStringLiteral("name");
-    case TestMode::BySignificance:
-        return QStringLiteral("significance");
-    case TestMode::ByLocationShape:
-        return QStringLiteral("location-shape");
-    }
-    return {};
-}
-
-std::optional<TestMode> modeFromName(const QString &name)
-{
-    for (const TestMode mode : {TestMode::ByName, TestMode::BySignificance, TestMode::ByLocationShape}) {
-        if (modeName(mode) == name)
-            return mode;
-    }
-    return std::nullopt;
-}
-
 QByteArray toBytes(const QList<FinishedTest> &results)
 {
     QJsonArray list;
     for (const FinishedTest &test : results) {
         list.append(QJsonObject {
             {QStringLiteral("finished"), test.finished.toUTC().toString(Qt::ISODate)},
-            {QStringLiteral("kind"), modeName(test.mode)},
+            {QStringLiteral("kind"), TestKinds::key(test.mode)},
             {QStringLiteral("missedTopicsOnly"), test.missedTopicsOnly},
             {QStringLiteral("score"), test.score},
             {QStringLiteral("questions"), test.questionCount},
@@ -75,7 +52,7 @@ std::optional<FinishedTest> resultFrom(const QJsonValue &value)
     const QJsonValue score = entry.value(QStringLiteral("score"));
     const QJsonValue questions = entry.value(QStringLiteral("questions"));
     const QJsonValue missed = entry.value(QStringLiteral("missedTopicsOnly"));
-    const std::optional<TestMode> mode = modeFromName(entry.value(QStringLiteral("kind")).toString());
+    const std::optional<TestMode> mode = TestKinds::fromKey(entry.value(QStringLiteral("kind")).toString());
     FinishedTest test;
     test.finished = QDateTime::fromString(entry.value(QStringLiteral("finished")).toString(), Qt::ISODate);
     if (!value.isObject() || !test.finished.isValid() || !mode || !missed.isBool() || !score.isDouble()
@@ -130,20 +107,6 @@ ResultHistory::Result fromBytes(const QByteArray &bytes)
     return result;
 }
 
-// Why the file cannot be used, judged without opening it: opening a FIFO would
-// wait for a writer that never comes. Empty when it can be read.
-QString whyUnusable(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.isSymLink())
-        return ResultHistory::tr("It is a link to another file.");
-    if (!info.isFile())
-        return ResultHistory::tr("It is not an ordinary file.");
-    if (info.size() > ResultHistory::kMaxFileBytes)
-        return ResultHistory::tr("It is larger than a file of test results can be.");
-    return FileTrust::whyUntrusted(path);
-}
-
 // Renames without ever replacing what is at `to`: 0, or the system's error.
 int renameNoReplace(const QString &from, const QString &to)
 {
@@ -161,25 +124,6 @@ int renameNoReplace(const QString &from, const QString &to)
     return 0;
 }
 
-// Takes the lock beside the file that copies adding a result take turns with,
-// waiting a bounded time; null, with the reason, when it cannot be taken. A
-// lock that is no ordinary file is never opened: QLockFile would wait on a FIFO.
-std::unique_ptr<QLockFile> takeLock(const QString &filePath, QString *error)
-{
-    const QString lockPath = filePath + QStringLiteral(".lock");
-    const QFileInfo lockInfo(lockPath);
-    if (lockInfo.isSymLink() || (lockInfo.exists() && !lockInfo.isFile())) {
-        *error = ResultHistory::tr("%1 is not an ordinary file.").arg(QDir::toNativeSeparators(lockPath));
-        return nullptr;
-    }
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    if (!lock->tryLock(ResultHistory::kLockWaitMilliseconds)) {
-        *error = ResultHistory::tr("Another copy of Palmora kept the file busy.");
-        return nullptr;
-    }
-    return lock;
-}
-
 } // namespace
 
 ResultHistory::ResultHistory(const QString &filePath)
@@ -193,6 +137,14 @@ QString ResultHistory::defaultFilePath()
         + QStringLiteral("/results.json");
 }
 
+QString ResultHistory::whyFolderUnusable() const
+{
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    return FileTrust::isPrivateFolder(folder)
+        ? QString()
+        : tr("Other users can change the folder %1.").arg(QDir::toNativeSeparators(folder));
+}
+
 ResultHistory::Result ResultHistory::read() const
 {
     Result result;
@@ -202,26 +154,20 @@ ResultHistory::Result ResultHistory::read() const
         return result;
     }
     result.fileUnusable = true;
-    if (const QString why = whyUnusable(m_filePath); !why.isEmpty()) {
+    if (info.isSymLink()) {
+        result.error = tr("It is a link to another file.");
+        return result;
+    }
+    if (const QString why = FileTrust::whyUntrusted(m_filePath); !why.isEmpty()) {
         result.error = why;
         return result;
     }
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    const WholeFileRead file = readFileWhole(m_filePath, kMaxFileBytes);
+    if (!file.error.isEmpty()) {
+        result.error = file.tooLarge ? tr("It is larger than a file of test results can be.") : file.error;
         return result;
     }
-    // Read no further than a file of ours can go, whatever it has grown to.
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (bytes.size() > kMaxFileBytes) {
-        result.error = tr("It is larger than a file of test results can be.");
-        return result;
-    }
-    result = fromBytes(bytes);
+    result = fromBytes(file.bytes);
     result.fileUnusable = !result.ok;
     return result;
 }
@@ -235,12 +181,13 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
         result.error = tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
-    if (!FileTrust::isPrivateFolder(folder)) {
-        result.error = tr("Other users can change the folder %1.").arg(QDir::toNativeSeparators(folder));
+    if (const QString why = whyFolderUnusable(); !why.isEmpty()) {
+        result.error = why;
         return result;
     }
-    const std::unique_ptr<QLockFile> lock = takeLock(m_filePath, &result.error);
-    if (!lock)
+    FileLock lock(m_filePath);
+    result.error = lock.take(kLockWait);
+    if (!result.error.isEmpty())
         return result;
 
     // What another copy added since this one last looked is kept.
@@ -265,8 +212,9 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
 ResultHistory::Result ResultHistory::setAside() const
 {
     Result result;
-    const std::unique_ptr<QLockFile> lock = takeLock(m_filePath, &result.error);
-    if (!lock)
+    FileLock lock(m_filePath);
+    result.error = lock.take(kLockWait);
+    if (!result.error.isEmpty())
         return result;
     const QFileInfo info(m_filePath);
     if (!info.exists() && !info.isSymLink()) {
@@ -276,8 +224,9 @@ ResultHistory::Result ResultHistory::setAside() const
     const QString stem = info.dir().filePath(info.completeBaseName());
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 1; n <= 100; ++n) {
-        const QString name = n == 1 ? QStringLiteral("%1 (set aside)%2").arg(stem, suffix)
-                                    : QStringLiteral("%1 (set aside %2)%3").arg(stem).arg(n).arg(suffix);
+        const QString name = n == 1
+            ? QStringLiteral("%1 (set aside)%2").arg(stem, suffix)
+            : QStringLiteral("%1 (set aside %2)%3").arg(stem, QString::number(n), suffix);
         const QFileInfo candidate(name);
         if (candidate.exists() || candidate.isSymLink())
             continue;

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
+
 namespace palmora {
 
 // One test as the results over time keep it.
@@ -36,7 +38,7 @@ public:
     // A hundred results take about 12 KiB; anything much larger is no file of ours.
     static constexpr qint64 kMaxFileBytes = qint64 {64} * 1024;
     // How long adding a result waits for another copy that is adding one.
-    static constexpr int kLockWaitMilliseconds = 3000;
+    static constexpr std::chrono::milliseconds kLockWait {3000};
 
     explicit ResultHistory(const QString &filePath);
     // "results.json" in the user's data folder.
@@ -60,6 +62,9 @@ public:
     // Adds a result to what the file holds now and writes the last kMaxResults
     // back. On failure the file is as it was.
     Result append(const FinishedTest &test) const;
+    // Why no result can be kept beside the file, whatever becomes of it: the
+    // folder is one other users can change. Empty when results can be kept.
+    QString whyFolderUnusable() const;
     // Renames the file to a name beside it that is not taken yet, so that the
     // next result starts a new one. Nothing is deleted or written over.
     Result setAside() const;

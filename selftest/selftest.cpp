@@ -188,6 +188,14 @@ void SelfTest::offerSetAside(const QString &why)
 {
     const QString path = QDir::toNativeSeparators(m_history->filePath());
     QWidget *page = m_result->isVisible() ? static_cast<QWidget *>(m_result) : m_options;
+    // Setting the file aside would not let new results be kept in that folder.
+    if (const QString refused = m_history->whyFolderUnusable(); !refused.isEmpty()) {
+        MessageBox::critical(page,
+                             tr("Your earlier test results cannot be read from %1.\n\n%2\n\nThe file has "
+                                "been left as it is. New results are not kept in that folder: %3")
+                                 .arg(path, why, refused));
+        return;
+    }
     const MessageBox::Answer answer = MessageBox::question(
         page,
         tr("Your earlier test results cannot be read from %1.\n\n%2\n\nThe file has been left as it is, and "

@@ -4,6 +4,7 @@
 
 #include "common/palmorastyle.h"
 #include "common/theme.h"
+#include "selftest/testkinds.h"
 
 #include <QButtonGroup>
 #include <QLocale>
@@ -54,20 +55,10 @@ void TestOptionsPage::showResults(const QList<FinishedTest> &results)
     constexpr int kListed = 3;
     QStringList lines;
     for (auto it = results.crbegin(); it != results.crend() && lines.size() < kListed; ++it) {
-        QString kind;
-        switch (it->mode) {
-        case TestMode::ByName:
-            kind = it->missedTopicsOnly ? tr("missed topics by name") : tr("by name");
-            break;
-        case TestMode::BySignificance:
-            kind = it->missedTopicsOnly ? tr("missed topics by significance") : tr("by significance");
-            break;
-        case TestMode::ByLocationShape:
-            kind = it->missedTopicsOnly ? tr("missed topics by location / shape") : tr("by location / shape");
-            break;
-        }
         const QString when = QLocale().toString(it->finished.toLocalTime(), QLocale::ShortFormat);
-        lines.append(tr("%1 of %2 right, %3, %4").arg(it->score).arg(it->questionCount).arg(kind, when));
+        lines.append(tr("%1 of %2 right, %3, %4")
+                         .arg(QString::number(it->score), QString::number(it->questionCount),
+                              TestKinds::shownName(it->mode, it->missedTopicsOnly), when));
     }
     if (lines.isEmpty())
         lines.append(tr("Your results will be listed here after your first test."));
@@ -83,11 +74,9 @@ void TestOptionsPage::showResultsNote(const QString &note)
 
 std::optional<TestMode> TestOptionsPage::selectedMode() const
 {
-    static constexpr std::array<TestMode, 3> kModes {TestMode::ByName, TestMode::BySignificance,
-                                                     TestMode::ByLocationShape};
     for (int k = 0; k < static_cast<int>(m_modeChoices.size()); ++k) {
         if (m_modeChoices[k]->isChecked())
-            return kModes[k];
+            return TestKinds::kAll[k];
     }
     return std::nullopt;
 }

@@ -94,6 +94,33 @@
     </message>
 </context>
 <context>
+    <name>FileLock</name>
+    <message>
+        <source>%1 is not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Palmora kept the file busy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palmora may not write in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the folder %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lock %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lock %1 could not be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileTrust</name>
     <message>
         <source>%1 cannot be found.</source>
@@ -388,10 +415,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>It is larger than a file of test results can be.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -404,14 +427,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Another copy of Palmora kept the file busy.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Every name for setting it aside is taken already.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -420,6 +435,33 @@
     <name>SaveDialog</name>
     <message>
         <source>The file name is too long. A name in this folder can have at most %1 letters, fewer if some are accented or not Latin. Choose a shorter name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestKinds</name>
+    <message>
+        <source>missed topics by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missed topics by significance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by significance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missed topics by location / shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by location / shape</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -850,6 +892,23 @@ If you have a firm hand, you will have greater energy and firmness of will.</sou
     </message>
 </context>
 <context>
+    <name>WholeFile</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>It is larger than %n bytes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>palmora::AboutDialog</name>
     <message>
         <source>Click here to visit %1</source>
@@ -1008,33 +1067,17 @@ It is still there as it was.</source>
         <source>The file was kept as %1. The results of your next tests are kept in a new file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your earlier test results cannot be read from %1.
+
+%2
+
+The file has been left as it is. New results are not kept in that folder: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>palmora::TestOptionsPage</name>
-    <message>
-        <source>missed topics by name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>by name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>missed topics by significance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>by significance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>missed topics by location / shape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>by location / shape</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1 of %2 right, %3, %4</source>
         <translation type="unfinished"></translation>

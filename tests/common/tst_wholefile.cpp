@@ -3,12 +3,14 @@
 #include "filebytes.h"
 #include "filesizelimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <optional>
@@ -21,6 +23,8 @@ class TstWholeFile : public QObject {
 private slots:
     void writesWholeOrLeavesTheOldFile_data();
     void writesWholeOrLeavesTheOldFile();
+    void clearsWhatKilledWritersLeft_data();
+    void clearsWhatKilledWritersLeft();
 };
 
 namespace {
@@ -106,6 +110,31 @@ void TstWholeFile::writesWholeOrLeavesTheOldFile()
     const QStringList left =
         QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(left, (QStringList {QStringLiteral("elsewhere"), QStringLiteral("results")}));
+}
+
+void TstWholeFile::clearsWhatKilledWritersLeft_data()
+{
+    // A file named as a writer names its new file, and what became of that writer.
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("killed") << "killed" << true;
+    QTest::newRow("another writing it") << "writing" << false;
+    QTest::newRow("another that has just made it") << "making" << false;
+}
+
+void TstWholeFile::clearsWhatKilledWritersLeft()
+{
+    QFETCH(QString, writer);
+    QFETCH(bool, cleared);
+    QTemporaryDir root;
+    QFile other(root.filePath(QStringLiteral("results.Xq3ab9")));
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("half a file") > 0);
+    const QDateTime changed = QDateTime::currentDateTime().addSecs(writer == u"making" ? 0 : -5);
+    QVERIFY(other.setFileTime(changed, QFileDevice::FileModificationTime));
+    QVERIFY(writer != u"writing" || ::flock(other.handle(), LOCK_EX | LOCK_NB) == 0);
+
+    QVERIFY(writeFileWhole(root.filePath(QStringLiteral("results")), "whole").isEmpty());
+    QCOMPARE(other.exists(), !cleared);
 }
 
 QTEST_GUILESS_MAIN(TstWholeFile)

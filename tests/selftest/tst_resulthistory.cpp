@@ -5,6 +5,7 @@
 #include "filesizelimit.h"
 #include "hangbreaker.h"
 #include "messagerecorder.h"
+#include "ordinaryuser.h"
 #include "selftest/resulthistory.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,8 +75,11 @@ private slots:
     void unusableFileIsLeftAsItWas_data();
     void unusableFileIsLeftAsItWas();
     void fullDiskLeavesTheFileAsItWas();
+    void lockIsTakenOrSaysWhyNot_data();
+    void lockIsTakenOrSaysWhyNot();
     void setAsideNeverReplacesAFile();
     void copiesWritingAtOnceLoseNothing();
+    void damagedFileIsToldAndKeptUntilSetAside_data();
     void damagedFileIsToldAndKeptUntilSetAside();
 };
 
@@ -88,7 +93,7 @@ void TstResultHistory::keepsTheLastHundredOwnerOnly()
     const ResultHistory history(path);
     QCOMPARE(history.read().results.size(), 3);
 
-    for (int i = 3; i < ResultHistory::kMaxResults + 5; ++i) {
+    for (int i = 3; i < 105; ++i) {
         const ResultHistory::Result added = history.append(result(i % 11, TestMode::ByLocationShape, i));
         QVERIFY2(added.ok, qPrintable(added.error));
     }
@@ -98,7 +103,7 @@ void TstResultHistory::keepsTheLastHundredOwnerOnly()
     // The oldest five went; the rest are in the order they were added.
     QCOMPARE(read.results.first().finished, result(0, TestMode::ByName, 5).finished);
     QCOMPARE(read.results.last(), result(104 % 11, TestMode::ByLocationShape, 104));
-    QVERIFY(readAllBytes(path).size() < ResultHistory::kMaxFileBytes / 2);
+    QVERIFY(readAllBytes(path).size() < 65536 / 2);
     QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), kOwnerOnly);
     // Nothing is left beside it: no scratch copy, no lock.
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -116,7 +121,7 @@ void TstResultHistory::unusableFileIsLeftAsItWas_data()
     QByteArray newer = ours;
     newer.replace("\"version\": 1", "\"version\": 2");
     QByteArray padded = ours;
-    padded.insert(1, QByteArray(ResultHistory::kMaxFileBytes, ' '));
+    padded.insert(1, QByteArray(65536, ' '));
 
     QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "file"
                               << "damaged";
@@ -205,9 +210,61 @@ void TstResultHistory::fullDiskLeavesTheFileAsItWas()
              QStringList {QStringLiteral("results.json")});
 }
 
+void TstResultHistory::lockIsTakenOrSaysWhyNot_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<QString>("said"); // empty: the result is added
+    QTest::newRow("a killed copy's, and its empty .rmlock") << QString("killed") << QString();
+    QTest::newRow("empty, its maker killed before filling it in") << QString("empty") << QString();
+    QTest::newRow("held by another copy") << QString("held") << QString("Another copy of Palmora kept");
+    QTest::newRow("on a full disk") << QString("full disk") << QString("is full");
+    QTest::newRow("in a read-only folder") << QString("read-only") << QString("may not write in the folder");
+}
+
+void TstResultHistory::lockIsTakenOrSaysWhyNot()
+{
+    QFETCH(QString, lock);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    const QByteArray before = fileOf(2);
+    plant(path, before);
+    const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/resultwriter");
+    QVERIFY(lock != u"killed" || QProcess::execute(writer, {path, QStringLiteral("killed")}) == 0);
+    // What another copy left, or holds, is found a while after it was made.
+    const auto madeAWhileAgo = [](const QString &name) {
+        QFile file(name);
+        return file.open(QIODevice::Append)
+            && file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+    };
+    QVERIFY(lock != u"killed" || madeAWhileAgo(lockPath + QStringLiteral(".rmlock")));
+    QVERIFY(lock != u"empty" || madeAWhileAgo(lockPath));
+    QLockFile held(lockPath);
+    QVERIFY(lock != u"held" || (held.tryLock() && madeAWhileAgo(lockPath)));
+    const QByteArray folderName = QFile::encodeName(folder.path());
+    QVERIFY(lock != u"read-only" || ::chmod(folderName.constData(), 0500) == 0);
+    const auto restore = qScopeGuard([&] { ::chmod(folderName.constData(), 0700); });
+    ResultHistory::Result added;
+    {
+        // As a desktop user: root may write in a read-only folder.
+        const testing::OrdinaryUser user({folder.path()});
+        const testing::FileSizeLimit limit(lock == u"full disk" ? 0 : RLIM_INFINITY);
+        QVERIFY(lock != u"full disk" || limit.isActive());
+        added = ResultHistory(path).append(result(4));
+    }
+    QVERIFY2(added.ok == said.isEmpty() && added.error.contains(said), qPrintable(added.error));
+    QCOMPARE(readAllBytes(path) == before, !added.ok);
+    held.unlock();
+    // Nothing is left beside it, neither the killed copy's locks nor one of its own.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {QStringLiteral("results.json")});
+}
+
 void TstResultHistory::setAsideNeverReplacesAFile()
 {
-    QTemporaryDir folder;
+    // A "%1" in the folder's name stays as it is in the names it is set aside under.
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/results %1-XXXXXX"));
     const QString path = folder.filePath(QStringLiteral("results.json"));
     const QString earlier = folder.filePath(QStringLiteral("results (set aside).json"));
     plant(earlier, "set aside before");
@@ -277,14 +334,23 @@ void TstResultHistory::copiesWritingAtOnceLoseNothing()
     }
 }
 
+void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside_data()
+{
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("in the user's own folder") << false;
+    QTest::newRow("in a folder others can change") << true;
+}
+
 // The options page tells of a file it cannot use, and never writes over it;
 // once the user agrees, the file is set aside whole and the results start anew.
 void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
 {
+    QFETCH(bool, shared);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("results.json"));
     const QByteArray damaged = fileOf(2).left(40);
     plant(path, damaged);
+    QVERIFY(!shared || ::chmod(QFile::encodeName(folder.path()).constData(), 0777) == 0);
     testing::MessageRecorder messages;
     TopicCatalogue catalogue;
     catalogue.fill();
@@ -318,12 +384,13 @@ void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
         QTRY_VERIFY(messages.count() > 0);
         const MessageBox::Request told = messages.requests().first();
         QCOMPARE(told.icon, MessageBox::Icon::Critical);
-        QCOMPARE(told.buttons, MessageBox::Buttons::YesNo);
-        QVERIFY2(told.text.contains(path) && told.text.contains(QStringLiteral("damaged"))
-                     && told.text.contains(QStringLiteral("set it aside")),
+        QCOMPARE(told.buttons == MessageBox::Buttons::YesNo, !shared);
+        QVERIFY2(told.text.contains(path)
+                     && told.text.contains(shared ? "not kept in that folder" : "damaged")
+                     && told.text.contains(QStringLiteral("set it aside")) != shared,
                  qPrintable(told.text));
 
-        if (answer == MessageBox::Answer::No) {
+        if (answer == MessageBox::Answer::No || shared) {
             QVERIFY2(shownList(test).contains(QStringLiteral("not kept")), qPrintable(shownList(test)));
             takeTest(test);
             // Nothing more is asked, and the file is as it was.

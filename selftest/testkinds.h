@@ -1,0 +1,29 @@
+#pragma once
+
+#include "selftest/testsheet.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace palmora {
+
+// The kinds of test, in the order they are offered: the key a file of results
+// keeps for each, and the name the user reads.
+class TestKinds {
+    Q_DECLARE_TR_FUNCTIONS(TestKinds)
+public:
+    static constexpr std::array<TestMode, 3> kAll {TestMode::ByName, TestMode::BySignificance,
+                                                   TestMode::ByLocationShape};
+
+    // The key kept in a file of results, the same in every language.
+    static QString key(TestMode mode);
+    // The kind kept under `key`; none when no kind is.
+    static std::optional<TestMode> fromKey(const QString &key);
+    // "by name", or for a test of the topics missed last time "missed topics by name".
+    static QString shownName(TestMode mode, bool missedTopicsOnly);
+};
+
+} // namespace palmora
