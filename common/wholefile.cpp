@@ -36,13 +36,6 @@ QString linkEnd(const QString &path)
 
 namespace {
 
-// Why something of this mode, no regular file, cannot be read as one.
-QString whyNotAFile(mode_t mode)
-{
-    return S_ISDIR(mode) ? QCoreApplication::translate("WholeFile", "It is a folder, not a file.")
-                         : QCoreApplication::translate("WholeFile", "It is not an ordinary file.");
-}
-
 // What the new file is named after: the file's own name, cut short when the
 // folder would not take it with seven characters added, so that any name the
 // folder takes can be written.
@@ -141,13 +134,19 @@ int openFolderOf(const QString &path)
 
 } // namespace
 
+QString whyNotAFile(bool isFolder)
+{
+    return isFolder ? QCoreApplication::translate("WholeFile", "It is a folder, not a file.")
+                    : QCoreApplication::translate("WholeFile", "It is not an ordinary file.");
+}
+
 WholeFileRead readFileWhole(const QString &path, qint64 maxBytes)
 {
     const QByteArray name = QFile::encodeName(path);
     // A device is not even opened: opening some of them does something.
     struct stat info { };
     if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
-        return {{}, whyNotAFile(info.st_mode)};
+        return {{}, whyNotAFile(S_ISDIR(info.st_mode))};
     // Whatever took the path's place meanwhile is judged again once open, and
     // O_NONBLOCK keeps the open of a FIFO from waiting for a writer.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -157,7 +156,7 @@ WholeFileRead readFileWhole(const QString &path, qint64 maxBytes)
     if (::fstat(fd, &info) != 0)
         return {{}, systemErrorText(errno)};
     if (!S_ISREG(info.st_mode))
-        return {{}, whyNotAFile(info.st_mode)};
+        return {{}, whyNotAFile(S_ISDIR(info.st_mode))};
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return {{}, file.errorString()};

@@ -43,6 +43,10 @@ struct WholeFileRead {
     bool tooLarge = false;
 };
 
+// Why what stands at a path, a folder or something else that is no regular
+// file, cannot be used as a file: one sentence for the user.
+QString whyNotAFile(bool isFolder);
+
 // The bytes of the regular file at `path`, links followed, when it holds no
 // more than `maxBytes`. A folder, FIFO or device is refused without waiting on
 // it, and whatever a file has grown to, no more than `maxBytes` + 1 are read.

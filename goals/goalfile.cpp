@@ -25,11 +25,7 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
 
 QString whatIsWrongWith(const QFileInfo &info)
 {
-    if (info.isDir())
-        return GoalFile::tr("It is a folder, not a file.");
-    if (!info.isFile())
-        return GoalFile::tr("It is not an ordinary file.");
-    return QString();
+    return info.isFile() ? QString() : whyNotAFile(info.isDir());
 }
 
 // Whether a chain of links never reaches a file: it leads round in a circle,

@@ -174,7 +174,7 @@ PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePa
     QByteArrayList parts = QFile::encodeName(absolute).split('/');
     const QByteArray name = parts.takeLast();
     if (name.isEmpty() || name == "." || name == "..")
-        return {false, ReportPdf::tr("It is a folder, not a file.")};
+        return {false, whyNotAFile(true)};
     QString error;
     const int folder = openSaveFolder(parts, error);
     if (folder < 0)
@@ -183,10 +183,8 @@ PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePa
 
     // A link at the name is not looked at: the rename below replaces it.
     if (struct stat info {}; ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return {false, ReportPdf::tr("It is a folder, not a file.")};
         if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
-            return {false, ReportPdf::tr("It is not an ordinary file.")};
+            return {false, whyNotAFile(S_ISDIR(info.st_mode))};
     }
 
     const QByteArray bytes = pdfBytes(document);

@@ -20,7 +20,7 @@ class ReportTexts {
     Q_DECLARE_TR_FUNCTIONS(TestReport)
 };
 
-const QString kCrLf = QStringLiteral("\r\n");
+constexpr QLatin1StringView kCrLf("\r\n");
 
 } // namespace
 

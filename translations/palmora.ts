@@ -150,14 +150,6 @@
 <context>
     <name>GoalFile</name>
     <message>
-        <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>It is a link to %1, and that file cannot be made: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -364,15 +356,7 @@
 <context>
     <name>ReportPdf</name>
     <message>
-        <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not an ordinary file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

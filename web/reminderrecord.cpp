@@ -93,7 +93,7 @@ ReminderRecord::ReminderRecord(const QString &settingsFilePath)
 
 std::optional<QString> ReminderRecord::load() const
 {
-    if (!QFileInfo(m_filePath).exists() && !QFileInfo(m_filePath).isSymLink())
+    if (!QFileInfo::exists(m_filePath) && !QFileInfo(m_filePath).isSymLink())
         return QString();
     const std::unique_ptr<QSettings> settings = openStore(m_filePath);
     if (!settings)
