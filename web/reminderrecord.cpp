@@ -1,10 +1,10 @@
 #include "web/reminderrecord.h"
 
+#include "common/filelock.h"
 #include "common/filetrust.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -68,16 +68,12 @@ std::unique_ptr<QSettings> openStore(const QString &path)
 }
 
 // QSettings waits for its lock without end, and would wait on a lock that is a
-// FIFO; a lock a writer killed midway left is cleared by QLockFile at once when
-// its process is gone, after 30 s when it names none.
+// FIFO: the lock is tried first, for a bounded time, and given back at once for
+// QSettings to take. A lock a killed writer left is cleared on the way.
 bool lockIsFree(const QString &path)
 {
-    const QString lockPath = path + QStringLiteral(".lock");
-    const QFileInfo info(lockPath);
-    if ((info.exists() || info.isSymLink()) && !info.isFile())
-        return false;
-    QLockFile lock(lockPath);
-    return lock.tryLock(kLockWaitMilliseconds);
+    FileLock lock(path);
+    return lock.take(std::chrono::milliseconds(kLockWaitMilliseconds)).isEmpty();
 }
 } // namespace
 
