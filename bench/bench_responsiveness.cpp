@@ -8,6 +8,7 @@
 #include "common/randomsource.h"
 #include "common/theme.h"
 #include "goals/goalfile.h"
+#include "goals/goalnotes.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
 #include "selftest/selftest.h"
@@ -165,7 +166,7 @@ void BenchResponsiveness::openGoalsWithLongestNotes()
         QVERIFY(GoalFile(folder.path(), n).write(note).ok);
     QBENCHMARK
     {
-        GoalsPage page(folder.path());
+        GoalsPage page(GoalNotes(GoalFolders {folder.path(), {}, {}, {}}));
         page.loadNotes();
         page.show();
         QCoreApplication::sendPostedEvents();
