@@ -48,7 +48,6 @@ public:
     void showSection(Section section);
     // The frame in front.
     Section currentSection() const;
-    QGroupBox *sectionFrame(Section section);
 
     const TopicCatalogue &catalogue() const { return m_catalogue; }
     TopicBrowser *topicBrowser();
@@ -71,6 +70,7 @@ private:
     void showStartPage();
     QAbstractButton *pageButtonForAccessKey(const QKeyEvent *key) const;
 
+    QGroupBox *sectionFrame(Section section);
     void addSection(Section section, QGroupBox *frame);
     // Builds a section ahead of its first showing.
     void prepareSection(Section section);

@@ -39,6 +39,7 @@ public:
     // Replaces the real dialog; pass an empty handler to restore it.
     static void setHandler(Handler handler);
 
+private:
     // The title of every box that names none of its own.
     static QString displayTitle();
 };

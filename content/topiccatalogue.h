@@ -17,13 +17,9 @@ public:
     // Room for 24 rows; the last one is never filled and reads as empty text.
     static constexpr int kRowCount = 24;
 
-    // Filled at once, in the language installed at the time.
+    // Rows 0 to 22 hold their built-in texts in the language installed at the
+    // time.
     TopicCatalogue();
-
-    // Sets rows 0 to 22 to their built-in texts in the language now installed;
-    // safe to run any number of times. Nothing changes the rows between fills,
-    // so a catalogue is filled again only after the translation changes.
-    void fill();
 
     const QString &topicName(int t) const { return m_name.at(t); }
     const QString &significance(int t) const { return m_significance.at(t); }

@@ -52,8 +52,8 @@ QString brokenLinkReason(const QString &end, const QString &why)
         .arg(QDir::toNativeSeparators(end), why);
 }
 
-} // namespace
-
+// Windows-1252, the code page of older goal files. The five bytes the code page
+// leaves undefined map to the C1 controls of the same value, as Windows does.
 QString decodeWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -65,6 +65,15 @@ QString decodeWindows1252(const QByteArray &bytes)
     }
     return text;
 }
+
+// Says that a note holds more than a note may.
+QString tooLongReason()
+{
+    return GoalFile::tr("It holds more than %1 characters, more than a goal note may hold.")
+        .arg(GoalFile::kMaxCharacters);
+}
+
+} // namespace
 
 QString goalTextFromBytes(const QByteArray &bytes)
 {
@@ -163,11 +172,6 @@ GoalFile::Result GoalFile::read() const
 bool GoalFile::fits(const QString &noteText)
 {
     return noteText.size() <= kMaxCharacters;
-}
-
-QString GoalFile::tooLongReason()
-{
-    return tr("It holds more than %1 characters, more than a goal note may hold.").arg(kMaxCharacters);
 }
 
 GoalFile::Result GoalFile::write(const QString &noteText) const

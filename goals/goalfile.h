@@ -25,10 +25,6 @@ QString goalTextFromBytes(const QByteArray &bytes);
 // removed, each line ended by CR LF, in UTF-8.
 QByteArray goalBytesFromText(const QString &noteText);
 
-// Windows-1252, the code page of older goal files. The five bytes the code page
-// leaves undefined map to the C1 controls of the same value, as Windows does.
-QString decodeWindows1252(const QByteArray &bytes);
-
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
 class GoalFile {
     Q_DECLARE_TR_FUNCTIONS(GoalFile)
@@ -46,8 +42,6 @@ public:
 
     // Whether a note's text is within kMaxCharacters.
     static bool fits(const QString &noteText);
-    // Says that a note holds more than a note may.
-    static QString tooLongReason();
 
     GoalFile(const QString &folder, int number);
 
@@ -55,8 +49,6 @@ public:
     QString fileName() const;
     // Empty when there is no goal folder.
     QString path() const;
-    // "This is Goal 1." or "This is Goal 2.".
-    QString defaultText() const;
 
     // What an operation on the file came to: done, or the reason it was not.
     // A read also gives the note's text.
@@ -82,6 +74,9 @@ public:
     Result write(const QString &noteText) const;
 
 private:
+    // "This is Goal 1." or "This is Goal 2.".
+    QString defaultText() const;
+
     QString m_folder;
     int m_number;
 };

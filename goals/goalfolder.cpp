@@ -40,8 +40,7 @@ QString whyDataFolderUntrusted(const QString &folder)
     return QFileInfo::exists(parent) ? FileTrust::whyFolderUntrusted(parent) : QString();
 }
 
-} // namespace
-
+// The folder that the goal files are saved in; empty when neither is usable.
 QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder)
 {
     if (isPortableCopy(programFolder))
@@ -53,6 +52,8 @@ QString chooseGoalFolder(const QString &programFolder, const QString &userDataFo
     FileTrust::makePrivateFolder(userDataFolder);
     return clean(userDataFolder);
 }
+
+} // namespace
 
 GoalFolders chooseGoalFolders()
 {

@@ -6,14 +6,12 @@
 
 namespace palmora {
 
-// The folder that the goal files are saved in: the program's own folder when the
+// The folder that the goal files are saved in together with the two folders a
+// note may already be in. The save folder is the program's own folder when the
 // program can write there and it is the user's alone (a portable copy),
-// otherwise the per-user data folder, created when it does not exist yet. An
-// empty result means neither folder is usable.
-QString chooseGoalFolder(const QString &programFolder, const QString &userDataFolder);
-
-// The chosen save folder together with the two folders a note may already be in;
-// the program folder takes part only when nobody but the user or root can write it.
+// otherwise the per-user data folder, created when it does not exist yet; empty
+// when neither folder is usable. The program folder takes part only when nobody
+// but the user or root can write it.
 GoalFolders chooseGoalFolders();
 GoalFolders chooseGoalFolders(const QString &programFolder, const QString &userDataFolder);
 

@@ -25,8 +25,6 @@ public:
     ~TopicBrowser() override;
 
     void showTopic(int t);
-    void stepForward();
-    void stepBack();
 
     TopicIndex currentTopic() const { return m_currentTopic; }
 
@@ -38,6 +36,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void stepForward();
+    void stepBack();
+
     std::unique_ptr<Ui::TopicBrowser> ui;
     const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;

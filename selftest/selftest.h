@@ -36,13 +36,6 @@ public:
     // "Click Here To Start The Test": composes a test of the chosen kind and
     // shows its first question.
     void startTest();
-    // "Next Question": records the selected answer and moves on.
-    void nextQuestion();
-    // "Start Test Once More": back to the choice of kind, none selected.
-    void startAgain();
-    // A test, of the same kind, of just the topics the last test missed.
-    void startMissedTest();
-
     // Keeps each finished test's result in this file and shows the last ones
     // on the options page. The file is first read when that page first shows;
     // without a file, results are not kept.
@@ -54,6 +47,12 @@ signals:
     void backToMainRequested();
 
 private:
+    // "Next Question": records the selected answer and moves on.
+    void nextQuestion();
+    // "Start Test Once More": back to the choice of kind, none selected.
+    void startAgain();
+    // A test, of the same kind, of just the topics the last test missed.
+    void startMissedTest();
     // Puts the sheet's first question on screen.
     void begin(const TestSheet &sheet);
     void showQuestion();

@@ -37,7 +37,6 @@ public:
     QString optionText(int k) const;
     void clearSelection();
 
-    WrappingRadioButton *option(int k) const { return m_option.at(k); }
     QLabel *pictureLabel() const;
 
 signals:

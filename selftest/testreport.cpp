@@ -22,8 +22,7 @@ class ReportTexts {
 
 constexpr QLatin1StringView kCrLf("\r\n");
 
-} // namespace
-
+// An answer counts only when it is the right text character for character.
 int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {
     int score = 0;
@@ -33,6 +32,8 @@ int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
     }
     return score;
 }
+
+} // namespace
 
 TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {

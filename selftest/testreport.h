@@ -21,11 +21,9 @@ struct TestReport {
         friend bool operator==(const Range &, const Range &) = default;
     };
     QList<Range> boldRanges;
+    // Answers that are the right text character for character.
     int score = 0;
 };
-
-// An answer counts only when it is the right text character for character.
-int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue);
 
 // Ten six-line blocks (name in bold, "Your Answer:", the answer, "Correct
 // Choice: ", the right text, an empty line) and the score line. A test of the

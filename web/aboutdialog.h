@@ -18,11 +18,11 @@ public:
     explicit AboutDialog(QWidget *parent = nullptr);
     ~AboutDialog() override;
 
+private:
     // The 32 x 32 picture of the box, from the icon files when they are there;
     // for a device pixel ratio above 1, drawn at 64 x 64 to fill the same space.
     static QPixmap iconPicture(qreal devicePixelRatio = 1.0);
 
-private:
     std::unique_ptr<Ui::AboutDialog> ui;
 };
 

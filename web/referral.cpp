@@ -15,6 +15,37 @@ class Referral {
     Q_DECLARE_TR_FUNCTIONS(Referral)
 };
 
+// The most characters each field takes: room for any real name, for the longest
+// e-mail address mail servers carry (254) and for a message of a few hundred
+// words. With them the address stays below 32,000 characters (each character
+// takes at most nine, three UTF-8 bytes percent-encoded), short enough for every
+// browser and far below the system's limit on a program argument (128 KiB).
+constexpr int kMaxNameLength = 100;
+constexpr int kMaxEmailLength = 254;
+constexpr int kMaxMessageLength = 2000;
+
+int referralFieldLimit(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::SenderName:
+    case ReferralField::FriendName:
+        return kMaxNameLength;
+    case ReferralField::SenderEmail:
+    case ReferralField::FriendEmail:
+        return kMaxEmailLength;
+    case ReferralField::Message:
+        return kMaxMessageLength;
+    }
+    return 0;
+}
+
+// A field's length as its user sees it: UTF-16 characters, a CR LF line end
+// counting once.
+qsizetype referralFieldLength(const QString &text)
+{
+    return text.size() - text.count(QLatin1String("\r\n"));
+}
+
 // A field still showing its placeholder holds no entry.
 bool isMissing(const QString &value, ReferralField field)
 {
@@ -71,26 +102,6 @@ QString referralPlaceholder(ReferralField field)
         return Referral::tr("Friend's Email Address");
     }
     return {};
-}
-
-int referralFieldLimit(ReferralField field)
-{
-    switch (field) {
-    case ReferralField::SenderName:
-    case ReferralField::FriendName:
-        return kMaxReferralNameLength;
-    case ReferralField::SenderEmail:
-    case ReferralField::FriendEmail:
-        return kMaxReferralEmailLength;
-    case ReferralField::Message:
-        return kMaxReferralMessageLength;
-    }
-    return 0;
-}
-
-qsizetype referralFieldLength(const QString &text)
-{
-    return text.size() - text.count(QLatin1String("\r\n"));
 }
 
 bool fitsReferralField(ReferralField field, const QString &text)

@@ -21,22 +21,8 @@ enum class ReferralField { SenderName, SenderEmail, Message, FriendName, FriendE
 // that still holds it when the referral is sent counts as not filled in.
 QString referralPlaceholder(ReferralField field);
 
-// The most characters each field takes: room for any real name, for the longest
-// e-mail address mail servers carry (254) and for a message of a few hundred
-// words. With them the address stays short enough for every browser and far
-// below the system's limit on a program argument (128 KiB).
-inline constexpr int kMaxReferralNameLength = 100;
-inline constexpr int kMaxReferralEmailLength = 254;
-inline constexpr int kMaxReferralMessageLength = 2000;
-// What no referral address within those limits ever reaches: each character
-// takes at most nine in the address (three UTF-8 bytes, percent-encoded).
-inline constexpr int kMaxReferralAddressLength = 32000;
-
-int referralFieldLimit(ReferralField field);
-// A field's length as its user sees it: UTF-16 characters, a CR LF line end
-// counting once.
-qsizetype referralFieldLength(const QString &text);
-// True when the text fits the field.
+// True when the text fits the field: at most 100 characters for a name, 254
+// for an e-mail address, 2000 for the message, a CR LF line end counting once.
 bool fitsReferralField(ReferralField field, const QString &text);
 // The message that tells the user why text that would overfill a field was refused.
 QString referralFieldFullText(ReferralField field);

@@ -32,9 +32,8 @@ class ReferralForm : public QObject {
 public:
     ReferralForm(const ReferralControls &controls, QObject *parent);
 
-    void referFriend();
-
 private:
+    void referFriend();
     void submit(const ReferralFields &fields);
 
     // In the order of the address.

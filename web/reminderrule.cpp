@@ -2,6 +2,18 @@
 
 namespace palmora {
 
+namespace {
+// The date in a stored text, or an invalid date when it does not hold one.
+QDate reminderDateFromText(const QString &text)
+{
+    // Exactly ten characters: QDate would also take stray forms such as "2026-1-7".
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() != 10)
+        return {};
+    return QDate::fromString(trimmed, Qt::ISODate);
+}
+} // namespace
+
 ReminderAction reminderAction(const QString &storedText, const QDate &today)
 {
     const QDate stored = reminderDateFromText(storedText);
@@ -16,15 +28,6 @@ ReminderAction reminderAction(const QString &storedText, const QDate &today)
 QString reminderDateText(const QDate &date)
 {
     return date.toString(Qt::ISODate);
-}
-
-QDate reminderDateFromText(const QString &text)
-{
-    // Exactly ten characters: QDate would also take stray forms such as "2026-1-7".
-    const QString trimmed = text.trimmed();
-    if (trimmed.size() != 10)
-        return {};
-    return QDate::fromString(trimmed, Qt::ISODate);
 }
 
 } // namespace palmora

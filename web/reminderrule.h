@@ -23,7 +23,5 @@ ReminderAction reminderAction(const QString &storedText, const QDate &today);
 
 // The stored form of a date: ISO yyyy-MM-dd, independent of the user's locale.
 QString reminderDateText(const QDate &date);
-// The date in a stored text, or an invalid date when it does not hold one.
-QDate reminderDateFromText(const QString &text);
 
 } // namespace palmora

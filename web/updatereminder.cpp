@@ -15,13 +15,14 @@ namespace {
 class UpdateReminder {
     Q_DECLARE_TR_FUNCTIONS(UpdateReminder)
 };
-} // namespace
 
+// The question, with a lone carriage return between its two sentences.
 QString updateReminderQuestion()
 {
     return UpdateReminder::tr("There maybe an update to this software available") + QLatin1Char('\r')
         + UpdateReminder::tr("Do you want to check for an update?");
 }
+} // namespace
 
 void runUpdateReminder(ReminderRecord &record, const QDate &today)
 {

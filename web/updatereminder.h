@@ -12,7 +12,4 @@ class ReminderRecord;
 // store that cannot be read ends it at once, untouched.
 void runUpdateReminder(ReminderRecord &record, const QDate &today);
 
-// The question, with a lone carriage return between its two sentences.
-QString updateReminderQuestion();
-
 } // namespace palmora

@@ -12,7 +12,6 @@
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
-#include "selftest/wrappingradiobutton.h"
 #include "testenvironment.h"
 #include "urlrecorder.h"
 #include "web/aboutdialog.h"
@@ -33,6 +32,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +80,7 @@ private:
     {
         return m_window->findChild<T *>(QLatin1String(name));
     }
+    QWidget *frontFrame() const { return child<QStackedWidget>("sectionStack")->currentWidget(); }
 
     std::unique_ptr<testing::TestEnvironment> m_env;
     std::unique_ptr<MainWindow> m_window;
@@ -148,12 +149,12 @@ void TstMainWindow::frameCaptions()
     QFETCH(MainWindow::Section, section);
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    QGroupBox *frame = m_window->sectionFrame(section);
-    QVERIFY(frame);
-    QCOMPARE(frame->objectName(), name);
-    QCOMPARE(frame->title(), caption);
     m_window->showSection(section);
     QCOMPARE(m_window->currentSection(), section);
+    auto *frame = m_window->findChild<QGroupBox *>(name);
+    QVERIFY(frame);
+    QCOMPARE(frontFrame(), frame);
+    QCOMPARE(frame->title(), caption);
     QVERIFY(frame->isVisible());
 }
 
@@ -265,11 +266,11 @@ void TstMainWindow::choicesTakeTheKeys()
     for (int t = 0; t < testsBefore * kQuestionCount; ++t) {
         if (t % kQuestionCount == 0)
             start();
-        test->questionPage()->option(0)->setChecked(true);
-        test->nextQuestion();
+        test->questionPage()->findChild<QButtonGroup *>()->button(0)->setChecked(true);
+        testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton"))->click();
     }
     if (testsBefore > 0)
-        test->startAgain();
+        testing::namedChild<QPushButton>(test->resultPage(), QStringLiteral("startAgainButton"))->click();
     if (checked >= 0)
         kinds->button(checked)->setChecked(true);
     if (focus.first().startsWith(QStringLiteral("by")))
@@ -297,7 +298,7 @@ void TstMainWindow::selfTestFramesFollowTheTest()
     QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("startTestButton")), Qt::LeftButton);
     for (int question = 0; question < kQuestionCount; ++question) {
         QCOMPARE(m_window->currentSection(), MainWindow::Section::TestQuestion);
-        test->questionPage()->option(question % kOptionCount)->setChecked(true);
+        test->questionPage()->findChild<QButtonGroup *>()->button(question % kOptionCount)->setChecked(true);
         QTest::mouseClick(
             testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton")),
             Qt::LeftButton);
@@ -326,8 +327,7 @@ void TstMainWindow::backToMainKeepsStateOfStartPageAndSection()
         QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(m_window->topicBrowser()->currentTopic(), 5);
 
-    QTest::mouseClick(m_window->sectionFrame(MainWindow::Section::TopicBrowser)
-                          ->findChild<QPushButton *>(QStringLiteral("backToMainButton")),
+    QTest::mouseClick(frontFrame()->findChild<QPushButton *>(QStringLiteral("backToMainButton")),
                       Qt::LeftButton);
     QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
     QVERIFY(memorize->isChecked());
@@ -340,8 +340,7 @@ void TstMainWindow::backToMainKeepsStateOfStartPageAndSection()
     // The other two "Back To Main" buttons lead to the start page as well.
     for (const MainWindow::Section section : {MainWindow::Section::TestOptions, MainWindow::Section::Goals}) {
         m_window->showSection(section);
-        auto *back =
-            m_window->sectionFrame(section)->findChild<QPushButton *>(QStringLiteral("backToMainButton"));
+        auto *back = frontFrame()->findChild<QPushButton *>(QStringLiteral("backToMainButton"));
         QVERIFY(back);
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(m_window->currentSection(), MainWindow::Section::StartPage);
@@ -377,8 +376,9 @@ void TstMainWindow::sectionsAreBuiltWhenFirstShown()
     m_window->showSection(MainWindow::Section::Goals);
     QCOMPARE(child<QPlainTextEdit>("goal1Edit")->toPlainText(), QStringLiteral("This is Goal 1."));
     QCOMPARE(child<QPlainTextEdit>("goal2Edit")->toPlainText(), QStringLiteral("This is Goal 2."));
-    // Built once: asking again gives the same frame.
-    QCOMPARE(m_window->sectionFrame(MainWindow::Section::Goals), child<QGroupBox>("goalsPage"));
+    // Built once: showing it again shows the same frame.
+    m_window->showSection(MainWindow::Section::Goals);
+    QCOMPARE(frontFrame(), child<QGroupBox>("goalsPage"));
     QCOMPARE(m_window->findChildren<QGroupBox *>(QStringLiteral("goalsPage")).size(), 1);
 }
 
@@ -533,18 +533,14 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         QCOMPARE(keysThatWork(&screen, &screen, [] {}), keys);
     } else {
-        // Frames are built the first time they are asked for.
-        for (int k = 0; k < MainWindow::kSectionCount; ++k)
-            m_window->sectionFrame(static_cast<MainWindow::Section>(k));
-        auto *frame = m_window->findChild<QGroupBox *>(page);
-        QVERIFY(frame);
-        const auto reset = [this, frame] {
-            for (int k = 0; k < MainWindow::kSectionCount; ++k) {
-                const auto section = static_cast<MainWindow::Section>(k);
-                if (m_window->sectionFrame(section) == frame)
-                    m_window->showSection(section);
-            }
+        // Frames are built the first time they are shown.
+        const auto reset = [this, &page] {
+            for (int k = 0; k < MainWindow::kSectionCount && frontFrame()->objectName() != page; ++k)
+                m_window->showSection(static_cast<MainWindow::Section>(k));
         };
+        reset();
+        QWidget *frame = frontFrame();
+        QCOMPARE(frame->objectName(), page);
         QCOMPARE(keysThatWork(m_window.get(), frame, reset), keys);
     }
 }
@@ -584,15 +580,16 @@ void TstMainWindow::everyTabStopShowsWhereItIs()
         test->startTest();
         for (int question = 0; section == MainWindow::Section::TestResult && question < kQuestionCount;
              ++question) {
-            test->questionPage()->option(0)->setChecked(true);
-            test->nextQuestion();
+            test->questionPage()->findChild<QButtonGroup *>()->button(0)->setChecked(true);
+            testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton"))
+                ->click();
         }
     }
     // Entered with the keyboard, as a window shows the focus once Tab is used.
     m_window->setAttribute(Qt::WA_KeyboardFocusChange);
     m_window->showSection(section);
     QCOMPARE(m_window->currentSection(), section);
-    QWidget *frame = m_window->sectionFrame(section);
+    QWidget *frame = frontFrame();
     QWidget *focus = QApplication::focusWidget();
     QVERIFY2(focus && frame->isAncestorOf(focus), focus ? qPrintable(focus->objectName()) : "no focus");
 

@@ -4,10 +4,10 @@
 #include "memorize/topicbrowser.h"
 #include "selftest/selftest.h"
 #include "selftest/testquestionpage.h"
-#include "selftest/wrappingradiobutton.h"
 #include "web/aboutdialog.h"
 #include "web/exitscreen.h"
 #include "web/referral.h"
+#include "web/reminderrecord.h"
 #include "web/updatereminder.h"
 
 #include "messagerecorder.h"
@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,7 +173,7 @@ void TstPseudoLocale::everyWindowIsTranslatedAndUnclipped()
         for (int q = 0; q < 10; ++q) {
             QCOMPARE(main.currentSection(), MainWindow::Section::TestQuestion);
             look(&main, QStringLiteral("%1 question %2").arg(QLatin1String(mode)).arg(q));
-            test->questionPage()->option(q % 5)->setChecked(true);
+            test->questionPage()->findChild<QButtonGroup *>()->button(q % 5)->setChecked(true);
             QTest::mouseClick(
                 testing::namedChild<QPushButton>(test->questionPage(), QStringLiteral("nextQuestionButton")),
                 Qt::LeftButton);
@@ -241,7 +242,7 @@ void TstPseudoLocale::everyMessageIsTranslated()
     // Each complaint the windows make.
     QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("proceedButton")), Qt::LeftButton);
     main.showSection(MainWindow::Section::TopicBrowser);
-    main.topicBrowser()->stepBack();
+    QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("backButton")), Qt::LeftButton);
     main.showSection(MainWindow::Section::TestOptions);
     QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("startTestButton")), Qt::LeftButton);
 
@@ -253,20 +254,23 @@ void TstPseudoLocale::everyMessageIsTranslated()
     auto *email = exit.findChild<QLineEdit *>(QStringLiteral("senderEmailEdit"));
     email->setFocus(Qt::TabFocusReason);
     QTest::keyClick(email, Qt::Key_Space);
-    QCOMPARE(messages.count(), 5);
+    ReminderRecord reminder(environment.folder.filePath(QStringLiteral("palmora.ini")));
+    QVERIFY(reminder.write(QStringLiteral("2000-01-01")));
+    messages.queueAnswer(MessageBox::Answer::No);
+    runUpdateReminder(reminder, environment.today);
+    QCOMPARE(messages.count(), 6);
 
     QStringList texts = messages.texts();
     for (const MessageBox::Request &request : messages.requests())
         texts.append(request.title);
-    // What the core says in messages: the referral's checks, the reminder and
-    // the goal files.
+    // What the core says in messages: the referral's checks and the goal files.
     for (int problem = 1; problem <= int(ReferralProblem::MissingFriendEmail); ++problem)
         texts.append(referralProblemText(static_cast<ReferralProblem>(problem)));
     for (int field = 0; field <= int(ReferralField::FriendEmail); ++field)
         texts.append(referralFieldFullText(static_cast<ReferralField>(field)));
-    texts.append(updateReminderQuestion());
-    texts.append(GoalFile(environment.folder.path(), 1).defaultText());
-    texts.append(GoalFile::tooLongReason());
+    const GoalFile goal1(environment.folder.path(), 1);
+    texts.append(goal1.read().text); // made at start-up
+    texts.append(goal1.write(QString(10001, QLatin1Char('x'))).error);
 
     QStringList untranslatedTexts;
     for (const QString &text : std::as_const(texts)) {

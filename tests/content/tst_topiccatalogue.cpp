@@ -9,7 +9,6 @@ class TstTopicCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void rows_data();
     void rows();
     void conicalHandSignificanceHasTwoParagraphs();
@@ -17,18 +16,12 @@ private slots:
     void lastRowStaysEmpty();
     void textsArePrintableAsciiWithoutQuotesOrOuterSpaces();
     void textsAreDistinctApartFromPlaceholder();
-    void refillingChangesNothing();
     void pictureRule_data();
     void pictureRule();
 
 private:
     TopicCatalogue m_catalogue;
 };
-
-void TstTopicCatalogue::initTestCase()
-{
-    m_catalogue.fill();
-}
 
 void TstTopicCatalogue::rows_data()
 {
@@ -187,18 +180,6 @@ void TstTopicCatalogue::textsAreDistinctApartFromPlaceholder()
         }
     }
     QCOMPARE(placeholders, 4);
-}
-
-void TstTopicCatalogue::refillingChangesNothing()
-{
-    TopicCatalogue again = m_catalogue;
-    again.fill();
-    again.fill();
-    for (int t = 0; t < TopicCatalogue::kRowCount; ++t) {
-        QCOMPARE(again.topicName(t), m_catalogue.topicName(t));
-        QCOMPARE(again.significance(t), m_catalogue.significance(t));
-        QCOMPARE(again.shapeLocation(t), m_catalogue.shapeLocation(t));
-    }
 }
 
 void TstTopicCatalogue::pictureRule_data()

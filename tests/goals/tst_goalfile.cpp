@@ -182,12 +182,14 @@ void TstGoalFile::windows1252()
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
-    const QString text = palmora::decodeWindows1252(all);
+    // Not UTF-8 (byte 0x80 stands alone): read as Windows-1252, where NUL shows
+    // as U+FFFD and a lone CR ends a line, as in any note.
+    const QString text = palmora::goalTextFromBytes(all);
     QCOMPARE(text.size(), 256);
     for (int b = 0; b < 256; ++b) {
         if (b >= 0x80 && b <= 0x9f)
             continue;
-        QCOMPARE(text.at(b).unicode(), char16_t(b));
+        QCOMPARE(text.at(b).unicode(), b == 0 ? char16_t(0xFFFD) : b == 0x0d ? char16_t(0x0a) : char16_t(b));
     }
     QCOMPARE(text.at(0x80), QChar(0x20AC));
     QCOMPARE(text.at(0x8a), QChar(0x0160));
@@ -479,26 +481,27 @@ void TstGoalFile::goalFolderChoice()
     const QString user = root.filePath(QStringLiteral("user/data/palmora"));
     QVERIFY(QDir().mkpath(program));
 
-    QCOMPARE(palmora::chooseGoalFolder(program, user), QDir::cleanPath(program));
+    QCOMPARE(palmora::chooseGoalFolders(program, user).saveFolder, QDir::cleanPath(program));
     QVERIFY(!QFileInfo::exists(user));
 
     // A program folder that is gone (or cannot be written) gives way to the
     // per-user folder, made on the spot.
-    QCOMPARE(palmora::chooseGoalFolder(root.filePath(QStringLiteral("missing")), user),
+    QCOMPARE(palmora::chooseGoalFolders(root.filePath(QStringLiteral("missing")), user).saveFolder,
              QDir::cleanPath(user));
     QVERIFY(QFileInfo(user).isDir());
 
-    QCOMPARE(palmora::chooseGoalFolder(QString(), QString()), QString());
+    QCOMPARE(palmora::chooseGoalFolders(QString(), QString()).saveFolder, QString());
 
     // An installed copy keeps its notes per user, even where root could write
     // into the program's folder.
     if (QFileInfo(QStringLiteral("/usr/bin")).isWritable())
-        QCOMPARE(palmora::chooseGoalFolder(QStringLiteral("/usr/bin"), user), QDir::cleanPath(user));
+        QCOMPARE(palmora::chooseGoalFolders(QStringLiteral("/usr/bin"), user).saveFolder,
+                 QDir::cleanPath(user));
 
     if (permissionsAreEnforced(root.path())) {
         const QFileDevice::Permissions before = QFile::permissions(program);
         QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const QString chosen = palmora::chooseGoalFolder(program, user);
+        const QString chosen = palmora::chooseGoalFolders(program, user).saveFolder;
         QFile::setPermissions(program, before);
         QCOMPARE(chosen, QDir::cleanPath(user));
     }

@@ -72,7 +72,6 @@ void TstTopicBrowser::initTestCase()
 
 void TstTopicBrowser::init()
 {
-    m_catalogue.fill();
     m_messages = std::make_unique<testing::MessageRecorder>();
     m_browser = std::make_unique<TopicBrowser>(m_catalogue, m_pictures);
     m_browser->showTopic(0);

@@ -16,7 +16,6 @@ class TstMissedTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_catalogue.fill(); }
     void repeatAsksEachMissedTopicOnce_data();
     void repeatAsksEachMissedTopicOnce();
     void reportSaysWhatItWas_data();

@@ -60,7 +60,6 @@ QString pdfInfoField(const QString &pdf, const QString &field)
 QString printout()
 {
     TopicCatalogue catalogue;
-    catalogue.fill();
     TestSheet sheet;
     sheet.mode = TestMode::BySignificance;
     const std::array<TopicIndex, kQuestionCount> topics {0, 1, 2, 3, 4, 14, 15, 16, 17, 18};

@@ -11,7 +11,6 @@
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
-#include "selftest/wrappingradiobutton.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -353,7 +352,6 @@ void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
     QVERIFY(!shared || ::chmod(QFile::encodeName(folder.path()).constData(), 0777) == 0);
     testing::MessageRecorder messages;
     TopicCatalogue catalogue;
-    catalogue.fill();
     PictureList pictures;
     GeneratorRandomSource random(7u);
 
@@ -361,8 +359,8 @@ void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
         test.optionsPage()->findChild<QButtonGroup *>()->button(1)->setChecked(true);
         test.startTest();
         for (int q = 0; q < kQuestionCount; ++q) {
-            test.questionPage()->option(0)->setChecked(true);
-            test.nextQuestion();
+            test.questionPage()->findChild<QButtonGroup *>()->button(0)->setChecked(true);
+            test.questionPage()->findChild<QPushButton *>(QStringLiteral("nextQuestionButton"))->click();
         }
     };
     const auto shownList = [](SelfTest &test) {

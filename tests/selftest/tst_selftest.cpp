@@ -9,7 +9,6 @@
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
-#include "selftest/wrappingradiobutton.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -36,7 +35,6 @@ struct Harness {
     explicit Harness(RandomSource &random)
         : test(catalogue, pictures, random)
     {
-        catalogue.fill();
         stack.addWidget(test.optionsPage());
         stack.addWidget(test.questionPage());
         stack.addWidget(test.resultPage());
@@ -89,7 +87,7 @@ struct Harness {
     void choose(int k)
     {
         // The click lands on the wrapped text's far corner, not on the indicator.
-        WrappingRadioButton *option = test.questionPage()->option(k);
+        QAbstractButton *option = test.questionPage()->findChild<QButtonGroup *>()->button(k);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 4, option->height() - 4));
     }
 
@@ -219,7 +217,7 @@ void TstSelfTest::questionShowsItsTopic()
         // Every option a topic's text of the test's kind, one of them the right one.
         for (int k = 0; k < kOptionCount; ++k) {
             QVERIFY(modeTexts.contains(page->optionText(k)));
-            QCOMPARE(page->option(k)->text(), page->optionText(k));
+            QCOMPARE(page->findChild<QButtonGroup *>()->button(k)->text(), page->optionText(k));
         }
         QVERIFY(h.firstOption(true) >= 0);
         // The named topic's drawing for the screen's density, at the same logical size at either.
@@ -443,7 +441,6 @@ void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
     QFETCH(bool, longest);
     const auto mode = static_cast<TestMode>(kind);
     TopicCatalogue catalogue;
-    catalogue.fill();
     // The longest texts are the hardest question to lay out; the shortest leave
     // the most height to share.
     QStringList texts;
@@ -460,22 +457,23 @@ void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
     page.show();
     page.showQuestion(catalogue.topicName(0), mode != TestMode::ByName, QImage(), options);
     const QRect inside = page.contentsRect();
+    const auto option = [&page](int k) { return page.findChild<QButtonGroup *>()->button(k); };
     for (int k = 0; k < kOptionCount; ++k) {
-        const QRect box = page.option(k)->geometry();
+        const QRect box = option(k)->geometry();
         QVERIFY2(inside.contains(box), qPrintable(QStringLiteral("option %1 crosses the frame").arg(k + 1)));
         // Every line of the text fits in its option.
-        QVERIFY(box.height() >= page.option(k)->sizeHint().height());
+        QVERIFY(box.height() >= option(k)->sizeHint().height());
         if (k + 1 < kOptionCount)
-            QVERIFY2(page.option(k + 1)->geometry().top() - box.bottom() > 4,
+            QVERIFY2(option(k + 1)->geometry().top() - box.bottom() > 4,
                      qPrintable(QStringLiteral("no gap below option %1").arg(k + 1)));
     }
     // The column fills the frame from top to bottom: the spare height goes into
     // the gaps, all alike, and what is left above and below is less than one.
-    const int gap = page.option(1)->geometry().top() - page.option(0)->geometry().bottom();
+    const int gap = option(1)->geometry().top() - option(0)->geometry().bottom();
     for (int k = 1; k + 1 < kOptionCount; ++k)
-        QCOMPARE(page.option(k + 1)->geometry().top() - page.option(k)->geometry().bottom(), gap);
-    QVERIFY(page.option(0)->geometry().top() - inside.top() < gap);
-    QVERIFY(inside.bottom() - page.option(kOptionCount - 1)->geometry().bottom() < gap);
+        QCOMPARE(option(k + 1)->geometry().top() - option(k)->geometry().bottom(), gap);
+    QVERIFY(option(0)->geometry().top() - inside.top() < gap);
+    QVERIFY(inside.bottom() - option(kOptionCount - 1)->geometry().bottom() < gap);
 }
 
 QTEST_MAIN(TstSelfTest)

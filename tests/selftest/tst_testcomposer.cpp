@@ -125,8 +125,6 @@ void TstTestComposer::optionTopicsPutTheQuestionAtItsPosition()
 void TstTestComposer::ownTopicAmongDistractorsGivesTwoEqualTexts()
 {
     TopicCatalogue catalogue;
-    catalogue.fill();
-
     // Question about topic 14; 14 also drawn as the distractor of position 4.
     ScriptedRandomSource random(topicValues({0, 1, 2, 3, 14}));
     random.appendIndex(1, 4);

@@ -11,7 +11,6 @@
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
-#include "selftest/wrappingradiobutton.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -101,7 +100,6 @@ private:
 void TstTestPrinting::init()
 {
     m_catalogue = std::make_unique<TopicCatalogue>();
-    m_catalogue->fill();
     m_pictures = std::make_unique<PictureList>();
     m_random = std::make_unique<GeneratorRandomSource>(1234u);
     m_test = std::make_unique<SelfTest>(*m_catalogue, *m_pictures, *m_random);
@@ -125,8 +123,9 @@ void TstTestPrinting::finishTest()
         while (topic < TopicCatalogue::kTopicCount - 1 && m_catalogue->topicName(topic) != name)
             ++topic;
         for (int k = 0; k < kOptionCount; ++k)
-            page->option(k)->setChecked(page->optionText(k) == m_catalogue->significance(topic));
-        m_test->nextQuestion();
+            page->findChild<QButtonGroup *>()->button(k)->setChecked(page->optionText(k)
+                                                                     == m_catalogue->significance(topic));
+        testing::namedChild<QPushButton>(page, QStringLiteral("nextQuestionButton"))->click();
     }
     QVERIFY(shownReport().endsWith(QStringLiteral("10 Correct out of 10 Questions")));
 }

@@ -27,7 +27,6 @@ private slots:
     void init();
     void decisionTable_data();
     void decisionTable();
-    void questionWording();
     void unreadableRecordCountsAsFirstRun_data();
     void unreadableRecordCountsAsFirstRun();
     void unwritableStoreStillLetsStartUpGoOn();
@@ -89,6 +88,9 @@ void TstUpdateReminder::decisionTable()
         QCOMPARE(request.defaultAnswer, MessageBox::Answer::Yes);
         QCOMPARE(request.icon, MessageBox::Icon::Information);
         QCOMPARE(request.title, QStringLiteral("Palmora"));
+        QCOMPARE(request.text,
+                 QStringLiteral("There maybe an update to this software available\rDo you want to check "
+                                "for an update?"));
     }
     const bool opens = asks && answer == 1;
     QCOMPARE(urls.addresses(),
@@ -99,13 +101,6 @@ void TstUpdateReminder::decisionTable()
     messages.clear();
     runUpdateReminder(record, kToday);
     QCOMPARE(messages.count(), 0);
-}
-
-void TstUpdateReminder::questionWording()
-{
-    QCOMPARE(updateReminderQuestion(),
-             QStringLiteral(
-                 "There maybe an update to this software available\rDo you want to check for an update?"));
 }
 
 void TstUpdateReminder::unreadableRecordCountsAsFirstRun_data()
