@@ -10,10 +10,13 @@
 #include "common/theme.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
+#include "selftest/progresspage.h"
+#include "selftest/resultstore.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
+#include "selftest/topicrecords.h"
 #include "web/aboutdialog.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
@@ -31,7 +34,7 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , m_random(env.random)
-    , m_resultHistoryPath(env.resultHistoryPath)
+    , m_results(env.resultHistoryPath.isEmpty() ? nullptr : std::make_shared<ResultStore>(env.resultHistoryPath))
     , m_goalNotes(std::in_place, env.goalFolders)
 {
     ui->setupUi(this);
@@ -104,6 +107,7 @@ QGroupBox *MainWindow::sectionFrame(Section section)
     case Section::TestOptions:
     case Section::TestQuestion:
     case Section::TestResult:
+    case Section::Progress:
         selfTest();
         break;
     case Section::StartPage:
@@ -117,6 +121,11 @@ TopicBrowser *MainWindow::topicBrowser()
     if (!m_browser) {
         m_browser = new TopicBrowser(m_catalogue, m_pictures);
         connect(m_browser, &TopicBrowser::backToMainRequested, this, [this] { showStartPage(); });
+        if (m_results) {
+            m_browser->setRecordLookup([results = m_results](TopicIndex topic) {
+                return TopicRecords(results->results().results).recordLine(topic);
+            });
+        }
         m_browser->showTopic(m_browser->currentTopic());
         addSection(Section::TopicBrowser, m_browser);
     }
@@ -138,14 +147,14 @@ SelfTest *MainWindow::selfTest()
 {
     if (!m_selfTest) {
         m_selfTest = new SelfTest(m_catalogue, m_pictures, *m_random, this);
-        if (!m_resultHistoryPath.isEmpty())
-            m_selfTest->setResultHistory(m_resultHistoryPath);
+        m_selfTest->setResultStore(m_results);
         connect(m_selfTest, &SelfTest::backToMainRequested, this, [this] { showStartPage(); });
         connect(m_selfTest, &SelfTest::showPageRequested, ui->sectionStack,
                 &QStackedWidget::setCurrentWidget);
         addSection(Section::TestOptions, m_selfTest->optionsPage());
         addSection(Section::TestQuestion, m_selfTest->questionPage());
         addSection(Section::TestResult, m_selfTest->resultPage());
+        addSection(Section::Progress, m_selfTest->progressPage());
     }
     return m_selfTest;
 }

@@ -25,19 +25,20 @@ namespace palmora {
 struct Environment;
 class GoalsPage;
 class RandomSource;
+class ResultStore;
 class SelfTest;
 class TopicBrowser;
 
-// The program's one working window: a start page and five section frames stacked
+// The program's one working window: a start page and six section frames stacked
 // in one place, two link labels and the menu bar.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The frames stacked in the window, in the order the activity choices name
     // the first three.
-    enum class Section { TopicBrowser, TestOptions, Goals, TestQuestion, TestResult, StartPage };
+    enum class Section { TopicBrowser, TestOptions, Goals, TestQuestion, TestResult, Progress, StartPage };
     Q_ENUM(Section)
-    static constexpr int kSectionCount = 6;
+    static constexpr int kSectionCount = 7;
 
     // Builds the window and runs its load handler: goal notes, catalogue, start
     // page. A section's frame is built the first time it is asked for; the
@@ -79,7 +80,9 @@ private:
     const TopicCatalogue m_catalogue;
     PictureList m_pictures;
     std::shared_ptr<RandomSource> m_random;
-    const QString m_resultHistoryPath;
+    // The kept results, shared by the self-test and the topic browser; none
+    // when results are not kept.
+    std::shared_ptr<ResultStore> m_results;
     // Loaded at start-up; the goals page takes them when it is built.
     std::optional<GoalNotes> m_goalNotes;
     TopicBrowser *m_browser = nullptr;

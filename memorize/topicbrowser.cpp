@@ -30,6 +30,7 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
     Theme::setColors(ui->shapeLocationCaption, Theme::kYellow);
     Theme::setColors(ui->significanceLabel, Theme::kNavy);
     Theme::setColors(ui->shapeLocationLabel, Theme::kNavy);
+    Theme::setColors(ui->recordLabel, Theme::kNavy);
     Theme::setPointSize(ui->significanceLabel, 11.25);
     Theme::setPointSize(ui->shapeLocationLabel, 11.25);
     ui->pictureLabel->setAccessibleName(tr("Topic picture"));
@@ -55,8 +56,25 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
 
 TopicBrowser::~TopicBrowser() = default;
 
+void TopicBrowser::setRecordLookup(std::function<QString(TopicIndex)> lookup)
+{
+    m_recordLookup = std::move(lookup);
+    if (isVisible())
+        showRecord(m_currentTopic);
+}
+
+void TopicBrowser::showRecord(TopicIndex t)
+{
+    const QString record = m_recordLookup ? m_recordLookup(t) : QString();
+    ui->recordLabel->setText(record);
+    ui->recordLabel->setAccessibleDescription(record);
+}
+
 void TopicBrowser::showEvent(QShowEvent *event)
 {
+    // A test taken meanwhile may have changed the record.
+    if (!event->spontaneous())
+        showRecord(m_currentTopic);
     QGroupBox::showEvent(event);
     // Coming to the browser, the focus goes to the step forward. (A focus proxy
     // would do that too, but Tab would then skip the controls before it.)
@@ -95,6 +113,9 @@ void TopicBrowser::showTopic(int t)
     ui->significanceLabel->showText(toLineFeeds(m_catalogue.significance(t)));
     ui->shapeLocationLabel->showText(m_catalogue.shapeLocation(t));
     ui->textScrollArea->verticalScrollBar()->setValue(0);
+    // Hidden, as while the page is made ready, it has no record to show yet.
+    if (isVisible())
+        showRecord(static_cast<TopicIndex>(t));
 }
 
 void TopicBrowser::stepForward()

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -25,6 +26,9 @@ public:
     ~TopicBrowser() override;
 
     void showTopic(int t);
+    // Where the learner's record on a topic comes from: a line such as
+    // "Answered right 2 of 5 times", shown under the texts; empty, nothing.
+    void setRecordLookup(std::function<QString(TopicIndex)> lookup);
 
     TopicIndex currentTopic() const { return m_currentTopic; }
 
@@ -38,11 +42,13 @@ protected:
 private:
     void stepForward();
     void stepBack();
+    void showRecord(TopicIndex t);
 
     std::unique_ptr<Ui::TopicBrowser> ui;
     const TopicCatalogue &m_catalogue;
     const PictureList &m_pictures;
     QFocusFrame *m_focusFrame = nullptr;
+    std::function<QString(TopicIndex)> m_recordLookup;
     TopicIndex m_currentTopic = 0;
     // Number of the picture on view, 0 before any is shown.
     int m_shownPicture = 0;

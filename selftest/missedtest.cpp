@@ -20,7 +20,7 @@ TestSheet composeMissedTest(TestMode mode, const QList<TopicIndex> &topics, Rand
 {
     TestSheet sheet;
     sheet.mode = mode;
-    sheet.missedTopicsOnly = true;
+    sheet.topicChoice = TopicChoice::Missed;
     // The same order as last time would give the answers away by position.
     QList<TopicIndex> left = topics.first(std::min<qsizetype>(topics.size(), kQuestionCount));
     sheet.questionCount = static_cast<int>(left.size());

@@ -15,7 +15,7 @@ ResultChart::ResultChart(QWidget *parent)
 {
     setAccessibleName(tr("Chart of your last results"));
     setToolTip(tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
-                  "right. The lighter bars are tests of the topics missed before.")
+                  "right. The lighter bars are tests of the topics missed before or answered right least often.")
                    .arg(kShownResults));
     // A Tab stop, so that a screen reader comes to it and reads what it shows.
     setFocusPolicy(Qt::TabFocus);
@@ -29,9 +29,9 @@ void ResultChart::showResults(const QList<FinishedTest> &results)
     // mouse user, which a screen reader would not read beside a description.
     QStringList shares;
     for (const FinishedTest &test : std::as_const(m_results))
-        shares.append(test.missedTopicsOnly
-                          ? tr("%1 of %2 (missed topics)").arg(test.score).arg(test.questionCount)
-                          : tr("%1 of %2").arg(test.score).arg(test.questionCount));
+        shares.append(test.topicChoice == TopicChoice::Missed    ? tr("%1 of %2 (missed topics)").arg(test.score).arg(test.questionCount)
+                      : test.topicChoice == TopicChoice::Weakest ? tr("%1 of %2 (weakest topics)").arg(test.score).arg(test.questionCount)
+                                                                 : tr("%1 of %2").arg(test.score).arg(test.questionCount));
     const QString shown = shares.isEmpty()
         ? tr("No results yet.")
         : tr("Oldest to newest: %1").arg(shares.join(QStringLiteral(", ")));
@@ -65,7 +65,7 @@ void ResultChart::paintEvent(QPaintEvent *)
         const qreal height = std::max<qreal>(1.5, share * (area.height() - 1));
         const qreal left = area.left() + (first + i) * slot + gap / 2;
         const QRectF bar(left, area.bottom() - height, slot - gap, height);
-        painter.fillRect(bar, test.missedTopicsOnly ? light : full);
+        painter.fillRect(bar, test.topicChoice != TopicChoice::Drawn ? light : full);
     }
 
     if (hasFocus()) {

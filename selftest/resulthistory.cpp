@@ -22,53 +22,126 @@ namespace palmora {
 
 namespace {
 
-// What marks a file as ours, and the layout this code writes and reads.
+// What marks a file as ours, and the layout this code writes. The first
+// version kept whether a test asked the topics missed before; the second keeps
+// how its topics were chosen and each question.
 constexpr char kFormat[] = "palmora-test-results";
-constexpr int kVersion = 1;
+constexpr int kFirstVersion = 1;
+constexpr int kVersion = 2;
+
+QString choiceKey(TopicChoice choice)
+{
+    switch (choice) {
+    case TopicChoice::Drawn:
+        return QStringLiteral("drawn");
+    case TopicChoice::Missed:
+        return QStringLiteral("missed");
+    case TopicChoice::Weakest:
+        return QStringLiteral("weakest");
+    }
+    return {};
+}
+
+std::optional<TopicChoice> choiceFromKey(const QString &key)
+{
+    for (const TopicChoice choice : {TopicChoice::Drawn, TopicChoice::Missed, TopicChoice::Weakest}) {
+        if (choiceKey(choice) == key)
+            return choice;
+    }
+    return std::nullopt;
+}
 
 QByteArray toBytes(const QList<FinishedTest> &results)
 {
     QJsonArray list;
     for (const FinishedTest &test : results) {
-        list.append(QJsonObject {
+        QJsonObject entry {
             {QStringLiteral("finished"), test.finished.toUTC().toString(Qt::ISODate)},
             {QStringLiteral("kind"), TestKinds::key(test.mode)},
-            {QStringLiteral("missedTopicsOnly"), test.missedTopicsOnly},
+            {QStringLiteral("choice"), choiceKey(test.topicChoice)},
             {QStringLiteral("score"), test.score},
             {QStringLiteral("questions"), test.questionCount},
-        });
+        };
+        if (!test.asked.isEmpty()) {
+            QJsonArray asked;
+            for (const AskedTopic &question : test.asked)
+                asked.append(QJsonObject {{QStringLiteral("topic"), question.topic},
+                                          {QStringLiteral("right"), question.right}});
+            entry.insert(QStringLiteral("asked"), asked);
+        }
+        list.append(entry);
     }
     const QJsonObject file {
         {QStringLiteral("format"), QLatin1String(kFormat)},
         {QStringLiteral("version"), kVersion},
         {QStringLiteral("results"), list},
     };
-    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+    // One line: a hundred results with their questions stay small.
+    return QJsonDocument(file).toJson(QJsonDocument::Compact);
 }
 
-std::optional<FinishedTest> resultFrom(const QJsonValue &value)
+// A whole number, or -1 for anything else (a fraction, a text, out of range).
+int wholeNumber(const QJsonValue &value)
+{
+    const int number = value.toInt(-1);
+    return value.isDouble() && value.toDouble() == number ? number : -1;
+}
+
+// The questions kept with a result; none when they are not all there and sound.
+std::optional<QList<AskedTopic>> askedFrom(const QJsonValue &value, const FinishedTest &test)
+{
+    if (value.isUndefined())
+        return QList<AskedTopic> {};
+    const QJsonArray entries = value.toArray();
+    if (!value.isArray() || entries.size() != test.questionCount)
+        return std::nullopt;
+    QList<AskedTopic> asked;
+    int right = 0;
+    for (const QJsonValue &entry : entries) {
+        const int topic = wholeNumber(entry.toObject().value(QStringLiteral("topic")));
+        const QJsonValue answered = entry.toObject().value(QStringLiteral("right"));
+        if (topic < 0 || topic >= TopicCatalogue::kTopicCount || !answered.isBool())
+            return std::nullopt;
+        asked.append({static_cast<TopicIndex>(topic), answered.toBool()});
+        right += answered.toBool() ? 1 : 0;
+    }
+    if (right != test.score)
+        return std::nullopt;
+    return asked;
+}
+
+std::optional<FinishedTest> resultFrom(const QJsonValue &value, int version)
 {
     const QJsonObject entry = value.toObject();
-    const QJsonValue score = entry.value(QStringLiteral("score"));
-    const QJsonValue questions = entry.value(QStringLiteral("questions"));
-    const QJsonValue missed = entry.value(QStringLiteral("missedTopicsOnly"));
     const std::optional<TestMode> mode = TestKinds::fromKey(entry.value(QStringLiteral("kind")).toString());
+    std::optional<TopicChoice> choice;
+    if (version == kFirstVersion) {
+        const QJsonValue missed = entry.value(QStringLiteral("missedTopicsOnly"));
+        if (missed.isBool())
+            choice = missed.toBool() ? TopicChoice::Missed : TopicChoice::Drawn;
+    } else {
+        choice = choiceFromKey(entry.value(QStringLiteral("choice")).toString());
+    }
     FinishedTest test;
     test.finished = QDateTime::fromString(entry.value(QStringLiteral("finished")).toString(), Qt::ISODate);
-    if (!value.isObject() || !test.finished.isValid() || !mode || !missed.isBool() || !score.isDouble()
-        || !questions.isDouble())
+    if (!value.isObject() || !test.finished.isValid() || !mode || !choice)
         return std::nullopt;
     test.mode = *mode;
-    test.missedTopicsOnly = missed.toBool();
-    // toInt() of a fraction or of a number out of range gives the fallback.
-    test.score = score.toInt(-1);
-    test.questionCount = questions.toInt(-1);
-    const bool countFits = test.missedTopicsOnly
-        ? test.questionCount >= 1 && test.questionCount <= kQuestionCount
-        : test.questionCount == kQuestionCount;
-    if (!countFits || test.score < 0 || test.score > test.questionCount || score.toDouble() != test.score
-        || questions.toDouble() != test.questionCount)
+    test.topicChoice = *choice;
+    test.score = wholeNumber(entry.value(QStringLiteral("score")));
+    test.questionCount = wholeNumber(entry.value(QStringLiteral("questions")));
+    const bool countFits = test.topicChoice == TopicChoice::Drawn
+        ? test.questionCount == kQuestionCount
+        : test.questionCount >= 1 && test.questionCount <= kQuestionCount;
+    if (!countFits || test.score < 0 || test.score > test.questionCount)
         return std::nullopt;
+    const QJsonValue asked = entry.value(QStringLiteral("asked"));
+    if (version == kFirstVersion && !asked.isUndefined())
+        return std::nullopt;
+    std::optional<QList<AskedTopic>> questions = askedFrom(asked, test);
+    if (!questions)
+        return std::nullopt;
+    test.asked = std::move(*questions);
     return test;
 }
 
@@ -84,7 +157,8 @@ ResultHistory::Result fromBytes(const QByteArray &bytes)
         result.error = ResultHistory::tr("It is damaged, or it is not a file of test results.");
         return result;
     }
-    if (file.value(QStringLiteral("version")).toInt(-1) != kVersion) {
+    const int version = file.value(QStringLiteral("version")).toInt(-1);
+    if (version != kFirstVersion && version != kVersion) {
         result.error = ResultHistory::tr("It was written by another version of Palmora.");
         return result;
     }
@@ -95,7 +169,7 @@ ResultHistory::Result fromBytes(const QByteArray &bytes)
     }
     const QJsonArray entries = list.toArray();
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const std::optional<FinishedTest> test = resultFrom(entries.at(i));
+        const std::optional<FinishedTest> test = resultFrom(entries.at(i), version);
         if (!test) {
             result.error = ResultHistory::tr("It is damaged: result %1 cannot be read.").arg(i + 1);
             result.results.clear();

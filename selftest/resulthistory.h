@@ -11,19 +11,32 @@
 
 namespace palmora {
 
+// One question of a finished test: its topic, and whether it was answered right.
+struct AskedTopic {
+    TopicIndex topic = 0;
+    bool right = false;
+
+    friend bool operator==(const AskedTopic &, const AskedTopic &) = default;
+};
+
 // One test as the results over time keep it.
 struct FinishedTest {
     QDateTime finished;
     TestMode mode = TestMode::ByName;
-    bool missedTopicsOnly = false;
+    TopicChoice topicChoice = TopicChoice::Drawn;
     int score = 0;
     int questionCount = kQuestionCount;
+    // Its questions in the order asked; none for a test kept before Palmora
+    // kept its questions.
+    QList<AskedTopic> asked;
 
     friend bool operator==(const FinishedTest &, const FinishedTest &) = default;
 };
 
 // The results of the user's last tests, kept in one file of their own: a JSON
 // object marked with the file's kind and version, the results oldest first.
+// A file of the first version, which kept no questions, is read as it is and
+// written anew in this version when the next result is added.
 //
 // The file is replaced whole or not at all, readable by its owner only, and
 // holds the last kMaxResults results. Copies of the program that add a result
@@ -35,8 +48,9 @@ class ResultHistory {
     Q_DECLARE_TR_FUNCTIONS(ResultHistory)
 public:
     static constexpr int kMaxResults = 100;
-    // A hundred results take about 12 KiB; anything much larger is no file of ours.
-    static constexpr qint64 kMaxFileBytes = qint64 {64} * 1024;
+    // A hundred results with their questions take about 60 KiB; anything much
+    // larger is no file of ours.
+    static constexpr qint64 kMaxFileBytes = qint64 {128} * 1024;
     // How long adding a result waits for another copy that is adding one.
     static constexpr std::chrono::milliseconds kLockWait {3000};
 

@@ -5,9 +5,13 @@
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "selftest/missedtest.h"
+#include "selftest/progresspage.h"
+#include "selftest/resultstore.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
+#include "selftest/topicrecords.h"
+#include "selftest/weakesttest.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -26,6 +30,7 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
     , m_options(new TestOptionsPage)
     , m_question(new TestQuestionPage)
     , m_result(new TestResultPage)
+    , m_progress(new ProgressPage(catalogue))
 {
     // Until the first test the question frame shows the first picture.
     const QImage first = questionPicture();
@@ -45,17 +50,30 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
     connect(m_result, &TestResultPage::startAgainRequested, this, &SelfTest::startAgain);
     connect(m_result, &TestResultPage::missedTestRequested, this, &SelfTest::startMissedTest);
     connect(m_options, &TestOptionsPage::shown, this, &SelfTest::readResults);
+    connect(m_options, &TestOptionsPage::weakestTestRequested, this, &SelfTest::startWeakestTest);
+    connect(m_options, &TestOptionsPage::progressRequested, this, [this] { showProgress(m_options); });
+    connect(m_result, &TestResultPage::progressRequested, this, [this] { showProgress(m_result); });
+    connect(m_progress, &ProgressPage::shown, this, &SelfTest::readResults);
+    connect(m_progress, &ProgressPage::backRequested, this, [this] {
+        emit showPageRequested(m_progressReturn ? m_progressReturn.data() : m_options.data());
+    });
 }
 
 // The pages belong to the main window's stack once it has taken them; before
 // that (a SelfTest on its own, as in tests) they are ours to delete.
 SelfTest::~SelfTest()
 {
-    const std::initializer_list<QWidget *> pages {m_options.data(), m_question.data(), m_result.data()};
+    const std::initializer_list<QWidget *> pages {m_options.data(), m_question.data(), m_result.data(),
+                                                  m_progress.data()};
     for (QWidget *page : pages) {
         if (page && !page->parent())
             delete page;
     }
+}
+
+ProgressPage *SelfTest::progressPage() const
+{
+    return m_progress;
 }
 
 void SelfTest::startTest()
@@ -66,6 +84,30 @@ void SelfTest::startTest()
         return;
     }
     begin(composeTest(*mode, m_random));
+}
+
+void SelfTest::startWeakestTest()
+{
+    const std::optional<TestMode> mode = m_options->selectedMode();
+    if (!mode) {
+        MessageBox::critical(m_options, tr("Please select a test option"));
+        return;
+    }
+    readResults();
+    const TopicRecords records(m_store ? m_store->results().results : QList<FinishedTest> {});
+    begin(composeWeakestTest(*mode, records, m_random));
+}
+
+void SelfTest::showProgress(QWidget *from)
+{
+    m_progressReturn = from;
+    emit showPageRequested(m_progress);
+}
+
+void SelfTest::showResults(const QList<FinishedTest> &results)
+{
+    m_options->showResults(results);
+    m_progress->showResults(results);
 }
 
 void SelfTest::begin(const TestSheet &sheet)
@@ -119,8 +161,10 @@ void SelfTest::buildReport()
     m_missed = missedTopics(m_sheet, m_catalogue);
     m_missedMode = m_sheet.mode;
     m_result->offerMissedTest(static_cast<int>(m_missed.size()));
-    const FinishedTest finished {QDateTime::currentDateTimeUtc(), m_sheet.mode, m_sheet.missedTopicsOnly,
-                                 report.score, m_sheet.questionCount};
+    FinishedTest finished {QDateTime::currentDateTimeUtc(), m_sheet.mode, m_sheet.topicChoice, report.score,
+                           m_sheet.questionCount, {}};
+    for (int i = 0; i < m_sheet.questionCount; ++i)
+        finished.asked.append({m_sheet.questionTopics[i], m_sheet.isAnsweredRight(i, m_catalogue)});
     m_sheet.clear();
     m_running = false;
     emit showPageRequested(m_result);
@@ -140,21 +184,21 @@ void SelfTest::startMissedTest()
     begin(composeMissedTest(m_missedMode, m_missed, m_random));
 }
 
-void SelfTest::setResultHistory(const QString &filePath)
+void SelfTest::setResultStore(std::shared_ptr<ResultStore> store)
 {
-    m_history.emplace(filePath);
+    m_store = std::move(store);
     m_resultsRead = false;
     m_historyUnusable = false;
 }
 
 void SelfTest::readResults()
 {
-    if (!m_history || m_resultsRead)
+    if (!m_store || m_resultsRead)
         return;
     m_resultsRead = true;
-    const ResultHistory::Result read = m_history->read();
+    const ResultHistory::Result &read = m_store->results();
     if (read.ok) {
-        m_options->showResults(read.results);
+        showResults(read.results);
         return;
     }
     m_historyUnusable = read.fileUnusable;
@@ -165,11 +209,11 @@ void SelfTest::readResults()
 
 void SelfTest::recordResult(const FinishedTest &test)
 {
-    if (!m_history || m_historyUnusable)
+    if (!m_store || m_historyUnusable)
         return;
-    const ResultHistory::Result added = m_history->append(test);
+    const ResultHistory::Result added = m_store->append(test);
     if (added.ok) {
-        m_options->showResults(added.results);
+        showResults(added.results);
         return;
     }
     if (added.fileUnusable) {
@@ -181,15 +225,15 @@ void SelfTest::recordResult(const FinishedTest &test)
     MessageBox::critical(m_result,
                          tr("The result of this test could not be added to your results in "
                             "%1.\n\n%2\n\nThe results kept before are as they were.")
-                             .arg(QDir::toNativeSeparators(m_history->filePath()), added.error));
+                             .arg(QDir::toNativeSeparators(m_store->filePath()), added.error));
 }
 
 void SelfTest::offerSetAside(const QString &why)
 {
-    const QString path = QDir::toNativeSeparators(m_history->filePath());
+    const QString path = QDir::toNativeSeparators(m_store->filePath());
     QWidget *page = m_result->isVisible() ? static_cast<QWidget *>(m_result) : m_options;
     // Setting the file aside would not let new results be kept in that folder.
-    if (const QString refused = m_history->whyFolderUnusable(); !refused.isEmpty()) {
+    if (const QString refused = m_store->whyFolderUnusable(); !refused.isEmpty()) {
         MessageBox::critical(page,
                              tr("Your earlier test results cannot be read from %1.\n\n%2\n\nThe file has "
                                 "been left as it is. New results are not kept in that folder: %3")
@@ -205,7 +249,7 @@ void SelfTest::offerSetAside(const QString &why)
         MessageBox::Icon::Critical);
     if (answer != MessageBox::Answer::Yes)
         return;
-    const ResultHistory::Result setAside = m_history->setAside();
+    const ResultHistory::Result setAside = m_store->setAside();
     if (!setAside.ok) {
         MessageBox::critical(page,
                              tr("The file %1 could not be set aside.\n\n%2\n\nIt is still there as it was.")
@@ -213,7 +257,7 @@ void SelfTest::offerSetAside(const QString &why)
         return;
     }
     m_historyUnusable = false;
-    m_options->showResults({});
+    showResults({});
     MessageBox::information(page,
                             tr("The file was kept as %1. The results of your next tests are kept in a "
                                "new file.")

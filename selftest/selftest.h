@@ -9,19 +9,22 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
 #include <optional>
 
 namespace palmora {
 
 class PictureList;
+class ProgressPage;
 class RandomSource;
+class ResultStore;
 class TestOptionsPage;
 class TestQuestionPage;
 class TestResultPage;
 class TopicCatalogue;
 
-// The self-test section: its three frames (options, question, result) and the
-// test that runs through them.
+// The self-test section: its frames (options, question, result, progress) and
+// the test that runs through them.
 class SelfTest : public QObject {
     Q_OBJECT
 public:
@@ -32,14 +35,15 @@ public:
     TestOptionsPage *optionsPage() const { return m_options; }
     TestQuestionPage *questionPage() const { return m_question; }
     TestResultPage *resultPage() const { return m_result; }
+    ProgressPage *progressPage() const;
 
     // "Click Here To Start The Test": composes a test of the chosen kind and
     // shows its first question.
     void startTest();
-    // Keeps each finished test's result in this file and shows the last ones
-    // on the options page. The file is first read when that page first shows;
-    // without a file, results are not kept.
-    void setResultHistory(const QString &filePath);
+    // Keeps each finished test's result in the store and shows the last ones
+    // on the options page and in the progress view. The file is first read when
+    // one of them first shows; without a store, results are not kept.
+    void setResultStore(std::shared_ptr<ResultStore> store);
 
 signals:
     // Bring one of the test's pages to the front.
@@ -53,6 +57,10 @@ private:
     void startAgain();
     // A test, of the same kind, of just the topics the last test missed.
     void startMissedTest();
+    // A test of the chosen kind of the topics answered right least often.
+    void startWeakestTest();
+    // The progress view, and back to `from` when it is left.
+    void showProgress(QWidget *from);
     // Puts the sheet's first question on screen.
     void begin(const TestSheet &sheet);
     void showQuestion();
@@ -61,6 +69,8 @@ private:
     void buildReport();
     // The results as the file holds them, read once.
     void readResults();
+    // On the options page and in the progress view.
+    void showResults(const QList<FinishedTest> &results);
     void recordResult(const FinishedTest &test);
     // Tells why the file of results cannot be used and offers to set it aside.
     void offerSetAside(const QString &why);
@@ -72,6 +82,9 @@ private:
     QPointer<TestOptionsPage> m_options;
     QPointer<TestQuestionPage> m_question;
     QPointer<TestResultPage> m_result;
+    QPointer<ProgressPage> m_progress;
+    // The page the progress view was opened from.
+    QPointer<QWidget> m_progressReturn;
     TestSheet m_sheet;
     Question m_current;
     // The picture in the question frame: the first one until a test starts.
@@ -81,7 +94,7 @@ private:
     // The topics the last reported test missed, and its kind.
     QList<TopicIndex> m_missed;
     TestMode m_missedMode = TestMode::ByName;
-    std::optional<ResultHistory> m_history;
+    std::shared_ptr<ResultStore> m_store;
     bool m_resultsRead = false;
     // The file of results is there but cannot be used: nothing is written to it.
     bool m_historyUnusable = false;

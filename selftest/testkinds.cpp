@@ -24,15 +24,22 @@ std::optional<TestMode> TestKinds::fromKey(const QString &key)
     return std::nullopt;
 }
 
-QString TestKinds::shownName(TestMode mode, bool missedTopicsOnly)
+QString TestKinds::shownName(TestMode mode, TopicChoice choice)
 {
+    // Whole phrases, so that a translation can put the words in its own order.
     switch (mode) {
     case TestMode::ByName:
-        return missedTopicsOnly ? tr("missed topics by name") : tr("by name");
+        return choice == TopicChoice::Missed ? tr("missed topics by name")
+            : choice == TopicChoice::Weakest ? tr("weakest topics by name")
+                                             : tr("by name");
     case TestMode::BySignificance:
-        return missedTopicsOnly ? tr("missed topics by significance") : tr("by significance");
+        return choice == TopicChoice::Missed ? tr("missed topics by significance")
+            : choice == TopicChoice::Weakest ? tr("weakest topics by significance")
+                                             : tr("by significance");
     case TestMode::ByLocationShape:
-        return missedTopicsOnly ? tr("missed topics by location / shape") : tr("by location / shape");
+        return choice == TopicChoice::Missed ? tr("missed topics by location / shape")
+            : choice == TopicChoice::Weakest ? tr("weakest topics by location / shape")
+                                             : tr("by location / shape");
     }
     return {};
 }

@@ -22,8 +22,9 @@ public:
     static QString key(TestMode mode);
     // The kind kept under `key`; none when no kind is.
     static std::optional<TestMode> fromKey(const QString &key);
-    // "by name", or for a test of the topics missed last time "missed topics by name".
-    static QString shownName(TestMode mode, bool missedTopicsOnly);
+    // "by name", or for a test of chosen topics "missed topics by name" or
+    // "weakest topics by name".
+    static QString shownName(TestMode mode, TopicChoice choice);
 };
 
 } // namespace palmora

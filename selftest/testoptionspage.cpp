@@ -33,6 +33,8 @@ TestOptionsPage::TestOptionsPage(QWidget *parent)
 
     connect(ui->startTestButton, &QPushButton::clicked, this, &TestOptionsPage::startRequested);
     connect(ui->backToMainButton, &QPushButton::clicked, this, &TestOptionsPage::backToMainRequested);
+    connect(ui->weakestTestButton, &QPushButton::clicked, this, &TestOptionsPage::weakestTestRequested);
+    connect(ui->progressButton, &QPushButton::clicked, this, &TestOptionsPage::progressRequested);
 }
 
 TestOptionsPage::~TestOptionsPage() = default;
@@ -58,7 +60,7 @@ void TestOptionsPage::showResults(const QList<FinishedTest> &results)
         const QString when = QLocale().toString(it->finished.toLocalTime(), QLocale::ShortFormat);
         lines.append(tr("%1 of %2 right, %3, %4")
                          .arg(QString::number(it->score), QString::number(it->questionCount),
-                              TestKinds::shownName(it->mode, it->missedTopicsOnly), when));
+                              TestKinds::shownName(it->mode, it->topicChoice), when));
     }
     if (lines.isEmpty())
         lines.append(tr("Your results will be listed here after your first test."));

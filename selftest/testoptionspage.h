@@ -37,6 +37,8 @@ public:
 
 signals:
     void startRequested();
+    void weakestTestRequested();
+    void progressRequested();
     void backToMainRequested();
     // The page is about to show.
     void shown();

@@ -38,10 +38,12 @@ int countRightAnswers(const TestSheet &sheet, const TopicCatalogue &catalogue)
 TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catalogue)
 {
     TestReport report;
-    // A repeat of the topics missed says so above its blocks; an ordinary
-    // report starts with its first block.
-    if (sheet.missedTopicsOnly)
+    // A test of chosen topics says so above its blocks; an ordinary report
+    // starts with its first block.
+    if (sheet.topicChoice == TopicChoice::Missed)
         report.text += ReportTexts::tr("A test of the topics you missed in your last test") + kCrLf + kCrLf;
+    else if (sheet.topicChoice == TopicChoice::Weakest)
+        report.text += ReportTexts::tr("A test of the topics you have answered right least often") + kCrLf + kCrLf;
     for (int i = 0; i < sheet.questionCount; ++i) {
         const int topic = sheet.questionTopics[i];
         const QString &name = catalogue.topicName(topic);
@@ -53,7 +55,7 @@ TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catal
         report.text += topicText(catalogue, topic, sheet.mode) + kCrLf + kCrLf;
     }
     report.score = countRightAnswers(sheet, catalogue);
-    if (!sheet.missedTopicsOnly)
+    if (sheet.topicChoice == TopicChoice::Drawn)
         report.text += ReportTexts::tr("%1 Correct out of 10 Questions").arg(report.score);
     else if (sheet.questionCount == 1)
         report.text += ReportTexts::tr("%1 Correct out of 1 Question").arg(report.score);

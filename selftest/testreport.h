@@ -28,7 +28,8 @@ struct TestReport {
 // Ten six-line blocks (name in bold, "Your Answer:", the answer, "Correct
 // Choice: ", the right text, an empty line) and the score line. A test of the
 // topics missed last time has a block for each of its questions, a line saying
-// what it was above them, and its own number of questions in the score line.
+// what it was above them, and its own number of questions in the score line; so
+// does a test of the topics answered right least often.
 TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catalogue);
 
 // Replaces the document's content with the report, names in bold.

@@ -86,6 +86,7 @@ TestResultPage::TestResultPage(QWidget *parent)
 
     connect(ui->printButton, &QPushButton::clicked, this, &TestResultPage::printReport);
     connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
+    connect(ui->progressButton, &QPushButton::clicked, this, &TestResultPage::progressRequested);
 
     // A translation longer than the button's place is set a little smaller.
     ui->repeatMissedButton->setFont(fontToFit(ui->repeatMissedButton->font(), ui->repeatMissedButton->text(),

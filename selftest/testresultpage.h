@@ -52,6 +52,7 @@ public:
 signals:
     void startAgainRequested();
     void missedTestRequested();
+    void progressRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

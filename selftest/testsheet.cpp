@@ -9,7 +9,7 @@ void TestSheet::clear()
         answer.clear();
     currentQuestion = 0;
     questionCount = kQuestionCount;
-    missedTopicsOnly = false;
+    topicChoice = TopicChoice::Drawn;
 }
 
 bool TestSheet::isAnsweredRight(int i, const TopicCatalogue &catalogue) const

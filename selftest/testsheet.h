@@ -11,6 +11,11 @@ namespace palmora {
 // Which catalogue column a test's answer options come from.
 enum class TestMode { ByName, BySignificance, ByLocationShape };
 
+// How a test's topics were chosen: drawn at random, the topics the last test
+// missed, or the ones the learner has answered right least often. Only a drawn
+// test shows how the learner is getting on; the others ask what went wrong.
+enum class TopicChoice { Drawn, Missed, Weakest };
+
 inline constexpr int kQuestionCount = 10;
 inline constexpr int kOptionCount = 5;
 
@@ -25,7 +30,7 @@ struct TestSheet {
     // How many of the entries above the test asks: all of them, or in a test
     // of the topics missed last time, one for each of those.
     int questionCount = kQuestionCount;
-    bool missedTopicsOnly = false;
+    TopicChoice topicChoice = TopicChoice::Drawn;
 
     void clear();
     bool isFinished() const { return currentQuestion >= questionCount; }

@@ -500,13 +500,15 @@ void TstMainWindow::everyAccessKeyPressesItsButton_data()
     QTest::newRow("browser") << "topicBrowser"
                              << "BMN";
     QTest::newRow("options") << "testOptionsPage"
-                             << "CM";
+                             << "CGMW";
     QTest::newRow("goals") << "goalsPage"
                            << "M";
     QTest::newRow("question") << "testQuestionPage"
                               << "N";
     QTest::newRow("result") << "testResultPage"
-                            << "PS";
+                            << "GPS";
+    QTest::newRow("progress") << "progressPage"
+                              << "B";
     QTest::newRow("about box") << "about"
                                << "";
     QTest::newRow("exit screen") << "exit"
@@ -553,14 +555,17 @@ void TstMainWindow::everyTabStopShowsWhereItIs_data()
     QTest::newRow("start page") << MainWindow::Section::StartPage << QStringList();
     QTest::newRow("browser") << MainWindow::Section::TopicBrowser << QStringList();
     QTest::newRow("options") << MainWindow::Section::TestOptions
-                             << QStringList {"byNameChoice", "resultHistoryLabel", "resultChart",
-                                             "backToMainButton", "startTestButton"};
+                             << QStringList {"byNameChoice",     "resultHistoryLabel", "resultChart",
+                                             "backToMainButton", "startTestButton",    "weakestTestButton",
+                                             "progressButton"};
     QTest::newRow("goals") << MainWindow::Section::Goals << QStringList();
     QTest::newRow("question") << MainWindow::Section::TestQuestion
                               << QStringList {"firstAnswer", "nextQuestionButton"};
     QTest::newRow("result") << MainWindow::Section::TestResult
                             << QStringList {"resultBox", "printButton", "repeatMissedButton",
-                                            "startAgainButton"};
+                                            "startAgainButton", "progressButton"};
+    QTest::newRow("progress") << MainWindow::Section::Progress
+                              << QStringList {"chart", "topicTable", "backButton"};
 }
 
 // A keyboard user always sees where they are: a page shown puts the focus on

@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -130,6 +131,15 @@ void TstPseudoLocale::look(QWidget *window, const QString &where)
             check(rich, rich->toPlainText(), false);
         if (const auto *box = qobject_cast<const QGroupBox *>(widget))
             check(box, box->title(), true);
+        if (const auto *table = qobject_cast<const QTableWidget *>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                check(table, table->horizontalHeaderItem(column)->text(), false);
+                for (int row = 0; row < table->rowCount(); ++row)
+                    check(table, table->item(row, column)->data(Qt::AccessibleTextRole).toString(), false);
+            }
+        }
+        if (widget->inherits("palmora::ProgressChart"))
+            check(widget, widget->accessibleDescription(), false);
         if (!widget->toolTip().isEmpty())
             check(widget, widget->toolTip(), false);
     }
@@ -181,6 +191,13 @@ void TstPseudoLocale::everyWindowIsTranslatedAndUnclipped()
         QCOMPARE(main.currentSection(), MainWindow::Section::TestResult);
         look(&main, QStringLiteral("%1 report").arg(QLatin1String(mode)));
     }
+    // The progress view and a topic's record, with the three tests just taken.
+    QTest::mouseClick(testing::namedChild<QPushButton>(test->resultPage(), QStringLiteral("progressButton")),
+                      Qt::LeftButton);
+    QCOMPARE(main.currentSection(), MainWindow::Section::Progress);
+    look(&main, QStringLiteral("progress"));
+    main.showSection(MainWindow::Section::TopicBrowser);
+    look(&main, QStringLiteral("topic record"));
 
     AboutDialog about(&main);
     about.show();

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     const auto mode = static_cast<palmora::TestMode>(args.at(3).toInt());
     for (int i = 0; i < count; ++i) {
         const palmora::ResultHistory::Result added =
-            history.append({QDateTime::currentDateTimeUtc(), mode, false, i % 11, palmora::kQuestionCount});
+            history.append({QDateTime::currentDateTimeUtc(), mode, palmora::TopicChoice::Drawn, i % 11, palmora::kQuestionCount, {}});
         if (!added.ok) {
             std::fprintf(stderr, "%s\n", qPrintable(added.error));
             return 1;

@@ -9,6 +9,7 @@ using namespace palmora;
 using palmora::testing::ScriptedRandomSource;
 
 Q_DECLARE_METATYPE(QList<TopicIndex>)
+Q_DECLARE_METATYPE(palmora::TopicChoice)
 
 // A test of the topics missed last time: in what order it asks them, and how
 // its report says what it was. Which topics it asks is the end-to-end test's.
@@ -51,7 +52,7 @@ void TstMissedTest::repeatAsksEachMissedTopicOnce()
     ScriptedRandomSource random(draws);
     const TestSheet sheet = composeMissedTest(TestMode::BySignificance, missed, random);
     QCOMPARE(random.remaining(), 0);
-    QVERIFY(sheet.missedTopicsOnly);
+    QCOMPARE(sheet.topicChoice, TopicChoice::Missed);
     QCOMPARE(sheet.mode, TestMode::BySignificance);
     QCOMPARE(sheet.questionCount, int(asked.size()));
     QCOMPARE(sheet.currentQuestion, 0);
@@ -68,12 +69,20 @@ void TstMissedTest::reportSaysWhatItWas_data()
     QTest::addColumn<QList<TopicIndex>>("topics");
     QTest::addColumn<int>("right");
     QTest::addColumn<QString>("scoreLine");
-    QTest::newRow("three, two right")
-        << QList<TopicIndex> {14, 2, 19} << 2 << QStringLiteral("2 Correct out of 3 Questions");
-    QTest::newRow("one, right") << QList<TopicIndex> {5} << 1
-                                << QStringLiteral("1 Correct out of 1 Question");
+    QTest::addColumn<TopicChoice>("choice");
+    QTest::addColumn<QString>("firstLine");
+    const QString missed = QStringLiteral("A test of the topics you missed in your last test");
+    QTest::newRow("three, two right") << QList<TopicIndex> {14, 2, 19} << 2
+                                      << QStringLiteral("2 Correct out of 3 Questions") << TopicChoice::Missed
+                                      << missed;
+    QTest::newRow("one, right") << QList<TopicIndex> {5} << 1 << QStringLiteral("1 Correct out of 1 Question")
+                                << TopicChoice::Missed << missed;
     QTest::newRow("ten, none right") << QList<TopicIndex> {0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 0
-                                     << QStringLiteral("0 Correct out of 10 Questions");
+                                     << QStringLiteral("0 Correct out of 10 Questions") << TopicChoice::Missed
+                                     << missed;
+    QTest::newRow("the ten weakest, four right")
+        << QList<TopicIndex> {16, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 4 << QStringLiteral("4 Correct out of 10 Questions")
+        << TopicChoice::Weakest << QStringLiteral("A test of the topics you have answered right least often");
 }
 
 void TstMissedTest::reportSaysWhatItWas()
@@ -81,8 +90,11 @@ void TstMissedTest::reportSaysWhatItWas()
     QFETCH(QList<TopicIndex>, topics);
     QFETCH(int, right);
     QFETCH(QString, scoreLine);
+    QFETCH(TopicChoice, choice);
+    QFETCH(QString, firstLine);
     ScriptedRandomSource inOrder;
     TestSheet sheet = composeMissedTest(TestMode::ByName, topics, inOrder);
+    sheet.topicChoice = choice;
     QString blocks;
     for (int i = 0; i < sheet.questionCount; ++i) {
         const QString name = m_catalogue.topicName(topics[i]);
@@ -91,9 +103,7 @@ void TstMissedTest::reportSaysWhatItWas()
             + "\r\n\r\n";
     }
     const TestReport report = composeTestReport(sheet, m_catalogue);
-    QCOMPARE(report.text,
-             QStringLiteral("A test of the topics you missed in your last test\r\n\r\n") + blocks
-                 + scoreLine);
+    QCOMPARE(report.text, firstLine + "\r\n\r\n" + blocks + scoreLine);
     QCOMPARE(report.score, right);
     // One bold name per question, where the name stands.
     QCOMPARE(report.boldRanges.size(), topics.size());

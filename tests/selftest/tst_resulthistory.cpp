@@ -7,6 +7,7 @@
 #include "messagerecorder.h"
 #include "ordinaryuser.h"
 #include "selftest/resulthistory.h"
+#include "selftest/resultstore.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLockFile>
 #include <QProcess>
@@ -44,10 +47,18 @@ void plant(const QString &path, const QByteArray &bytes)
     QVERIFY(QFile::setPermissions(path, kOwnerOnly));
 }
 
+// A whole test with its ten questions, the first `score` of them answered right.
 FinishedTest result(int score, TestMode mode = TestMode::ByName, int minutes = 0)
 {
-    return {QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC).addSecs(60 * minutes), mode, false, score,
-            kQuestionCount};
+    FinishedTest test {QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::UTC).addSecs(60 * minutes),
+                       mode,
+                       TopicChoice::Drawn,
+                       score,
+                       kQuestionCount,
+                       {}};
+    for (int i = 0; i < kQuestionCount; ++i)
+        test.asked.append({static_cast<TopicIndex>(i), i < score});
+    return test;
 }
 
 // A file this program wrote, holding `count` results.
@@ -71,6 +82,8 @@ class TstResultHistory : public QObject {
 
 private slots:
     void keepsTheLastHundredOwnerOnly();
+    void firstVersionIsReadAndUpgraded_data();
+    void firstVersionIsReadAndUpgraded();
     void unusableFileIsLeftAsItWas_data();
     void unusableFileIsLeftAsItWas();
     void fullDiskLeavesTheFileAsItWas();
@@ -102,11 +115,59 @@ void TstResultHistory::keepsTheLastHundredOwnerOnly()
     // The oldest five went; the rest are in the order they were added.
     QCOMPARE(read.results.first().finished, result(0, TestMode::ByName, 5).finished);
     QCOMPARE(read.results.last(), result(104 % 11, TestMode::ByLocationShape, 104));
-    QVERIFY(readAllBytes(path).size() < 65536 / 2);
+    QVERIFY(readAllBytes(path).size() < 131072 / 2);
     QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), kOwnerOnly);
     // Nothing is left beside it: no scratch copy, no lock.
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("results.json")});
+}
+
+void TstResultHistory::firstVersionIsReadAndUpgraded_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("a test and a repeat of its missed topics") << 2 << 3;
+    QTest::newRow("a full file: the oldest goes") << 100 << 100;
+}
+
+// A file the first version wrote, which kept no questions, is read as it is and
+// written anew, every result kept, when the next result is added.
+void TstResultHistory::firstVersionIsReadAndUpgraded()
+{
+    QFETCH(int, count);
+    QFETCH(int, kept);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("results.json"));
+    QStringList entries;
+    for (int i = 0; i < count; ++i) {
+        const bool repeat = i % 2 == 1;
+        entries.append(QStringLiteral(R"({"finished": "2026-11-%1T08:30:00Z", "kind": "significance",
+            "missedTopicsOnly": %2, "questions": %3, "score": %4})")
+                           .arg(QStringLiteral("%1").arg(1 + i % 28, 2, 10, QLatin1Char('0')), repeat ? QStringLiteral("true") : QStringLiteral("false"),
+                                QString::number(repeat ? 3 : 10), QString::number(repeat ? 2 : i % 11)));
+    }
+    plant(path, QStringLiteral(R"({"format": "palmora-test-results", "version": 1, "results": [%1]})")
+                    .arg(entries.join(QStringLiteral(",\n")))
+                    .toUtf8());
+    const ResultHistory history(path);
+    const ResultHistory::Result before = history.read();
+    QVERIFY2(before.ok, qPrintable(before.error));
+    QCOMPARE(before.results.size(), count);
+    QCOMPARE(before.results.at(1).topicChoice, TopicChoice::Missed);
+    QCOMPARE(before.results.at(1).questionCount, 3);
+    QCOMPARE(before.results.at(0).topicChoice, TopicChoice::Drawn);
+    QVERIFY(before.results.at(0).asked.isEmpty());
+
+    const FinishedTest next = result(6, TestMode::ByName, 60 * 24 * 40);
+    QVERIFY(history.append(next).ok);
+    const QJsonObject written = QJsonDocument::fromJson(readAllBytes(path)).object();
+    QCOMPARE(written.value(QStringLiteral("version")).toInt(), 2);
+    const ResultHistory::Result after = history.read();
+    QVERIFY2(after.ok, qPrintable(after.error));
+    QCOMPARE(after.results.size(), kept);
+    QCOMPARE(after.results.mid(0, kept - 1), before.results.mid(count - kept + 1));
+    QCOMPARE(after.results.last(), next);
+    QCOMPARE(after.results.last().asked.size(), 10);
 }
 
 void TstResultHistory::unusableFileIsLeftAsItWas_data()
@@ -116,11 +177,13 @@ void TstResultHistory::unusableFileIsLeftAsItWas_data()
     QTest::addColumn<QString>("said");
     const QByteArray ours = fileOf(4);
     QByteArray badScore = ours;
-    badScore.replace("\"score\": 3", "\"score\": 11");
+    badScore.replace("\"score\":3", "\"score\":11");
+    QByteArray outOfStep = ours;
+    outOfStep.replace(outOfStep.indexOf("\"right\":true"), 12, "\"right\":false");
     QByteArray newer = ours;
-    newer.replace("\"version\": 1", "\"version\": 2");
+    newer.replace("\"version\":2", "\"version\":3");
     QByteArray padded = ours;
-    padded.insert(1, QByteArray(65536, ' '));
+    padded.insert(1, QByteArray(131072, ' '));
 
     QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "file"
                               << "damaged";
@@ -132,6 +195,8 @@ void TstResultHistory::unusableFileIsLeftAsItWas_data()
                                        << "not a file of test results";
     QTest::newRow("a result out of range") << badScore << "file"
                                            << "result 4 cannot be read";
+    QTest::newRow("answers out of step with the score") << outOfStep << "file"
+                                                        << "result 2 cannot be read";
     QTest::newRow("a newer version") << newer << "file"
                                      << "another version";
     QTest::newRow("too large") << padded << "file"
@@ -371,7 +436,7 @@ void TstResultHistory::damagedFileIsToldAndKeptUntilSetAside()
         messages.clear();
         messages.queueAnswer(answer);
         SelfTest test(catalogue, pictures, random);
-        test.setResultHistory(path);
+        test.setResultStore(std::make_shared<ResultStore>(path));
         QStackedWidget stack;
         stack.addWidget(test.optionsPage());
         stack.addWidget(test.questionPage());
