@@ -3,6 +3,8 @@
 // and saving a goal note. Run with -median N; each should stay under 1 ms.
 // Also opens "Set Goals" with both notes as long as a note may be, in words and
 // as one line without spaces (the slowest to lay out): well within a second.
+// And shows Test Options and My Progress with a hundred kept results, each
+// within a 60 Hz frame (16 ms).
 #include "app/mainwindow.h"
 #include "common/environment.h"
 #include "common/randomsource.h"
@@ -11,6 +13,7 @@
 #include "goals/goalnotes.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
+#include "selftest/resulthistory.h"
 #include "selftest/selftest.h"
 #include "selftest/testcomposer.h"
 #include "selftest/testoptionspage.h"
@@ -41,6 +44,8 @@ private slots:
     void saveGoalNote();
     void openGoalsWithLongestNotes_data();
     void openGoalsWithLongestNotes();
+    void showResultPages_data();
+    void showResultPages();
 
 private:
     QTemporaryDir m_folder;
@@ -55,6 +60,18 @@ void BenchResponsiveness::initTestCase()
     m_env.today = [] { return QDate(2026, 12, 7); };
     m_env.random = std::make_shared<GeneratorRandomSource>();
     m_env.lockFilePath = m_folder.filePath(QStringLiteral("palmora.lock"));
+    // As many kept results as are ever kept, each with its ten questions.
+    m_env.resultHistoryPath = m_folder.filePath(QStringLiteral("results.json"));
+    const ResultHistory history(m_env.resultHistoryPath);
+    for (int i = 0; i < ResultHistory::kMaxResults; ++i) {
+        FinishedTest test {QDateTime::currentDateTimeUtc().addDays(i - 100), TestMode(i % 3), TopicChoice::Drawn, 0,
+                           kQuestionCount, {}};
+        for (int q = 0; q < kQuestionCount; ++q) {
+            test.asked.append({static_cast<TopicIndex>((q + i) % 18), (q + i) % 3 != 0});
+            test.score += test.asked.last().right ? 1 : 0;
+        }
+        QVERIFY(history.append(test).ok);
+    }
     m_main = std::make_unique<MainWindow>(m_env);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
@@ -174,6 +191,29 @@ void BenchResponsiveness::openGoalsWithLongestNotes()
         QCOMPARE(page.findChild<QPlainTextEdit *>(QStringLiteral("goal2Edit"))->toPlainText().size(),
                  note.size());
     }
+}
+
+void BenchResponsiveness::showResultPages_data()
+{
+    QTest::addColumn<MainWindow::Section>("section");
+    QTest::newRow("test options") << MainWindow::Section::TestOptions;
+    QTest::newRow("my progress") << MainWindow::Section::Progress;
+}
+
+// From the start page to the page shown and painted; the file was read on the
+// first showing, before the measure.
+void BenchResponsiveness::showResultPages()
+{
+    QFETCH(MainWindow::Section, section);
+    m_main->showSection(section);
+    QBENCHMARK
+    {
+        m_main->showSection(MainWindow::Section::StartPage);
+        m_main->showSection(section);
+        QCoreApplication::sendPostedEvents();
+        m_main->repaint();
+    }
+    QCOMPARE(m_main->currentSection(), section);
 }
 
 QTEST_MAIN(BenchResponsiveness)

@@ -279,6 +279,41 @@
     </message>
 </context>
 <context>
+    <name>ProgressPage</name>
+    <message>
+        <source>My Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How often you answered each topic right, the weakest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your record on each topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Significance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Location / Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Referral</name>
     <message>
         <source>Your name can have at most %1 characters.</source>
@@ -448,6 +483,18 @@
         <source>by location / shape</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>weakest topics by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weakest topics by significance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weakest topics by location / shape</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TestOptionsPage</name>
@@ -499,6 +546,22 @@
         <source>Your last results</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>My Pro&amp;gress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your scores over time and how often you answered each topic right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test My &amp;Weakest Topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A test of the chosen kind of the ten topics you answered right least often</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TestQuestionPage</name>
@@ -545,6 +608,10 @@
         <source>%1 Correct out of %2 Questions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A test of the topics you have answered right least often</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TestResultPage</name>
@@ -566,6 +633,14 @@
     </message>
     <message>
         <source>A test of just the topics answered wrong, asked in the same way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Pro&amp;gress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your scores over time and how often you answered each topic right</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -593,6 +668,10 @@
     </message>
     <message>
         <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your record on this topic</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -865,6 +944,29 @@ If you have a firm hand, you will have greater energy and firmness of will.</sou
     </message>
 </context>
 <context>
+    <name>TopicRecords</name>
+    <message>
+        <source>Not asked in your tests yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered right %1 of 1 time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered right %1 of %2 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
@@ -972,6 +1074,52 @@ Do you want to save them before Palmora closes?</source>
     </message>
 </context>
 <context>
+    <name>palmora::ProgressChart</name>
+    <message>
+        <source>Chart of your test scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tests yet. After your first test this chart shows the score of each test over time, and the table shows how often you answered each topic right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3, not counted as progress.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your one test so far, scored from 0 to 10 right answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your last %1 tests, oldest first, scored from 0 to 10 right answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your scores will appear here after your first test, one mark for each test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missed or weakest topics, not counted as progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>palmora::ProgressPage</name>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>palmora::ReferralFieldEdit</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -982,10 +1130,6 @@ Do you want to save them before Palmora closes?</source>
     <name>palmora::ResultChart</name>
     <message>
         <source>Chart of your last results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your last %1 results, oldest on the left: the higher the bar, the more answers were right. The lighter bars are tests of the topics missed before.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1002,6 +1146,14 @@ Do you want to save them before Palmora closes?</source>
     </message>
     <message>
         <source>Oldest to newest: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your last %1 results, oldest on the left: the higher the bar, the more answers were right. The lighter bars are tests of the topics missed before or answered right least often.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 (weakest topics)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

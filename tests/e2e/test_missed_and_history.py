@@ -1,6 +1,7 @@
 """Learning from mistakes: a test of just the topics answered wrong, asked again
-until none is left, and the results of the tests listed on the options page,
-newest first, from a file of the user's own."""
+until none is left, the results of the tests listed on the options page,
+newest first, from a file of the user's own that keeps every question, and the
+progress view read by keys."""
 
 import json
 import os
@@ -82,6 +83,35 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         d.wait_for(lambda: self.desktop.is_active(main), what="the main window to have the keyboard")
         subprocess.run(["xdotool", "key", "alt+" + key], check=True)
 
+    def check_progress_view(self, app, main, again):
+        """My Progress from the result page and back, by keys alone: the chart,
+        then every topic, the one missed twice first."""
+        D = self.desktop
+        self.access_key(main, "g")
+        chart = D.find(main, None, "Chart of your test scores")
+        told = chart.description
+        self.assertTrue(told.startswith("Your last 3 tests, oldest first"), told)
+        self.assertIn(": 7 of 10 right.", told)
+        self.assertEqual(told.count("not counted as progress"), 2, told)
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        d.wait_for(lambda: D.focused(app.pid) == ("table", "Your record on each topic"), what="the table")
+        table = D.find(main, "table", "Your record on each topic")
+        cells = [cell.name for cell in D.find_all(table, "table cell")]
+        self.assertEqual(len(cells), 23 * 4)
+        # Missed once, then again, then right: 1 of 3; the other two 1 of 2.
+        self.assertEqual(cells[0:4], [again[0], again[0] + " by name: never asked",
+                                      again[0] + " by significance: 1 of 3 right",
+                                      again[0] + " by location / shape: never asked"])
+        self.assertEqual(sorted([cells[4], cells[8]]), sorted(again[1:]))
+        self.assertEqual(cells[6], cells[4] + " by significance: 1 of 2 right")
+        self.assertEqual(cells[-2], cells[-4] + " by significance: never asked")
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        back = D.find(main, "push button", "Back")
+        d.wait_for(lambda: back.getState().contains(D.atspi.STATE_FOCUSED), what="the way back")
+        subprocess.run(["xdotool", "key", "space"], check=True)
+        d.wait_for(lambda: D.is_showing(D.find(main, "text", "Test report", showing_only=False)),
+                   what="the report again")
+
     def repeat_offered(self, main):
         return bool(self.desktop.find_all(main, "push button", REPEAT, showing_only=True))
 
@@ -115,6 +145,22 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         self.check_repeat_report(report, last, 1)
         d.wait_for(lambda: not self.repeat_offered(main), what="the offer to go")
 
+        # Every question kept, in the data folder, for the user alone.
+        path = os.path.join(app.home, ".local", "share", "palmora", "results.json")
+        self.assertEqual(stat.S_IMODE(os.stat(path).st_mode), 0o600)
+        with open(path) as results:
+            kept = json.load(results)
+        self.assertEqual(kept["version"], 2)
+        index = {topic[0]: number for number, topic in enumerate(self.catalogue)}
+        self.assertEqual([(r["score"], r["questions"], r["choice"], r["kind"]) for r in kept["results"]],
+                         [(7, 10, "drawn", "significance"), (2, 3, "missed", "significance"),
+                          (1, 1, "missed", "significance")])
+        self.assertEqual([[(q["topic"], q["right"]) for q in r["asked"]] for r in kept["results"]],
+                         [[(index[name], n not in {1, 4, 8}) for n, name in enumerate(asked)],
+                          [(index[name], n != 0) for n, name in enumerate(again)],
+                          [(index[last[0]], True)]])
+        self.check_progress_view(app, main, again)
+
         # The three results, newest first, where the next test is chosen.
         self.press(main, "push button", "Start Test Once More")
         shown = d.wait_for(lambda: self.results_shown(main) if len(self.results_shown(main)) == 3 else None,
@@ -123,14 +169,6 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         self.assertTrue(shown[1].startswith("2 of 3 right, missed topics by significance, "), shown)
         self.assertTrue(shown[2].startswith("7 of 10 right, by significance, "), shown)
 
-        # Kept in the data folder, for the user alone.
-        path = os.path.join(app.home, ".local", "share", "palmora", "results.json")
-        self.assertEqual(stat.S_IMODE(os.stat(path).st_mode), 0o600)
-        with open(path) as results:
-            kept = json.load(results)["results"]
-        self.assertEqual([(r["score"], r["questions"], r["missedTopicsOnly"], r["kind"]) for r in kept],
-                         [(7, 10, False, "significance"), (2, 3, True, "significance"),
-                          (1, 1, True, "significance")])
 
 
 if __name__ == "__main__":
