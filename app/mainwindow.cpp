@@ -34,7 +34,8 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
     , m_random(env.random)
-    , m_results(env.resultHistoryPath.isEmpty() ? nullptr : std::make_shared<ResultStore>(env.resultHistoryPath))
+    , m_results(env.resultHistoryPath.isEmpty() ? nullptr
+                                                : std::make_shared<ResultStore>(env.resultHistoryPath))
     , m_goalNotes(std::in_place, env.goalFolders)
 {
     ui->setupUi(this);

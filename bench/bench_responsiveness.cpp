@@ -64,8 +64,12 @@ void BenchResponsiveness::initTestCase()
     m_env.resultHistoryPath = m_folder.filePath(QStringLiteral("results.json"));
     const ResultHistory history(m_env.resultHistoryPath);
     for (int i = 0; i < ResultHistory::kMaxResults; ++i) {
-        FinishedTest test {QDateTime::currentDateTimeUtc().addDays(i - 100), TestMode(i % 3), TopicChoice::Drawn, 0,
-                           kQuestionCount, {}};
+        FinishedTest test {QDateTime::currentDateTimeUtc().addDays(i - 100),
+                           TestMode(i % 3),
+                           TopicChoice::Drawn,
+                           0,
+                           kQuestionCount,
+                           {}};
         for (int q = 0; q < kQuestionCount; ++q) {
             test.asked.append({static_cast<TopicIndex>((q + i) % 18), (q + i) % 3 != 0});
             test.score += test.asked.last().right ? 1 : 0;

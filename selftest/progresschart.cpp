@@ -145,7 +145,8 @@ void ProgressChart::paintEvent(QPaintEvent *)
 
         // A date beneath each test where it has room, always the newest.
         const QString sample = QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat);
-        const int every = std::max(1, static_cast<int>(std::ceil((metrics.horizontalAdvance(sample) + 16) / slot)));
+        const int every =
+            std::max(1, static_cast<int>(std::ceil((metrics.horizontalAdvance(sample) + 16) / slot)));
         painter.setPen(Theme::kNavy);
         for (qsizetype i = m_shown.size() - 1; i >= 0; i -= every) {
             const QString when =
@@ -170,7 +171,8 @@ void ProgressChart::paintEvent(QPaintEvent *)
         }
         for (qsizetype i = 0; i < m_shown.size(); ++i) {
             const FinishedTest &test = m_shown.at(i);
-            drawMark(painter, test.mode, QPointF(xOf(i), yOfTest(test)), test.topicChoice != TopicChoice::Drawn);
+            drawMark(painter, test.mode, QPointF(xOf(i), yOfTest(test)),
+                     test.topicChoice != TopicChoice::Drawn);
         }
     }
     drawLegend(painter, legend);

@@ -67,7 +67,8 @@ void ProgressPage::showResults(const QList<FinishedTest> &results)
             const TestMode mode = TestKinds::kAll[static_cast<std::size_t>(k)];
             const QString text = TopicRecords::shortText(records.of(topic, mode));
             // Read as "Heart Line by name: 2 of 5 right", each cell whole on its own.
-            setCell(k + 1, text, tr("%1 %2: %3").arg(name, TestKinds::shownName(mode, TopicChoice::Drawn), text));
+            setCell(k + 1, text,
+                    tr("%1 %2: %3").arg(name, TestKinds::shownName(mode, TopicChoice::Drawn), text));
         }
     }
     table->setUpdatesEnabled(true);

@@ -14,9 +14,10 @@ ResultChart::ResultChart(QWidget *parent)
     : QWidget(parent)
 {
     setAccessibleName(tr("Chart of your last results"));
-    setToolTip(tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
-                  "right. The lighter bars are tests of the topics missed before or answered right least often.")
-                   .arg(kShownResults));
+    setToolTip(
+        tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
+           "right. The lighter bars are tests of the topics missed before or answered right least often.")
+            .arg(kShownResults));
     // A Tab stop, so that a screen reader comes to it and reads what it shows.
     setFocusPolicy(Qt::TabFocus);
     showResults({});
@@ -29,9 +30,11 @@ void ResultChart::showResults(const QList<FinishedTest> &results)
     // mouse user, which a screen reader would not read beside a description.
     QStringList shares;
     for (const FinishedTest &test : std::as_const(m_results))
-        shares.append(test.topicChoice == TopicChoice::Missed    ? tr("%1 of %2 (missed topics)").arg(test.score).arg(test.questionCount)
-                      : test.topicChoice == TopicChoice::Weakest ? tr("%1 of %2 (weakest topics)").arg(test.score).arg(test.questionCount)
-                                                                 : tr("%1 of %2").arg(test.score).arg(test.questionCount));
+        shares.append(test.topicChoice == TopicChoice::Missed
+                          ? tr("%1 of %2 (missed topics)").arg(test.score).arg(test.questionCount)
+                          : test.topicChoice == TopicChoice::Weakest
+                          ? tr("%1 of %2 (weakest topics)").arg(test.score).arg(test.questionCount)
+                          : tr("%1 of %2").arg(test.score).arg(test.questionCount));
     const QString shown = shares.isEmpty()
         ? tr("No results yet.")
         : tr("Oldest to newest: %1").arg(shares.join(QStringLiteral(", ")));

@@ -161,8 +161,12 @@ void SelfTest::buildReport()
     m_missed = missedTopics(m_sheet, m_catalogue);
     m_missedMode = m_sheet.mode;
     m_result->offerMissedTest(static_cast<int>(m_missed.size()));
-    FinishedTest finished {QDateTime::currentDateTimeUtc(), m_sheet.mode, m_sheet.topicChoice, report.score,
-                           m_sheet.questionCount, {}};
+    FinishedTest finished {QDateTime::currentDateTimeUtc(),
+                           m_sheet.mode,
+                           m_sheet.topicChoice,
+                           report.score,
+                           m_sheet.questionCount,
+                           {}};
     for (int i = 0; i < m_sheet.questionCount; ++i)
         finished.asked.append({m_sheet.questionTopics[i], m_sheet.isAnsweredRight(i, m_catalogue)});
     m_sheet.clear();

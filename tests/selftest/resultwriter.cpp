@@ -24,8 +24,12 @@ int main(int argc, char *argv[])
     const int count = args.at(2).toInt();
     const auto mode = static_cast<palmora::TestMode>(args.at(3).toInt());
     for (int i = 0; i < count; ++i) {
-        const palmora::ResultHistory::Result added =
-            history.append({QDateTime::currentDateTimeUtc(), mode, palmora::TopicChoice::Drawn, i % 11, palmora::kQuestionCount, {}});
+        const palmora::ResultHistory::Result added = history.append({QDateTime::currentDateTimeUtc(),
+                                                                     mode,
+                                                                     palmora::TopicChoice::Drawn,
+                                                                     i % 11,
+                                                                     palmora::kQuestionCount,
+                                                                     {}});
         if (!added.ok) {
             std::fprintf(stderr, "%s\n", qPrintable(added.error));
             return 1;

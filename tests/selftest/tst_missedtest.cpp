@@ -72,17 +72,18 @@ void TstMissedTest::reportSaysWhatItWas_data()
     QTest::addColumn<TopicChoice>("choice");
     QTest::addColumn<QString>("firstLine");
     const QString missed = QStringLiteral("A test of the topics you missed in your last test");
-    QTest::newRow("three, two right") << QList<TopicIndex> {14, 2, 19} << 2
-                                      << QStringLiteral("2 Correct out of 3 Questions") << TopicChoice::Missed
-                                      << missed;
+    QTest::newRow("three, two right")
+        << QList<TopicIndex> {14, 2, 19} << 2 << QStringLiteral("2 Correct out of 3 Questions")
+        << TopicChoice::Missed << missed;
     QTest::newRow("one, right") << QList<TopicIndex> {5} << 1 << QStringLiteral("1 Correct out of 1 Question")
                                 << TopicChoice::Missed << missed;
     QTest::newRow("ten, none right") << QList<TopicIndex> {0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 0
                                      << QStringLiteral("0 Correct out of 10 Questions") << TopicChoice::Missed
                                      << missed;
     QTest::newRow("the ten weakest, four right")
-        << QList<TopicIndex> {16, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 4 << QStringLiteral("4 Correct out of 10 Questions")
-        << TopicChoice::Weakest << QStringLiteral("A test of the topics you have answered right least often");
+        << QList<TopicIndex> {16, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 4
+        << QStringLiteral("4 Correct out of 10 Questions") << TopicChoice::Weakest
+        << QStringLiteral("A test of the topics you have answered right least often");
 }
 
 void TstMissedTest::reportSaysWhatItWas()
