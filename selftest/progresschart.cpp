@@ -79,7 +79,16 @@ ProgressChart::ProgressChart(QWidget *parent)
 void ProgressChart::showResults(const QList<FinishedTest> &results)
 {
     m_shown = results.mid(std::max<qsizetype>(0, results.size() - kShownResults));
+    m_note.clear();
     setAccessibleDescription(describe(m_shown));
+    update();
+}
+
+void ProgressChart::showNote(const QString &note)
+{
+    m_shown.clear();
+    m_note = note;
+    setAccessibleDescription(note);
     update();
 }
 
@@ -133,7 +142,9 @@ void ProgressChart::paintEvent(QPaintEvent *)
     if (m_shown.isEmpty()) {
         painter.setPen(Theme::kNavy);
         painter.drawText(plot.adjusted(12, 0, -12, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Your scores will appear here after your first test, one mark for each test."));
+                         m_note.isEmpty() ? tr(
+                             "Your scores will appear here after your first test, one mark for each test.")
+                                          : m_note);
     } else {
         const qreal slot = plot.width() / kShownResults;
         // The newest test stands at the right-hand end, as more come in from the right.

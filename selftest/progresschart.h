@@ -22,6 +22,8 @@ public:
 
     // The results, oldest first; the chart keeps the last kShownResults.
     void showResults(const QList<FinishedTest> &results);
+    // No results, and why, in their place.
+    void showNote(const QString &note);
 
     // What the chart shows, for a screen reader.
     static QString describe(const QList<FinishedTest> &shown);
@@ -33,6 +35,7 @@ private:
     void drawLegend(QPainter &painter, const QRectF &area) const;
 
     QList<FinishedTest> m_shown;
+    QString m_note;
 };
 
 } // namespace palmora

@@ -33,6 +33,12 @@ ProgressPage::ProgressPage(const TopicCatalogue &catalogue, QWidget *parent)
 
 ProgressPage::~ProgressPage() = default;
 
+void ProgressPage::showResultsNote(const QString &note)
+{
+    showResults({});
+    ui->chart->showNote(note);
+}
+
 void ProgressPage::showEvent(QShowEvent *event)
 {
     emit shown();

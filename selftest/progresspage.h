@@ -25,6 +25,8 @@ public:
 
     // `results` oldest first.
     void showResults(const QList<FinishedTest> &results);
+    // Says, in the chart's place, why there are no results to show.
+    void showResultsNote(const QString &note);
 
 signals:
     void backRequested();

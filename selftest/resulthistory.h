@@ -48,7 +48,7 @@ class ResultHistory {
     Q_DECLARE_TR_FUNCTIONS(ResultHistory)
 public:
     static constexpr int kMaxResults = 100;
-    // A hundred results with their questions take about 60 KiB; anything much
+    // A hundred results with their questions take under 40 KiB; anything much
     // larger is no file of ours.
     static constexpr qint64 kMaxFileBytes = qint64 {128} * 1024;
     // How long adding a result waits for another copy that is adding one.

@@ -110,6 +110,12 @@ void SelfTest::showResults(const QList<FinishedTest> &results)
     m_progress->showResults(results);
 }
 
+void SelfTest::showResultsNote(const QString &note)
+{
+    m_options->showResultsNote(note);
+    m_progress->showResultsNote(note);
+}
+
 void SelfTest::begin(const TestSheet &sheet)
 {
     m_sheet = sheet;
@@ -206,7 +212,7 @@ void SelfTest::readResults()
         return;
     }
     m_historyUnusable = read.fileUnusable;
-    m_options->showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+    showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
     // Asked once the page is on screen, not while it is being shown.
     QTimer::singleShot(0, this, [this, why = read.error] { offerSetAside(why); });
 }
@@ -222,7 +228,7 @@ void SelfTest::recordResult(const FinishedTest &test)
     }
     if (added.fileUnusable) {
         m_historyUnusable = true;
-        m_options->showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+        showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
         offerSetAside(added.error);
         return;
     }

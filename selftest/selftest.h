@@ -71,6 +71,7 @@ private:
     void readResults();
     // On the options page and in the progress view.
     void showResults(const QList<FinishedTest> &results);
+    void showResultsNote(const QString &note);
     void recordResult(const FinishedTest &test);
     // Tells why the file of results cannot be used and offers to set it aside.
     void offerSetAside(const QString &why);
