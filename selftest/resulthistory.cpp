@@ -97,7 +97,7 @@ std::optional<QList<AskedTopic>> askedFrom(const QJsonValue &value, const Finish
         return std::nullopt;
     QList<AskedTopic> asked;
     int right = 0;
-    for (const QJsonValue &entry : entries) {
+    for (const auto &entry : entries) {
         const int topic = wholeNumber(entry.toObject().value(QStringLiteral("topic")));
         const QJsonValue answered = entry.toObject().value(QStringLiteral("right"));
         if (topic < 0 || topic >= TopicCatalogue::kTopicCount || !answered.isBool())
