@@ -2,6 +2,7 @@
 #include "app/pluginfolders.h"
 #include "app/processenvironment.h"
 #include "app/runtimefolderwarning.h"
+#include "app/sessionbusconnector.h"
 #include "common/accesskeys.h"
 #include "common/keyboardnavigation.h"
 #include "common/theme.h"
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     palmora::keepProgramFolderOutOfPluginPaths();
     palmora::dropMissingRuntimeFolderWarning();
     QApplication app(argc, argv);
+    const palmora::SessionBusConnector sessionBus;
     // Before any window exists: every text is looked up as it is set.
     palmora::installTranslations(QLocale::system().uiLanguages(), palmora::translationFolders(),
                                  palmora::qtTranslationFolder());

@@ -1,6 +1,7 @@
 #include "common/filetrust.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -164,8 +165,9 @@ QFileInfoList FileTrust::scratchLeftovers(const QString &path, const QString &su
 {
     const QFileInfo file(path);
     const QString prefix = file.fileName() + QLatin1Char('.');
-    // Checked by hand rather than by a regular expression: this runs at every
-    // start, before the window shows.
+    // Checked by hand rather than by a regular expression (a name filter is
+    // one too): this runs at every start, before the window shows, and the
+    // expression engine's compiler alone is half a megabyte to page in.
     const auto isScratchName = [&](const QString &name) {
         if (name.size() != prefix.size() + 6 + suffix.size() || !name.startsWith(prefix)
             || !name.endsWith(suffix))
@@ -179,10 +181,13 @@ QFileInfoList FileTrust::scratchLeftovers(const QString &path, const QString &su
         return !allLowerCase;
     };
     QFileInfoList found;
-    for (const QFileInfo &entry :
-         file.dir().entryInfoList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid()
-            && isScratchName(entry.fileName()))
+    QDirIterator entries(file.path(), QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        entries.next();
+        if (!isScratchName(entries.fileName()))
+            continue;
+        const QFileInfo entry = entries.fileInfo();
+        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid())
             found.append(entry);
     }
     return found;
