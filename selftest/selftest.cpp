@@ -1,5 +1,6 @@
 #include "selftest/selftest.h"
 
+#include "common/afterdrawing.h"
 #include "common/messagebox.h"
 #include "common/pixelratiowatcher.h"
 #include "content/picturelist.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
+
+#include <utility>
 
 namespace palmora {
 
@@ -63,6 +66,9 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
 // that (a SelfTest on its own, as in tests) they are ours to delete.
 SelfTest::~SelfTest()
 {
+    // Too late to tell of a failure: the window is going.
+    if (m_unrecorded && m_store && !m_historyUnusable)
+        m_store->append(*m_unrecorded);
     const std::initializer_list<QWidget *> pages {m_options.data(), m_question.data(), m_result.data(),
                                                   m_progress.data()};
     for (QWidget *page : pages) {
@@ -93,6 +99,7 @@ void SelfTest::startWeakestTest()
         MessageBox::critical(m_options, tr("Please select a test option"));
         return;
     }
+    recordPendingResult();
     readResults();
     const TopicRecords records(m_store ? m_store->results().results : QList<FinishedTest> {});
     begin(composeWeakestTest(*mode, records, m_random));
@@ -100,6 +107,7 @@ void SelfTest::startWeakestTest()
 
 void SelfTest::showProgress(QWidget *from)
 {
+    recordPendingResult();
     m_progressReturn = from;
     emit showPageRequested(m_progress);
 }
@@ -118,12 +126,16 @@ void SelfTest::showResultsNote(const QString &note)
 
 void SelfTest::begin(const TestSheet &sheet)
 {
+    recordPendingResult();
     m_sheet = sheet;
     m_running = true;
     m_current = drawQuestion(m_sheet.questionTopics[0], m_random);
     showQuestion();
     m_question->setTitle(tr("Test"));
     emit showPageRequested(m_question);
+    // The report's page is made ready while the user reads the first question.
+    TestResultPage *result = m_result;
+    AfterDrawing::run(m_question, result, [result] { result->prepare(); });
 }
 
 void SelfTest::showQuestion()
@@ -177,12 +189,24 @@ void SelfTest::buildReport()
         finished.asked.append({m_sheet.questionTopics[i], m_sheet.isAnsweredRight(i, m_catalogue)});
     m_sheet.clear();
     m_running = false;
+    // Writing the file waits for the disk: the result is kept once the report
+    // is on screen, or a moment later should the page not be drawn, and before
+    // anything else reads the results.
+    m_unrecorded = finished;
     emit showPageRequested(m_result);
-    recordResult(finished);
+    AfterDrawing::run(m_result, this, [this] { recordPendingResult(); });
+    QTimer::singleShot(kRecordingDelay, this, &SelfTest::recordPendingResult);
+}
+
+void SelfTest::recordPendingResult()
+{
+    if (m_unrecorded)
+        recordResult(*std::exchange(m_unrecorded, std::nullopt));
 }
 
 void SelfTest::startAgain()
 {
+    recordPendingResult();
     m_options->clearSelection();
     emit showPageRequested(m_options);
 }
@@ -196,6 +220,7 @@ void SelfTest::startMissedTest()
 
 void SelfTest::setResultStore(std::shared_ptr<ResultStore> store)
 {
+    recordPendingResult();
     m_store = std::move(store);
     m_resultsRead = false;
     m_historyUnusable = false;

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -73,6 +74,8 @@ private:
     void showResults(const QList<FinishedTest> &results);
     void showResultsNote(const QString &note);
     void recordResult(const FinishedTest &test);
+    // Keeps the finished test's result if it is not kept yet.
+    void recordPendingResult();
     // Tells why the file of results cannot be used and offers to set it aside.
     void offerSetAside(const QString &why);
 
@@ -95,6 +98,9 @@ private:
     // The topics the last reported test missed, and its kind.
     QList<TopicIndex> m_missed;
     TestMode m_missedMode = TestMode::ByName;
+    // The last test's result until it is kept, soon after its report shows.
+    std::optional<FinishedTest> m_unrecorded;
+    static constexpr std::chrono::milliseconds kRecordingDelay {250};
     std::shared_ptr<ResultStore> m_store;
     bool m_resultsRead = false;
     // The file of results is there but cannot be used: nothing is written to it.

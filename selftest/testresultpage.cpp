@@ -11,6 +11,7 @@
 #include "selftest/defaultreportprinter.h"
 #include "selftest/reportpdf.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
@@ -19,6 +20,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPainter>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -128,6 +130,33 @@ void TestResultPage::showReport(const TestReport &report)
 {
     writeReport(*ui->resultBox->document(), report);
     ui->resultBox->moveCursor(QTextCursor::Start);
+}
+
+void TestResultPage::prepare()
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    // Every letter a report is likely to hold, plain and bold as it shows
+    // them, drawn where nobody sees it, at the box's resolution.
+    QString letters;
+    for (char16_t c = u'!'; c <= u'~'; ++c)
+        letters += QChar(c);
+    for (char16_t c = u'\u00a1'; c <= u'\u00ff'; ++c)
+        letters += QChar(c);
+    QTextDocument sample;
+    sample.documentLayout()->setPaintDevice(ui->resultBox->viewport());
+    sample.setDefaultFont(ui->resultBox->document()->defaultFont());
+    const auto length = static_cast<int>(letters.size());
+    writeReport(sample, {letters + letters, {{length, length}}, 0});
+    QImage canvas(sample.size().toSize() * ui->resultBox->devicePixelRatio(),
+                  QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ui->resultBox->devicePixelRatio());
+    QPainter painter(&canvas);
+    sample.drawContents(&painter);
+    painter.end();
+    // Polished and laid out as on screen: the box's text area takes its size.
+    grab();
 }
 
 void TestResultPage::offerMissedTest(int missedCount)

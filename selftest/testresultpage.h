@@ -28,6 +28,10 @@ public:
 
     // Replaces whatever the result box held with this report.
     void showReport(const TestReport &report);
+    // Made ready off screen, once, while a test is taken: laid out at its
+    // size, and the report's faces loaded with their glyphs made, so that the
+    // first report is laid out once and shows at the speed of the others.
+    void prepare();
     // Offers a test of the topics the report's test missed; none, no offer.
     void offerMissedTest(int missedCount);
     // For the page's window closing: waits a few seconds at most for the
@@ -87,6 +91,7 @@ private:
     QTimer *m_printDeadline = nullptr;
     int m_waitingPrints = 0;
     std::chrono::milliseconds m_closingPatience = kClosingPatience;
+    bool m_prepared = false;
 };
 
 } // namespace palmora

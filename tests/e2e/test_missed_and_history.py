@@ -141,9 +141,15 @@ class MissedAndHistory(SelfTestSteps, d.DesktopTest, unittest.TestCase):
 
         # Every question kept, in the data folder, for the user alone.
         path = os.path.join(app.home, ".local", "share", "palmora", "results.json")
+
+        def kept_results():
+            with open(path) as results:
+                return json.load(results)
+
+        # Kept just after the report is drawn.
+        kept = d.wait_for(lambda: kept_results() if len(kept_results()["results"]) == 3 else None,
+                          what="the third result in the file")
         self.assertEqual(stat.S_IMODE(os.stat(path).st_mode), 0o600)
-        with open(path) as results:
-            kept = json.load(results)
         self.assertEqual(kept["version"], 2)
         index = {topic[0]: number for number, topic in enumerate(self.catalogue)}
         self.assertEqual([(r["score"], r["questions"], r["choice"], r["kind"]) for r in kept["results"]],
