@@ -44,12 +44,13 @@ QString run(const QString &program, const QStringList &arguments)
     return palmora::testing::programOutput(program, arguments);
 }
 
-// Ids of the jobs CUPS lists as completed. Compared as sets: CUPS drops old
-// jobs from its history, so a count could stand still while a job completes.
-QSet<QString> completedJobs()
+// Ids of the jobs CUPS lists (`which`: "completed", or "all"). Compared as
+// sets: CUPS drops old jobs from its history, so a count could stand still
+// while a job completes.
+QSet<QString> listedJobs(const QString &which = QStringLiteral("completed"))
 {
-    const QString listing = run(QStringLiteral("lpstat"),
-                                {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")});
+    const QString listing =
+        run(QStringLiteral("lpstat"), {QStringLiteral("-W"), which, QStringLiteral("-o")});
     QSet<QString> ids;
     for (const QString &line : listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         ids.insert(line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty));
@@ -73,6 +74,7 @@ private slots:
     void windowAnswersWhileAReportPrints();
     void silentPrintSystemIsGivenUpOn_data();
     void silentPrintSystemIsGivenUpOn();
+    void lateAnswerPrintsNothing();
 
 private:
     // Takes a whole test by significance, answering every question right.
@@ -232,10 +234,10 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
 
     // Through the page's own printer, as the program prints.
     m_test->resultPage()->setReportPrinter(nullptr);
-    const QSet<QString> before = completedJobs();
+    const QSet<QString> before = listedJobs();
     MessageRecorder messages;
     print();
-    QTRY_COMPARE_WITH_TIMEOUT(completedJobs().subtract(before).size(), 1, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(listedJobs().subtract(before).size(), 1, 120000);
     QCOMPARE(messages.count(), 0);
 }
 
@@ -396,6 +398,38 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
     // the user has been told already.
     QTRY_COMPARE(TestResultPage::printsStillWaiting(), 0);
     QCOMPARE(messages.count(), 2);
+}
+
+// A print system that answers only after the print was given up on: the user
+// has been told the report was not printed, so none of it goes to the printer.
+void TstTestPrinting::lateAnswerPrintsNothing()
+{
+    if (QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("No default printer on this machine");
+    if (QStandardPaths::findExecutable(QStringLiteral("lpstat")).isEmpty())
+        QSKIP("lpstat (cups-client) is needed to list the jobs");
+    // The system's own printers, looked up once the test lets the answer through.
+    auto answer = std::make_shared<QSemaphore>();
+    TestResultPage *page = m_test->resultPage();
+    page->setReportPrinter(std::make_shared<DefaultReportPrinter>(
+        DefaultReportPrinter::Lookup {&QPrinterInfo::availablePrinterNames, [answer] {
+                                          answer->acquire();
+                                          return QPrinterInfo::defaultPrinter();
+                                      }}));
+    page->setPrintPatience(std::chrono::milliseconds(300), std::chrono::hours(1));
+    const QSet<QString> before = listedJobs(QStringLiteral("all"));
+    MessageRecorder messages;
+    messages.queueAnswer(MessageBox::Answer::No); // no PDF instead
+    print();
+    QTRY_COMPARE(messages.count(), 1);
+    QVERIFY2(
+        messages.last().text.contains(QStringLiteral("not printed because the print system did not answer")),
+        qPrintable(messages.last().text));
+    answer->release();
+    // Had the thread printed, its job would be with CUPS by the time it ends.
+    QTRY_COMPARE(TestResultPage::printsStillWaiting(), 0);
+    QCOMPARE(listedJobs(QStringLiteral("all")).subtract(before), QSet<QString>());
+    QCOMPARE(messages.count(), 1);
 }
 
 QTEST_MAIN(TstTestPrinting)
