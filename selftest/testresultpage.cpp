@@ -30,6 +30,7 @@
 #include <atomic>
 
 #include <memory>
+#include <utility>
 
 namespace palmora {
 
@@ -228,10 +229,18 @@ void TestResultPage::abandonPrintJob()
     m_printJob->disconnect(this);
     ++g_printsStillWaiting;
     QThread *job = m_printJob;
-    connect(job, &QThread::finished, job, [job] {
+    // The job may have ended already, its end not yet reported (the page going
+    // just after a print): then it is let go here, since its end will not be
+    // signalled again. Either way it is let go once.
+    const auto letGo = [job, waiting = std::make_shared<bool>(true)] {
+        if (!std::exchange(*waiting, false))
+            return;
         --g_printsStillWaiting;
         job->deleteLater();
-    });
+    };
+    connect(job, &QThread::finished, job, letGo);
+    if (job->isFinished())
+        letGo();
     m_printJob = nullptr;
     m_waitingPrints = 0;
 }
