@@ -2,7 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <sys/stat.h>
 
