@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -28,9 +29,11 @@
 #include <QTimer>
 
 #include <atomic>
-
 #include <memory>
 #include <utility>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace palmora {
 
@@ -38,6 +41,9 @@ namespace {
 
 // Prints given up on whose threads have not ended yet.
 std::atomic<int> g_printsStillWaiting {0};
+
+// Half way down the scale that ordinary users may move a thread on.
+constexpr int kPrintNiceness = 10;
 
 void emptyClipboard()
 {
@@ -71,7 +77,11 @@ TestResultPage::TestResultPage(QWidget *parent)
     // Dark text on light cyan whatever the desktop's theme says.
     Theme::setColors(ui->resultBox, Qt::black, Theme::kLightCyan);
     ui->resultBox->viewport()->setAutoFillBackground(true);
-    ui->resultBox->setFont(reportFont());
+    // Plain Latin text needs no shaping engine; it is the costliest part of
+    // laying out a report on screen. Scripts that need shaping still get it.
+    QFont screenFont = reportFont();
+    screenFont.setStyleStrategy(QFont::PreferNoShaping);
+    ui->resultBox->setFont(screenFont);
     ui->printBuffer->setFont(reportFont());
     Theme::setColors(ui->printBuffer, Qt::black, Qt::white);
     ui->printBuffer->setVisible(false);
@@ -81,7 +91,7 @@ TestResultPage::TestResultPage(QWidget *parent)
     // Whatever the user copied elsewhere does not survive a look at the report.
     ui->resultBox->viewport()->setMouseTracking(true);
     ui->resultBox->viewport()->installEventFilter(this);
-    connect(ui->resultBox, &QTextEdit::textChanged, this, &emptyClipboard);
+    connect(ui->resultBox, &QPlainTextEdit::textChanged, this, &emptyClipboard);
 
     m_printDeadline->setSingleShot(true);
     m_printDeadline->setInterval(kPrintPatience);
@@ -204,6 +214,10 @@ void TestResultPage::startPrintJob()
     m_printStop = std::stop_source();
     // The job holds its printer: a job given up on may outlive the page.
     m_printJob = QThread::create([printer = m_printer, copy, result, stop = m_printStop.get_token()] {
+        // Drawing the pages gives way to the window: on a busy machine the
+        // steps the user takes meanwhile are drawn first. (Linux keeps a
+        // nice value for each thread; Qt's thread priorities do not set it.)
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kPrintNiceness);
         *result = printer->print(*copy, stop);
         delete copy;
     });

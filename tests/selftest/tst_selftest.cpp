@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -81,7 +82,7 @@ struct Harness {
     QString shownReport() const
     {
         return plainTextCrlf(
-            *testing::namedChild<QTextEdit>(test.resultPage(), QStringLiteral("resultBox"))->document());
+            *testing::namedChild<QPlainTextEdit>(test.resultPage(), QStringLiteral("resultBox"))->document());
     }
 
     void choose(int k)
@@ -284,7 +285,7 @@ void TstSelfTest::wholeTest()
     // Exactly the ten names are bold, each one a whole paragraph of its own.
     QStringList boldParagraphs;
     for (QTextBlock block =
-             testing::namedChild<QTextEdit>(result, QStringLiteral("resultBox"))->document()->begin();
+             testing::namedChild<QPlainTextEdit>(result, QStringLiteral("resultBox"))->document()->begin();
          block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             if (it.fragment().charFormat().fontWeight() >= QFont::Bold) {
@@ -387,7 +388,7 @@ void TstSelfTest::resultBoxEmptiesClipboard()
     QVERIFY(clipboard->text().isEmpty());
 
     QWidget *viewport =
-        testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->viewport();
+        testing::namedChild<QPlainTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->viewport();
     const QPoint inside(30, 30);
     clipboard->setText(QStringLiteral("again"));
     QTest::mouseMove(viewport, inside);
@@ -402,8 +403,8 @@ void TstSelfTest::resultBoxEmptiesClipboard()
     QVERIFY(clipboard->text().isEmpty());
 
     // Text copied from the box itself lasts only until the next such event.
-    testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->selectAll();
-    testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->copy();
+    testing::namedChild<QPlainTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->selectAll();
+    testing::namedChild<QPlainTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"))->copy();
     QVERIFY(!clipboard->text().isEmpty());
     QTest::mouseClick(viewport, Qt::LeftButton, {}, inside);
     QVERIFY(clipboard->text().isEmpty());
@@ -413,7 +414,8 @@ void TstSelfTest::resultBoxReadableOnLightCyan()
 {
     GeneratorRandomSource random(3u);
     Harness h(random);
-    QTextEdit *box = testing::namedChild<QTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"));
+    QPlainTextEdit *box =
+        testing::namedChild<QPlainTextEdit>(h.test.resultPage(), QStringLiteral("resultBox"));
     QCOMPARE(box->palette().color(QPalette::Base), QColor(192, 255, 255));
     const QColor text = box->palette().color(QPalette::Text);
     QVERIFY2(text.lightness() < 80, qPrintable(text.name()));

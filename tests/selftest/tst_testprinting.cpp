@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMutex>
+#include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -83,7 +84,8 @@ private:
     QString shownReport() const
     {
         return plainTextCrlf(
-            *testing::namedChild<QTextEdit>(m_test->resultPage(), QStringLiteral("resultBox"))->document());
+            *testing::namedChild<QPlainTextEdit>(m_test->resultPage(), QStringLiteral("resultBox"))
+                 ->document());
     }
     // Presses "Print Test Results".
     void print() const
