@@ -30,7 +30,7 @@ void TstTranslations::init()
     // Qt's translations, as far as this test goes: any translation file will do.
     const QString pseudo = QStringLiteral(":/i18n/palmora_en_XA.qm");
     QVERIFY(QFile::exists(pseudo));
-    for (const QString &name : {QStringLiteral("qtbase_de.qm"), QStringLiteral("qtbase_en_XA.qm")}) {
+    for (const QString &name : {QStringLiteral("qtbase_ja.qm"), QStringLiteral("qtbase_en_XA.qm")}) {
         if (!QFile::exists(m_qtFolder.filePath(name)))
             QVERIFY(QFile::copy(pseudo, m_qtFolder.filePath(name)));
     }
@@ -50,20 +50,20 @@ void TstTranslations::oneLanguageForTheWholeWindow_data()
     const QStringList both {QStringLiteral("palmora_en_XA.qm"), QStringLiteral("qtbase_en_XA.qm")};
     QTest::newRow("a language Palmora speaks") << QStringList {QStringLiteral("en-XA")} << both;
     QTest::newRow("one Qt speaks and Palmora not")
-        << QStringList {QStringLiteral("de-DE"), QStringLiteral("de")} << QStringList {};
+        << QStringList {QStringLiteral("ja-JP"), QStringLiteral("ja")} << QStringList {};
     QTest::newRow("the first that Palmora speaks")
-        << QStringList {QStringLiteral("de"), QStringLiteral("en_XA"), QStringLiteral("fr")} << both;
-    QStringList eighth(7, QStringLiteral("de"));
+        << QStringList {QStringLiteral("ja"), QStringLiteral("en_XA"), QStringLiteral("fr")} << both;
+    QStringList eighth(7, QStringLiteral("ja"));
     eighth << QStringLiteral("en_XA");
     QTest::newRow("eighth of many") << eighth << both;
-    QStringList ninth(8, QStringLiteral("de"));
+    QStringList ninth(8, QStringLiteral("ja"));
     ninth << QStringLiteral("en_XA");
     QTest::newRow("ninth of many") << ninth << QStringList {};
-    QStringList sixteenThousand(16000, QStringLiteral("de"));
+    QStringList sixteenThousand(16000, QStringLiteral("ja"));
     sixteenThousand.prepend(QStringLiteral("en_XA"));
     QTest::newRow("first of 16,000") << sixteenThousand << both;
     QTest::newRow("a name that climbs out of the folder")
-        << QStringList {QStringLiteral("../i18n/palmora_en_XA"), QStringLiteral("en_XA/../de")}
+        << QStringList {QStringLiteral("../i18n/palmora_en_XA"), QStringLiteral("en_XA/../ja")}
         << QStringList {};
 }
 
