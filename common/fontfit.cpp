@@ -1,6 +1,10 @@
 #include "common/fontfit.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontMetrics>
+#include <QRadioButton>
+#include <QStyle>
 
 #include <cmath>
 
@@ -32,6 +36,34 @@ QFont fontToFit(const QFont &font, const QString &text, int width)
         pointSize += kStep;
     fitted.setPointSizeF(pointSize);
     return fitted;
+}
+
+void fitButtonText(QAbstractButton &button)
+{
+    // The access key's marker is not drawn; "&&" draws one "&".
+    const QString text = button.text();
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        shown += text[i];
+    }
+    const bool marked = qobject_cast<QCheckBox *>(&button) || qobject_cast<QRadioButton *>(&button);
+    int room = button.width();
+    if (marked) {
+        // Whatever the style puts beside the text: the mark, spacing, margins.
+        room -= button.sizeHint().width() - QFontMetrics(button.font()).horizontalAdvance(shown);
+    } else {
+        // A push button's hint is never below the style's least width.
+        room -= 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+    }
+    QFont font = fontToFit(button.font(), shown, room);
+    button.setFont(font);
+    // The style measures the text its own way, a pixel or two wider.
+    while (marked && button.sizeHint().width() > button.width() && font.pointSizeF() > kSmallest) {
+        font.setPointSizeF(qMax(kSmallest, font.pointSizeF() - kStep));
+        button.setFont(font);
+    }
 }
 
 } // namespace palmora

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractButton;
+
 namespace palmora {
 
 // The font, made smaller a quarter point at a time down to 7 points at the
@@ -11,5 +13,10 @@ namespace palmora {
 // The size is worked out from the text's width at once and then checked a step
 // either way, rather than found by loading every size down to it.
 QFont fontToFit(const QFont &font, const QString &text, int width);
+
+// The button's text set smaller that way when it is wider than the room the
+// button leaves it beside its frame, or beside its check box or radio mark: a
+// translation longer than the English it was placed for.
+void fitButtonText(QAbstractButton &button);
 
 } // namespace palmora

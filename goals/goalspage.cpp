@@ -2,6 +2,7 @@
 
 #include "ui_goalspage.h"
 
+#include "common/fontfit.h"
 #include "common/limitedtextedit.h"
 #include "common/messagebox.h"
 #include "common/palmorastyle.h"
@@ -29,6 +30,7 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
         const NoteControls &goal = controls(n);
         Theme::setPointSize(goal.checkBox, 9.75);
         Theme::setColors(goal.checkBox, Theme::kNavy);
+        fitButtonText(*goal.checkBox);
         Theme::setPointSize(goal.saveButton, 8.25);
         Theme::setColors(goal.edit, Theme::kPurple, Theme::kLightCyan);
         // Screen readers tell the two notes and their buttons apart by these.

@@ -2,6 +2,7 @@
 
 #include "ui_topicbrowser.h"
 
+#include "common/fontfit.h"
 #include "common/lineends.h"
 #include "common/messagebox.h"
 #include "common/palmorastyle.h"
@@ -49,6 +50,8 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
     ui->textScrollArea->installEventFilter(this);
     ui->textPanel->setAutoFillBackground(false);
 
+    fitButtonText(*ui->nextButton);
+    fitButtonText(*ui->backButton);
     connect(ui->nextButton, &QPushButton::clicked, this, &TopicBrowser::stepForward);
     connect(ui->backButton, &QPushButton::clicked, this, &TopicBrowser::stepBack);
     connect(ui->backToMainButton, &QPushButton::clicked, this, &TopicBrowser::backToMainRequested);

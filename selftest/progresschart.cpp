@@ -1,9 +1,11 @@
 #include "selftest/progresschart.h"
 
+#include "common/fontfit.h"
 #include "common/theme.h"
 #include "selftest/testkinds.h"
 
 #include <QFontMetricsF>
+#include <QList>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -199,19 +201,36 @@ void ProgressChart::paintEvent(QPaintEvent *)
 
 void ProgressChart::drawLegend(QPainter &painter, const QRectF &area) const
 {
-    const QFontMetricsF metrics(font());
+    struct Entry {
+        TestMode mode;
+        bool hollow;
+        QString text;
+    };
+    QList<Entry> entries;
+    for (const TestMode mode : TestKinds::kAll)
+        entries.append({mode, false, TestKinds::shownName(mode, TopicChoice::Drawn)});
+    entries.append({TestMode::ByName, true, tr("missed or weakest topics, not counted as progress")});
+
+    // One line: a translation longer than the English is set a little smaller.
+    constexpr qreal kMarkWidth = 2 * kMarkRadius + 6;
+    constexpr qreal kGap = 16;
+    QString texts;
+    for (const Entry &entry : std::as_const(entries))
+        texts += entry.text;
+    const qreal marks = entries.size() * kMarkWidth + (entries.size() - 1) * kGap;
+    painter.save();
+    painter.setFont(fontToFit(font(), texts, qFloor(area.width() - marks)));
+    const QFontMetricsF metrics(painter.font());
     qreal x = area.left();
     const qreal y = area.center().y();
-    const auto entry = [&](TestMode mode, bool hollow, const QString &text) {
-        drawMark(painter, mode, QPointF(x + kMarkRadius + 1, y), hollow);
-        x += 2 * kMarkRadius + 6;
+    for (const Entry &entry : std::as_const(entries)) {
+        drawMark(painter, entry.mode, QPointF(x + kMarkRadius + 1, y), entry.hollow);
+        x += kMarkWidth;
         painter.setPen(Theme::kNavy);
-        painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), text);
-        x += metrics.horizontalAdvance(text) + 16;
-    };
-    for (const TestMode mode : TestKinds::kAll)
-        entry(mode, false, TestKinds::shownName(mode, TopicChoice::Drawn));
-    entry(TestMode::ByName, true, tr("missed or weakest topics, not counted as progress"));
+        painter.drawText(QPointF(x, y + metrics.ascent() / 2 - 1), entry.text);
+        x += metrics.horizontalAdvance(entry.text) + kGap;
+    }
+    painter.restore();
 }
 
 } // namespace palmora

@@ -1,8 +1,14 @@
 #include "common/fontfit.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +31,8 @@ private slots:
     void largestSizeThatFits();
     void neverWiderThanItsPlace_data();
     void neverWiderThanItsPlace();
+    void buttonTextWithinItsButton_data();
+    void buttonTextWithinItsButton();
 };
 
 void TstFontFit::largestSizeThatFits_data()
@@ -86,6 +94,65 @@ void TstFontFit::neverWiderThanItsPlace()
                                 .arg(fitted.pointSizeF())
                                 .arg(width)
                                 .arg(steppedSize(font, text, width))));
+    }
+}
+
+void TstFontFit::buttonTextWithinItsButton_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    const auto row = [](const char *name, const char *kind, const char *text, int width) {
+        QTest::newRow(name) << QString::fromUtf8(kind) << QString::fromUtf8(text) << width;
+    };
+    row("check box, fits", "check", "Goal 1", 120);
+    row("check box, too wide", "check", "Meta 1", 73);
+    row("check box, too wide at any size", "check", "Objectif num\u00e9ro 1", 73);
+    row("radio button, too wide", "radio", "M\u00e9moriser la chiromancie", 170);
+    row("push button, fits", "push", "&Next", 67);
+    row("push button, too wide", "push", "&Pr\u00e9c\u00e9dent", 67);
+    row("push button, a drawn &", "push", "Save && E&xit", 80);
+}
+
+// A translation longer than the English a button was placed for is set
+// smaller until it fits beside the button's mark or within its frame; one that
+// fits keeps its size.
+void TstFontFit::buttonTextWithinItsButton()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    std::unique_ptr<QAbstractButton> button;
+    if (kind == QLatin1String("check"))
+        button = std::make_unique<QCheckBox>();
+    else if (kind == QLatin1String("radio"))
+        button = std::make_unique<QRadioButton>();
+    else
+        button = std::make_unique<QPushButton>();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    button->setFont(font);
+    button->setText(text);
+    button->resize(width, 24);
+    const bool fitted = kind == QLatin1String("push")
+        ? QFontMetrics(font).horizontalAdvance(QString(text).remove(QLatin1Char('&'))) + 12 <= width
+        : button->sizeHint().width() <= width;
+
+    palmora::fitButtonText(*button);
+    const QFont after = button->font();
+    if (fitted)
+        QCOMPARE(after.pointSizeF(), 9.75);
+    else
+        QVERIFY(after.pointSizeF() < 9.75);
+    if (kind == QLatin1String("push")) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button.get());
+        QString shown = text;
+        shown.replace(QLatin1String("&&"), QLatin1String("+")).remove(QLatin1Char('&'));
+        QVERIFY(QFontMetrics(after).horizontalAdvance(shown) + 2 * margin <= width);
+    } else {
+        QVERIFY2(button->sizeHint().width() <= width || after.pointSizeF() == 7.0,
+                 qPrintable(QString::number(button->sizeHint().width())));
     }
 }
 
