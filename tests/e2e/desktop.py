@@ -469,7 +469,12 @@ class Palmora:
             "QT_ACCESSIBILITY": "1",
             "BROWSER": browser,
             "DEFAULT_BROWSER": browser,
+            # English, whatever language the suite's user reads; a test of a
+            # language names it in extra_env.
+            "LANG": "C.UTF-8",
         })
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(name, None)
         env.pop("QT_QPA_PLATFORMTHEME", None)
         if desktop.display == "wayland":
             # For a sanitized build: what Qt's Wayland plugin leaves behind at exit.
