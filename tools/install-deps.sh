@@ -13,7 +13,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools python3
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
 )
 for option in "$@"; do
   case "$option" in
