@@ -6,6 +6,7 @@
 #include "common/afterdrawing.h"
 #include "common/appidentity.h"
 #include "common/environment.h"
+#include "common/fontfit.h"
 #include "common/messagebox.h"
 #include "common/theme.h"
 #include "goals/goalspage.h"
@@ -51,6 +52,10 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
             .arg(siteHostName()));
     Theme::setColors(ui->homePageLink, Theme::kLinkBlue);
     Theme::setColors(ui->brandingLink, Theme::kPlum);
+    // A translation, or a font wider than Verdana, may need more lines than
+    // the links have room for.
+    fitLabelText(*ui->homePageLink);
+    fitLabelText(*ui->brandingLink);
     for (QLabel *caption : {ui->welcomeLabel, ui->introLabel, ui->chooseLabel})
         Theme::setColors(caption, Theme::kNavy);
     m_activityChoices = {ui->memorizeChoice, ui->testChoice, ui->goalsChoice};

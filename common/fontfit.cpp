@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
 
@@ -63,6 +64,17 @@ void fitButtonText(QAbstractButton &button)
     while (marked && button.sizeHint().width() > button.width() && font.pointSizeF() > kSmallest) {
         font.setPointSizeF(qMax(kSmallest, font.pointSizeF() - kStep));
         button.setFont(font);
+    }
+}
+
+void fitLabelText(QLabel &label)
+{
+    // Fewer lines come only at whole breaks, so sizes are tried one by one;
+    // there are five at most between the forms' sizes and the smallest.
+    QFont font = label.font();
+    while (label.heightForWidth(label.width()) > label.height() && font.pointSizeF() > kSmallest) {
+        font.setPointSizeF(qMax(kSmallest, font.pointSizeF() - kStep));
+        label.setFont(font);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QLabel;
 
 namespace palmora {
 
@@ -18,5 +19,10 @@ QFont fontToFit(const QFont &font, const QString &text, int width);
 // button leaves it beside its frame, or beside its check box or radio mark: a
 // translation longer than the English it was placed for.
 void fitButtonText(QAbstractButton &button);
+
+// A wrapped label's text set smaller that way when its lines need more room
+// down than the label has: a font wider than the one it was placed for, or a
+// longer translation.
+void fitLabelText(QLabel &label);
 
 } // namespace palmora

@@ -3,6 +3,7 @@
 #include "ui_aboutdialog.h"
 
 #include "common/appidentity.h"
+#include "common/fontfit.h"
 #include "common/pixelratiowatcher.h"
 #include "common/theme.h"
 #include "web/sitepages.h"
@@ -38,6 +39,8 @@ AboutDialog::AboutDialog(QWidget *parent)
     for (QWidget *label : std::initializer_list<QWidget *> {ui->descriptionLabel, ui->businessLabel,
                                                             ui->brandingLink, ui->homePageLink})
         Theme::setPointSize(label, 8.25);
+    fitLabelText(*ui->descriptionLabel);
+    fitLabelText(*ui->businessLabel);
 
     ui->versionLabel->setText(AppIdentity::windowCaption());
     ui->versionLabel->adjustSize();

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "common/theme.h"
 #include "common/translations.h"
 #include "goals/goalfile.h"
 #include "memorize/topicbrowser.h"
@@ -24,7 +25,6 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -95,10 +95,10 @@ QString widgetName(const QWidget *window, const QWidget *widget)
 
 } // namespace
 
-// Every window and page in the language the environment names (LANGUAGE): a
-// control too small for its text clips a translation. In the pseudo-language
-// en_XA each text is also accented, a third longer and in brackets, so a text
-// in plain letters there was never translated.
+// Every window and page in the language the environment names (LANGUAGE),
+// English among them: a control too small for its text clips it. In the
+// pseudo-language en_XA each text is also accented, a third longer and in
+// brackets, so a text in plain letters there was never translated.
 class TstTranslatedWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -110,9 +110,6 @@ private:
     void look(QWidget *window, const QString &where);
 
     QString m_language;
-    // Controls on the start page placed too small for their English text: a
-    // translation may need as many pixels down as the English, not more.
-    QHash<QString, int> m_englishNeeds;
     QStringList m_untranslated;
     QStringList m_clipped;
 
@@ -123,22 +120,19 @@ void TstTranslatedWindows::initTestCase()
 {
     // The pseudo-language is carried in this test's resources, beside the
     // program's own translations; Qt's texts come in every real language.
+    // English is the program's own: nothing is installed for it. Windows are
+    // measured in the program's own font and sizes, as the user sees them.
     m_language = qEnvironmentVariable("LANGUAGE");
-    if (!isPseudoLanguage()) {
-        testing::TestEnvironment environment;
-        MainWindow main(environment.env);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        for (const QWidget *widget : main.findChildren<QWidget *>()) {
-            if (widget->isVisibleTo(&main) && widget->hasHeightForWidth() && clipped(widget))
-                m_englishNeeds.insert(widgetName(&main, widget), widget->heightForWidth(widget->width()));
-        }
-    }
+    Theme::apply(*qApp);
     const QStringList installed =
         installTranslations(QLocale::system().uiLanguages(), translationFolders(), qtTranslationFolder());
-    QStringList expected {QStringLiteral(":/i18n/palmora_%1.qm").arg(m_language)};
-    if (!isPseudoLanguage())
-        expected.append(QDir(qtTranslationFolder()).filePath(QStringLiteral("qtbase_%1.qm").arg(m_language)));
+    QStringList expected;
+    if (m_language != QLatin1String("en")) {
+        expected.append(QStringLiteral(":/i18n/palmora_%1.qm").arg(m_language));
+        if (!isPseudoLanguage())
+            expected.append(
+                QDir(qtTranslationFolder()).filePath(QStringLiteral("qtbase_%1.qm").arg(m_language)));
+    }
     QCOMPARE(installed, expected);
 }
 
@@ -150,9 +144,7 @@ void TstTranslatedWindows::look(QWidget *window, const QString &where)
         const QString name = widgetName(window, widget);
         if (isPseudoLanguage() && untranslated(text))
             m_untranslated.append(where + QStringLiteral(", ") + name + QStringLiteral(": ") + text.left(60));
-        const bool asEnglish = widget->hasHeightForWidth()
-            && widget->heightForWidth(widget->width()) <= m_englishNeeds.value(name, -1);
-        if (canClip && !text.isEmpty() && clipped(widget) && !asEnglish && !m_clipped.contains(name))
+        if (canClip && !text.isEmpty() && clipped(widget) && !m_clipped.contains(name))
             m_clipped.append(name);
     };
     check(window, window->windowTitle(), false);
@@ -249,26 +241,14 @@ void TstTranslatedWindows::everyWindowIsTranslatedAndUnclipped()
     // Controls placed at fixed places in windows of fixed size, too small for a
     // text a third longer; any other control that clips one fails the test. A
     // real language fits them all.
-    static const QStringList fixedTooSmall {QStringLiteral("palmora::MainWindow/homePageLink"),
-                                            QStringLiteral("palmora::MainWindow/brandingLink"),
+    static const QStringList fixedTooSmall {QStringLiteral("palmora::MainWindow/brandingLink"),
                                             QStringLiteral("palmora::MainWindow/memorizeChoice"),
                                             QStringLiteral("palmora::MainWindow/testChoice"),
-                                            QStringLiteral("palmora::MainWindow/goalsChoice"),
-                                            QStringLiteral("palmora::MainWindow/proceedButton"),
-                                            QStringLiteral("palmora::MainWindow/backButton"),
-                                            QStringLiteral("palmora::MainWindow/nextButton"),
-                                            QStringLiteral("palmora::MainWindow/goal1CheckBox"),
-                                            QStringLiteral("palmora::MainWindow/goal2CheckBox"),
                                             QStringLiteral("palmora::MainWindow/byNameChoice"),
                                             QStringLiteral("palmora::MainWindow/bySignificanceHint"),
                                             QStringLiteral("palmora::MainWindow/byLocationShapeHint"),
                                             QStringLiteral("palmora::MainWindow/byLocationShapeChoice"),
-                                            QStringLiteral("palmora::MainWindow/startTestButton"),
-                                            QStringLiteral("palmora::MainWindow/questionNameLabel"),
-                                            QStringLiteral("palmora::AboutDialog/descriptionLabel"),
-                                            QStringLiteral("palmora::AboutDialog/businessLabel"),
                                             QStringLiteral("palmora::ExitScreen/appealLabel"),
-                                            QStringLiteral("palmora::ExitScreen/referButton"),
                                             QStringLiteral("palmora::ExitScreen/softwareBox"),
                                             QStringLiteral("palmora::ExitScreen/otherSoftwareLabel")};
     QStringList unexpected;
