@@ -2,15 +2,19 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace palmora {
 
+class FileLock;
+
 // One copy of the program per user: a lock file in the user's runtime folder (or,
-// without one, in the user's cache folder), which the copy that made it keeps an
-// flock on for as long as it runs.
+// without one, in the user's cache folder), held by the copy that made it for
+// as long as it runs.
 // Only a lock held by a live process of this user keeps a copy out. A lock left
 // behind by a copy that crashed or was killed, whatever it holds, is taken over;
 // a lock that can be neither taken nor proved live (another user's file, a
-// folder, a FIFO) lets the copy run without one.
+// folder, a FIFO, a link) lets the copy run without one.
 class SingleInstanceGuard {
 public:
     enum class Result {
@@ -31,8 +35,8 @@ public:
 
 private:
     QString m_path;
-    // The open lock file while this copy holds it, else -1.
-    int m_fd = -1;
+    // The lock while this copy holds it.
+    std::unique_ptr<FileLock> m_lock;
 };
 
 } // namespace palmora

@@ -1,7 +1,8 @@
 #include "common/filetrust.h"
 
+#include "common/wholefile.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,10 +14,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace palmora {
@@ -28,12 +28,27 @@ bool belongsToUserOrRoot(const struct stat &info)
     return info.st_uid == ::geteuid() || info.st_uid == 0;
 }
 
-// The path with every link resolved, or nothing when some part is missing.
-QByteArray resolved(const QString &path)
+// As many links as the system itself follows in one path.
+constexpr int kMaxLinks = 40;
+
+QString shown(const QByteArray &path)
 {
-    const std::unique_ptr<char, decltype(&std::free)> real(
-        ::realpath(QFile::encodeName(path).constData(), nullptr), &std::free);
-    return real ? QByteArray(real.get()) : QByteArray();
+    return QDir::toNativeSeparators(path.isEmpty() ? QStringLiteral("/") : QFile::decodeName(path));
+}
+
+// What the link at `path` holds; empty when it cannot be read.
+QByteArray linkTarget(const QByteArray &path)
+{
+    char target[PATH_MAX];
+    const ssize_t size = ::readlink(path.constData(), target, sizeof target);
+    return size > 0 && size < ssize_t(sizeof target) ? QByteArray(target, size) : QByteArray();
+}
+
+// Whether nothing but empty parts and "." are left to walk.
+bool onlyTrailing(const QByteArrayList &parts)
+{
+    return std::all_of(parts.cbegin(), parts.cend(),
+                       [](const QByteArray &part) { return part.isEmpty() || part == "."; });
 }
 
 // The user's own group, when the user has one; looked up once per user, and
@@ -102,14 +117,105 @@ bool FileTrust::isWritableByOthers(unsigned mode, unsigned groupId)
     return (mode & S_IWGRP) && !isUsersOwnGroup(groupId);
 }
 
+FileTrust::Verdict FileTrust::judge(const QString &path, Expect expect, bool mayBeMissing)
+{
+    Verdict verdict;
+    const QString absolute =
+        QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    QByteArrayList pending = QFile::encodeName(absolute).split('/');
+    // The folder reached so far, every part of it judged; empty for /.
+    QByteArray reached;
+    struct stat info { };
+    if (::lstat("/", &info) != 0 || !belongsToUserOrRoot(info)
+        || isWritableByOthers(info.st_mode, info.st_gid)) {
+        verdict.why = tr("Other users can change %1.").arg(shown(reached));
+        return verdict;
+    }
+    int links = 0;
+    while (!pending.isEmpty()) {
+        const QByteArray part = pending.takeFirst();
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            // The folder above was judged on the way here.
+            reached.truncate(std::max<qsizetype>(reached.lastIndexOf('/'), 0));
+            continue;
+        }
+        const QByteArray candidate = reached + '/' + part;
+        const bool last = onlyTrailing(pending);
+        if (::lstat(candidate.constData(), &info) != 0) {
+            const int error = errno;
+            if (error == ENOENT && mayBeMissing) {
+                QByteArray end = candidate;
+                for (const QByteArray &rest : std::as_const(pending)) {
+                    if (!rest.isEmpty() && rest != ".")
+                        end += '/' + rest;
+                }
+                verdict.end = QFile::decodeName(end);
+                return verdict;
+            }
+            verdict.othersOnly = error == EACCES;
+            verdict.why = error == ENOENT ? tr("%1 cannot be found.").arg(shown(candidate))
+                                          : tr("%1 cannot be examined.").arg(shown(candidate));
+            return verdict;
+        }
+        const bool isLink = S_ISLNK(info.st_mode);
+        if (!belongsToUserOrRoot(info)) {
+            verdict.why = isLink ? tr("%1 is a link that another user made, and Palmora does not follow it.")
+                                       .arg(shown(candidate))
+                                 : tr("%1 belongs to another user.").arg(shown(candidate));
+            verdict.othersOnly = !isLink && ::access(candidate.constData(), R_OK) != 0;
+            return verdict;
+        }
+        if (isLink) {
+            const QByteArray target = linkTarget(candidate);
+            if (target.isEmpty() || ++links > kMaxLinks) {
+                verdict.why = tr("%1 is a link that cannot be followed: %2")
+                                  .arg(shown(candidate), systemErrorText(target.isEmpty() ? EINVAL : ELOOP));
+                return verdict;
+            }
+            // Where it leads is walked from / or from the folder that holds it.
+            if (target.startsWith('/'))
+                reached.clear();
+            pending = target.split('/') + pending;
+            continue;
+        }
+        if (S_ISDIR(info.st_mode)) {
+            if (!(info.st_mode & S_ISVTX) && isWritableByOthers(info.st_mode, info.st_gid)) {
+                verdict.why = tr("Other users can change %1.").arg(shown(candidate));
+                return verdict;
+            }
+            reached = candidate;
+            continue;
+        }
+        if (!last || expect == Expect::Folder) {
+            verdict.why = tr("%1 is not a folder.").arg(shown(candidate));
+            return verdict;
+        }
+        verdict.end = QFile::decodeName(candidate);
+        verdict.exists = true;
+        verdict.othersOnly = info.st_uid != ::geteuid() && ::access(candidate.constData(), R_OK) != 0;
+        if (!S_ISREG(info.st_mode))
+            verdict.why = tr("%1 is not an ordinary file.").arg(shown(candidate));
+        else if (isWritableByOthers(info.st_mode, info.st_gid))
+            verdict.why = tr("Other users can change %1.").arg(shown(candidate));
+        return verdict;
+    }
+    verdict.end = QFile::decodeName(reached.isEmpty() ? QByteArray("/") : reached);
+    verdict.exists = true;
+    if (expect == Expect::File)
+        verdict.why = whyNotAFile(true);
+    return verdict;
+}
+
 QString FileTrust::whyUntrusted(const QString &path)
 {
-    return whyUntrustedPath(path, true);
+    return judge(path, Expect::File, false).why;
 }
 
 QString FileTrust::whyFolderUntrusted(const QString &folder)
 {
-    return whyUntrustedPath(folder, false);
+    return judge(folder, Expect::Folder, false).why;
 }
 
 bool FileTrust::makePrivateFolder(const QString &folder)
@@ -121,76 +227,16 @@ bool FileTrust::makePrivateFolder(const QString &folder)
     return QFileInfo(folder).isDir();
 }
 
-QString FileTrust::whyUntrustedPath(const QString &path, bool isFile)
-{
-    const QByteArray real = resolved(path);
-    if (real.isEmpty())
-        return tr("%1 cannot be found.").arg(QDir::toNativeSeparators(path));
-
-    QByteArray part = real;
-    while (!part.isEmpty()) {
-        const QString shown = QDir::toNativeSeparators(QFile::decodeName(part));
-        struct stat info { };
-        if (::lstat(part.constData(), &info) != 0)
-            return tr("%1 cannot be examined.").arg(shown);
-        if (isFile && !S_ISREG(info.st_mode))
-            return tr("%1 is not an ordinary file.").arg(shown);
-        if (!isFile && !S_ISDIR(info.st_mode))
-            return tr("%1 is not a folder.").arg(shown);
-        if (!belongsToUserOrRoot(info))
-            return tr("%1 belongs to another user.").arg(shown);
-        const bool sticky = !isFile && (info.st_mode & S_ISVTX);
-        if (!sticky && isWritableByOthers(info.st_mode, info.st_gid))
-            return tr("Other users can change %1.").arg(shown);
-        if (part == "/")
-            break;
-        const qsizetype slash = part.lastIndexOf('/');
-        part = slash > 0 ? part.left(slash) : QByteArray("/");
-        isFile = false;
-    }
-    return {};
-}
-
 bool FileTrust::isPrivateFolder(const QString &folder, bool rootToo)
 {
+    if (folder.isEmpty())
+        return false;
+    const Verdict verdict = judge(folder, Expect::Folder, false);
     struct stat info { };
-    if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0
-        || !S_ISDIR(info.st_mode))
+    if (!verdict.why.isEmpty() || ::stat(QFile::encodeName(verdict.end).constData(), &info) != 0)
         return false;
     const bool owner = info.st_uid == ::geteuid() || (rootToo && info.st_uid == 0);
-    return owner && !(info.st_mode & S_ISVTX) && !isWritableByOthers(info.st_mode, info.st_gid);
-}
-
-QFileInfoList FileTrust::scratchLeftovers(const QString &path, const QString &suffix)
-{
-    const QFileInfo file(path);
-    const QString prefix = file.fileName() + QLatin1Char('.');
-    // Checked by hand rather than by a regular expression (a name filter is
-    // one too): this runs at every start, before the window shows, and the
-    // expression engine's compiler alone is half a megabyte to page in.
-    const auto isScratchName = [&](const QString &name) {
-        if (name.size() != prefix.size() + 6 + suffix.size() || !name.startsWith(prefix)
-            || !name.endsWith(suffix))
-            return false;
-        bool allLowerCase = true;
-        for (const QChar c : QStringView(name).sliced(prefix.size(), 6)) {
-            if (c.unicode() > 127 || !c.isLetterOrNumber())
-                return false;
-            allLowerCase = allLowerCase && c.isLower();
-        }
-        return !allLowerCase;
-    };
-    QFileInfoList found;
-    QDirIterator entries(file.path(), QDir::Files | QDir::Hidden | QDir::System);
-    while (entries.hasNext()) {
-        entries.next();
-        if (!isScratchName(entries.fileName()))
-            continue;
-        const QFileInfo entry = entries.fileInfo();
-        if (!entry.isSymLink() && entry.isFile() && entry.ownerId() == ::geteuid())
-            found.append(entry);
-    }
-    return found;
+    return owner && !(info.st_mode & S_ISVTX);
 }
 
 } // namespace palmora

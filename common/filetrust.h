@@ -2,23 +2,44 @@
 
 #include <QByteArrayList>
 #include <QCoreApplication>
-#include <QFileInfoList>
 #include <QString>
 
 namespace palmora {
 
 // Whether the program may rely on a file or folder being the user's: nothing
-// is loaded from, read from or written to a place another user can change.
+// is read, written, locked or loaded where another user can change any part of
+// the path. A path is judged part by part as it is written, not resolved first:
+// every folder from / on must belong to the user or root and be closed to other
+// users (the user's own group aside), or be sticky like /tmp, where what it
+// holds must be the user's or root's; a link is judged the same way, itself
+// and then every part of where it leads. Once a path passes, nobody else can
+// change what it reaches, and Qt's own file classes may use it. Judge it again
+// at every use: what passed at start-up may not pass later.
 class FileTrust {
     Q_DECLARE_TR_FUNCTIONS(FileTrust)
 public:
-    // Why the file at `path` cannot be trusted; empty when it can. It can be when
-    // it is a regular file, and it and every folder above it belong to the user
-    // or to root and nobody else can write them. A folder marked sticky (such as
-    // /tmp) is crossed: nobody else may remove or replace what is kept in it.
-    // Links are followed first, so the file judged is the file that is opened.
+    enum class Expect { File, Folder };
+
+    struct Verdict {
+        // Why the path may not be used; empty when it may.
+        QString why;
+        // The path with every link on it followed.
+        QString end;
+        // Something is at the end of the path.
+        bool exists = false;
+        // What stands in the way, or the file at the end, belongs to another
+        // account (root's included) and the user may not read it: it is none
+        // of the user's, rather than the user's and broken.
+        bool othersOnly = false;
+    };
+
+    // Judges `path`. When `mayBeMissing`, nothing at its last parts (a link
+    // that leads nowhere included) is no fault: the folders that would hold
+    // them are judged instead.
+    static Verdict judge(const QString &path, Expect expect, bool mayBeMissing);
+    // Why the regular file at `path` may not be used; empty when it may.
     static QString whyUntrusted(const QString &path);
-    // The same for a folder: it and every folder above it.
+    // The same for a folder that exists.
     static QString whyFolderUntrusted(const QString &folder);
 
     // Makes a missing folder, the user's alone from the start whatever the
@@ -26,9 +47,9 @@ public:
     // same moment. Whether it is a folder afterwards.
     static bool makePrivateFolder(const QString &folder);
 
-    // Whether a folder belongs to the user, or also to root when rootToo is set,
-    // and nobody else can write it. A folder marked sticky is no such folder:
-    // everybody may add files to it.
+    // Whether a folder passes the judge and belongs to the user (or also to
+    // root when rootToo is set), and is no sticky folder, where everybody may
+    // add files.
     static bool isPrivateFolder(const QString &folder, bool rootToo = false);
 
     // Whether a group is the user's own, as a login that gives each user a
@@ -42,16 +63,6 @@ public:
     // Whether the mode and group of something the user or root owns let another
     // user write it.
     static bool isWritableByOthers(unsigned mode, unsigned groupId);
-
-    // The user's own regular files beside `path` named after it with a dot and
-    // six random letters or digits added, and then `suffix`: the scratch names
-    // of writers that were killed before they could rename or remove them.
-    // Six letters in lower case alone are more likely a name a person chose,
-    // and are never listed; nor are links.
-    static QFileInfoList scratchLeftovers(const QString &path, const QString &suffix = {});
-
-private:
-    static QString whyUntrustedPath(const QString &path, bool isFile);
 };
 
 } // namespace palmora

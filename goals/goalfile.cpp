@@ -1,5 +1,6 @@
 #include "goals/goalfile.h"
 
+#include "common/filetrust.h"
 #include "common/lineends.h"
 #include "common/wholefile.h"
 
@@ -9,7 +10,6 @@
 #include <QStringDecoder>
 
 #include <array>
-#include <cerrno>
 #include <utility>
 
 namespace palmora {
@@ -22,24 +22,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-QString whatIsWrongWith(const QFileInfo &info)
-{
-    return info.isFile() ? QString() : whyNotAFile(info.isDir());
-}
-
-// Whether a chain of links never reaches a file: it leads round in a circle,
-// or is longer than the system follows.
-bool linksLoop(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isSymLink() && QFileInfo(linkEnd(path)).isSymLink();
-}
-
-QString loopReason()
-{
-    return systemErrorText(ELOOP);
-}
 
 GoalFile::Result failed(QString why)
 {
@@ -125,22 +107,19 @@ GoalFile::Result GoalFile::createIfMissing() const
     if (target.isEmpty()) {
         return failed(tr("There is no folder for the goal notes."));
     }
-    const QFileInfo info(target);
-    if (info.exists())
+    const FileTrust::Verdict verdict = FileTrust::judge(target, FileTrust::Expect::File, true);
+    if (verdict.exists)
         return {true, {}, {}};
-    // A link that leads nowhere is a missing note: the default is made where the
-    // link points, and the link itself stays.
-    const QString made = info.isSymLink() ? linkEnd(target) : target;
-    if (linksLoop(target)) {
-        return failed(brokenLinkReason(made, loopReason()));
-    }
-
+    if (!verdict.why.isEmpty())
+        return failed(verdict.why);
     // Whole or not at all: an empty or half-written note would count as one
     // that exists, and the next start would not try again. Nor is a file that
-    // appeared in the meantime replaced.
-    if (const QString why = createFileWhole(made, goalBytesFromText(defaultText())); !why.isEmpty()) {
+    // appeared in the meantime replaced. A link that leads nowhere is a missing
+    // note: the default is made where it points, and the link stays.
+    if (const QString why = createFileWhole(verdict.end, goalBytesFromText(defaultText())); !why.isEmpty()) {
         // One that appeared in the meantime is there all the same.
-        return {QFileInfo::exists(target), info.isSymLink() ? brokenLinkReason(made, why) : why, {}};
+        const bool linked = QFileInfo(target).isSymLink();
+        return {QFileInfo::exists(target), linked ? brokenLinkReason(verdict.end, why) : why, {}};
     }
     return {true, {}, {}};
 }
@@ -151,11 +130,14 @@ GoalFile::Result GoalFile::read() const
     if (source.isEmpty()) {
         return failed(tr("There is no folder for the goal notes."));
     }
-    const QFileInfo info(source);
-    if (!info.exists()) {
+    const FileTrust::Verdict verdict = FileTrust::judge(source, FileTrust::Expect::File, true);
+    if (!verdict.why.isEmpty()) {
+        return failed(verdict.why);
+    }
+    if (!verdict.exists) {
         return failed(tr("The file does not exist."));
     }
-    const WholeFileRead file = readFileWhole(source, kMaxBytes);
+    const WholeFileRead file = readFileWhole(verdict.end, kMaxBytes);
     if (file.tooLarge) {
         return failed(tooLongReason());
     }
@@ -183,23 +165,16 @@ GoalFile::Result GoalFile::write(const QString &noteText) const
     if (!fits(trimSpaces(noteText))) {
         return failed(tooLongReason());
     }
-    // A save would replace one of the links with a file of its own and say
-    // nothing of it.
-    if (linksLoop(target)) {
-        return failed(brokenLinkReason(linkEnd(target), loopReason()));
+    // Judged again now: what passed at start-up may have changed since.
+    const FileTrust::Verdict verdict = FileTrust::judge(target, FileTrust::Expect::File, true);
+    if (!verdict.why.isEmpty()) {
+        return failed(verdict.why);
     }
-    if (const QFileInfo info(target); info.exists()) {
-        if (const QString wrong = whatIsWrongWith(info); !wrong.isEmpty()) {
-            return failed(wrong);
-        }
-    }
-
     // A note reached through a link is written where the link leads, so the
     // link stays as its owner made it.
-    const QFileInfo info(target);
-    const QString end = linkEnd(target);
-    if (const QString why = writeFileWhole(end, goalBytesFromText(noteText)); !why.isEmpty()) {
-        return failed(info.isSymLink() && !info.exists() ? brokenLinkReason(end, why) : why);
+    if (const QString why = writeFileWhole(verdict.end, goalBytesFromText(noteText)); !why.isEmpty()) {
+        const bool linked = QFileInfo(target).isSymLink();
+        return failed(linked && !verdict.exists ? brokenLinkReason(verdict.end, why) : why);
     }
     return {true, {}, {}};
 }

@@ -34,10 +34,7 @@ bool isPortableCopy(const QString &programFolder)
 // links there that a save would follow.
 QString whyDataFolderUntrusted(const QString &folder)
 {
-    if (QFileInfo::exists(folder))
-        return FileTrust::whyFolderUntrusted(folder);
-    const QString parent = QFileInfo(folder).absolutePath();
-    return QFileInfo::exists(parent) ? FileTrust::whyFolderUntrusted(parent) : QString();
+    return FileTrust::judge(folder, FileTrust::Expect::Folder, true).why;
 }
 
 // The folder that the goal files are saved in; empty when neither is usable.
@@ -88,9 +85,14 @@ GoalNotePlace placeOfNote(const GoalFolders &folders, const QString &fileName)
     for (const QString &folder : {folders.data, folders.saveFolder, folders.program}) {
         if (folder.isEmpty())
             continue;
-        const QFileInfo info(QDir(folder).filePath(fileName));
+        const QString path = QDir(folder).filePath(fileName);
+        const QFileInfo info(path);
         // A link counts even when it leads nowhere: the user put it there.
         if (!info.exists() && !info.isSymLink())
+            continue;
+        // Another account's note that the user may not read (left by a run as
+        // root, say) is none of the user's: it neither hides nor blocks theirs.
+        if (FileTrust::judge(path, FileTrust::Expect::File, true).othersOnly)
             continue;
         const bool readOnlyOrigin =
             folder == folders.program && folder != folders.saveFolder && !folders.saveFolder.isEmpty();

@@ -28,13 +28,11 @@ struct PdfSaveResult {
 // Writes the document to `filePath` as a PDF laid out as the printout is (same
 // page, same fonts, text that can be selected), titled and naming its maker.
 // The file is complete on disk before it replaces anything at that path; when
-// the save fails, the path holds what it held before and no partial file is left.
-// A link at the path is never followed: the new file replaces it. A link on
-// the way to the folder is followed only when it is the user's or root's, and
-// the folder must be the user's (or root's) and closed to others, or sticky;
-// otherwise nothing is written and the error names the link or the folder. The
-// folder is opened once, and the file written into that very folder, whatever
-// its path leads to meanwhile. The file is readable by the user alone.
+// the save fails, the path holds what it held before and no partial file is
+// left. The path is judged as it is written (FileTrust) when the file is
+// written: a link is followed when it and every part of where it leads pass,
+// and otherwise nothing is written and the error names what failed. A new
+// file is readable by the user alone; a file replaced keeps its permissions.
 PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath);
 
 } // namespace palmora

@@ -13,10 +13,7 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
 namespace palmora {
 
@@ -145,6 +142,41 @@ std::optional<FinishedTest> resultFrom(const QJsonValue &value, int version)
     return test;
 }
 
+// The colons outside strings: one for each member of every object.
+qsizetype colonsOutsideStrings(const QByteArray &bytes)
+{
+    qsizetype colons = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : bytes) {
+        if (escaped)
+            escaped = false;
+        else if (inString && c == '\\')
+            escaped = true;
+        else if (c == '"')
+            inString = !inString;
+        else if (!inString && c == ':')
+            ++colons;
+    }
+    return colons;
+}
+
+qsizetype memberCount(const QJsonValue &value)
+{
+    qsizetype count = 0;
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        count += object.size();
+        for (const auto &member : object)
+            count += memberCount(member);
+    } else if (value.isArray()) {
+        const QJsonArray entries = value.toArray();
+        for (const auto &entry : entries)
+            count += memberCount(entry);
+    }
+    return count;
+}
+
 // The results in the file's bytes, or why they are none of ours.
 ResultHistory::Result fromBytes(const QByteArray &bytes)
 {
@@ -152,7 +184,10 @@ ResultHistory::Result fromBytes(const QByteArray &bytes)
     QJsonParseError parseError {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     const QJsonObject file = document.object();
+    // Of a name given twice the parser keeps the last: the results under the
+    // first would be lost on the next write.
     if (parseError.error != QJsonParseError::NoError || !document.isObject()
+        || colonsOutsideStrings(bytes) != memberCount(file)
         || file.value(QStringLiteral("format")).toString() != QLatin1String(kFormat)) {
         result.error = ResultHistory::tr("It is damaged, or it is not a file of test results.");
         return result;
@@ -181,23 +216,6 @@ ResultHistory::Result fromBytes(const QByteArray &bytes)
     return result;
 }
 
-// Renames without ever replacing what is at `to`: 0, or the system's error.
-int renameNoReplace(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL)
-        return errno;
-    // A file system that cannot rename that way can still give the file a
-    // second name, which fails when the name is taken.
-    if (::link(source.constData(), target.constData()) != 0)
-        return errno;
-    ::unlink(source.constData());
-    return 0;
-}
-
 } // namespace
 
 ResultHistory::ResultHistory(const QString &filePath)
@@ -222,21 +240,17 @@ QString ResultHistory::whyFolderUnusable() const
 ResultHistory::Result ResultHistory::read() const
 {
     Result result;
-    const QFileInfo info(m_filePath);
-    if (!info.exists() && !info.isSymLink()) {
+    const FileTrust::Verdict verdict = FileTrust::judge(m_filePath, FileTrust::Expect::File, true);
+    if (verdict.why.isEmpty() && !verdict.exists) {
         result.ok = true;
         return result;
     }
     result.fileUnusable = true;
-    if (info.isSymLink()) {
-        result.error = tr("It is a link to another file.");
+    if (!verdict.why.isEmpty()) {
+        result.error = verdict.why;
         return result;
     }
-    if (const QString why = FileTrust::whyUntrusted(m_filePath); !why.isEmpty()) {
-        result.error = why;
-        return result;
-    }
-    const WholeFileRead file = readFileWhole(m_filePath, kMaxFileBytes);
+    const WholeFileRead file = readFileWhole(verdict.end, kMaxFileBytes);
     if (!file.error.isEmpty()) {
         result.error = file.tooLarge ? tr("It is larger than a file of test results can be.") : file.error;
         return result;
@@ -259,7 +273,7 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
         result.error = why;
         return result;
     }
-    FileLock lock(m_filePath);
+    FileLock lock(FileLock::besideFile(m_filePath));
     result.error = lock.take(kLockWait);
     if (!result.error.isEmpty())
         return result;
@@ -274,7 +288,7 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
         results.remove(0, results.size() - kMaxResults);
     const QByteArray bytes = toBytes(results);
 
-    if (const QString why = writeFileWhole(m_filePath, bytes, WholeFileMode::OwnerOnly); !why.isEmpty()) {
+    if (const QString why = writeFileWhole(m_filePath, bytes); !why.isEmpty()) {
         result.error = why;
         return result;
     }
@@ -286,10 +300,14 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
 ResultHistory::Result ResultHistory::setAside() const
 {
     Result result;
-    FileLock lock(m_filePath);
+    FileLock lock(FileLock::besideFile(m_filePath));
     result.error = lock.take(kLockWait);
     if (!result.error.isEmpty())
         return result;
+    if (const QString why = whyFolderUnusable(); !why.isEmpty()) {
+        result.error = why;
+        return result;
+    }
     const QFileInfo info(m_filePath);
     if (!info.exists() && !info.isSymLink()) {
         result.ok = true;
@@ -304,16 +322,15 @@ ResultHistory::Result ResultHistory::setAside() const
         const QFileInfo candidate(name);
         if (candidate.exists() || candidate.isSymLink())
             continue;
-        const int error = renameNoReplace(m_filePath, name);
-        if (error == 0) {
-            result.ok = true;
-            result.setAsidePath = name;
+        // QFile never renames over a file that is there.
+        QFile file(m_filePath);
+        if (!file.rename(name)) {
+            result.error = file.errorString();
             return result;
         }
-        if (error != EEXIST) {
-            result.error = systemErrorText(error);
-            return result;
-        }
+        result.ok = true;
+        result.setAsidePath = name;
+        return result;
     }
     result.error = tr("Every name for setting it aside is taken already.");
     return result;

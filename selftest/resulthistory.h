@@ -38,12 +38,13 @@ struct FinishedTest {
 // A file of the first version, which kept no questions, is read as it is and
 // written anew in this version when the next result is added.
 //
-// The file is replaced whole or not at all, readable by its owner only, and
-// holds the last kMaxResults results. Copies of the program that add a result
-// at the same time take turns through a lock beside the file, each adding to
-// what the other wrote. A file that cannot be used (damaged, of another kind or
-// version, too large, a link, no ordinary file, or one another user can change)
-// is never written over; setAside() moves it out of the way on request.
+// The file is replaced whole or not at all, made readable by its owner only,
+// and holds the last kMaxResults results. Copies of the program that add a
+// result at the same time take turns through a lock beside the file, each
+// adding to what the other wrote. A file that cannot be used (damaged, naming a
+// key twice, of another kind or version, too large, no ordinary file, or one
+// FileTrust refuses) is never written over; setAside() moves it out of the way
+// on request.
 class ResultHistory {
     Q_DECLARE_TR_FUNCTIONS(ResultHistory)
 public:

@@ -146,6 +146,14 @@
         <source>%1 is not a folder.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is a link that another user made, and Palmora does not follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link that cannot be followed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GoalFile</name>
@@ -394,22 +402,6 @@
         <source>The PDF could not be made.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 is a link that another user made. Palmora does not save through it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is a link that cannot be followed: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The folder %1 belongs to another user.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other users can change the folder %1, and with it the file.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ResultHistory</name>
@@ -427,10 +419,6 @@
     </message>
     <message>
         <source>It is damaged: result %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is a link to another file.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

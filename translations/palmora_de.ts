@@ -146,6 +146,14 @@
         <source>%1 is not a folder.</source>
         <translation>%1 ist kein Ordner.</translation>
     </message>
+    <message>
+        <source>%1 is a link that another user made, and Palmora does not follow it.</source>
+        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer angelegt hat; Palmora folgt ihr nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that cannot be followed: %2</source>
+        <translation>%1 ist eine Verknüpfung, die sich nicht auflösen lässt: %2</translation>
+    </message>
 </context>
 <context>
     <name>GoalFile</name>
@@ -394,22 +402,6 @@
         <source>The PDF could not be made.</source>
         <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
-    <message>
-        <source>%1 is a link that another user made. Palmora does not save through it.</source>
-        <translation>%1 ist eine Verknüpfung, die ein anderer Benutzer angelegt hat. Palmora speichert nicht über diese Verknüpfung.</translation>
-    </message>
-    <message>
-        <source>%1 is a link that cannot be followed: %2</source>
-        <translation>%1 ist eine Verknüpfung, die sich nicht auflösen lässt: %2</translation>
-    </message>
-    <message>
-        <source>The folder %1 belongs to another user.</source>
-        <translation>Der Ordner %1 gehört einem anderen Benutzer.</translation>
-    </message>
-    <message>
-        <source>Other users can change the folder %1, and with it the file.</source>
-        <translation>Andere Benutzer können den Ordner %1 ändern und damit auch die Datei.</translation>
-    </message>
 </context>
 <context>
     <name>ResultHistory</name>
@@ -428,10 +420,6 @@
     <message>
         <source>It is damaged: result %1 cannot be read.</source>
         <translation>Die Datei ist beschädigt: Ergebnis %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>It is a link to another file.</source>
-        <translation>Die Datei ist eine Verknüpfung auf eine andere Datei.</translation>
     </message>
     <message>
         <source>It is larger than a file of test results can be.</source>

@@ -146,6 +146,14 @@
         <source>%1 is not a folder.</source>
         <translation>%1 no es una carpeta.</translation>
     </message>
+    <message>
+        <source>%1 is a link that another user made, and Palmora does not follow it.</source>
+        <translation>%1 es un enlace creado por otro usuario; Palmora no lo sigue.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that cannot be followed: %2</source>
+        <translation>%1 es un enlace que no se puede seguir: %2</translation>
+    </message>
 </context>
 <context>
     <name>GoalFile</name>
@@ -394,22 +402,6 @@
         <source>The PDF could not be made.</source>
         <translation>No se pudo crear el PDF.</translation>
     </message>
-    <message>
-        <source>%1 is a link that another user made. Palmora does not save through it.</source>
-        <translation>%1 es un enlace creado por otro usuario. Palmora no guarda a través de él.</translation>
-    </message>
-    <message>
-        <source>%1 is a link that cannot be followed: %2</source>
-        <translation>%1 es un enlace que no se puede seguir: %2</translation>
-    </message>
-    <message>
-        <source>The folder %1 belongs to another user.</source>
-        <translation>La carpeta %1 pertenece a otro usuario.</translation>
-    </message>
-    <message>
-        <source>Other users can change the folder %1, and with it the file.</source>
-        <translation>Otros usuarios pueden modificar la carpeta %1 y, con ella, el archivo.</translation>
-    </message>
 </context>
 <context>
     <name>ResultHistory</name>
@@ -428,10 +420,6 @@
     <message>
         <source>It is damaged: result %1 cannot be read.</source>
         <translation>Está dañado: no se puede leer el resultado %1.</translation>
-    </message>
-    <message>
-        <source>It is a link to another file.</source>
-        <translation>Es un enlace a otro archivo.</translation>
     </message>
     <message>
         <source>It is larger than a file of test results can be.</source>

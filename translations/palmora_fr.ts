@@ -146,6 +146,14 @@
         <source>%1 is not a folder.</source>
         <translation>%1 n’est pas un dossier.</translation>
     </message>
+    <message>
+        <source>%1 is a link that another user made, and Palmora does not follow it.</source>
+        <translation>%1 est un lien créé par un autre utilisateur&#xa0;; Palmora ne le suit pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that cannot be followed: %2</source>
+        <translation>%1 est un lien qui ne peut pas être suivi&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>GoalFile</name>
@@ -394,22 +402,6 @@
         <source>The PDF could not be made.</source>
         <translation>Le PDF n’a pas pu être créé.</translation>
     </message>
-    <message>
-        <source>%1 is a link that another user made. Palmora does not save through it.</source>
-        <translation>%1 est un lien créé par un autre utilisateur. Palmora n’enregistre rien en passant par ce lien.</translation>
-    </message>
-    <message>
-        <source>%1 is a link that cannot be followed: %2</source>
-        <translation>%1 est un lien qui ne peut pas être suivi&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The folder %1 belongs to another user.</source>
-        <translation>Le dossier %1 appartient à un autre utilisateur.</translation>
-    </message>
-    <message>
-        <source>Other users can change the folder %1, and with it the file.</source>
-        <translation>D’autres utilisateurs peuvent modifier le dossier %1, et donc le fichier.</translation>
-    </message>
 </context>
 <context>
     <name>ResultHistory</name>
@@ -428,10 +420,6 @@
     <message>
         <source>It is damaged: result %1 cannot be read.</source>
         <translation>Il est endommagé&#xa0;: le résultat %1 est illisible.</translation>
-    </message>
-    <message>
-        <source>It is a link to another file.</source>
-        <translation>C’est un lien vers un autre fichier.</translation>
     </message>
     <message>
         <source>It is larger than a file of test results can be.</source>

@@ -53,10 +53,8 @@ QString defaultSettingsFilePath()
 // never comes, and reads it whole; so the path is looked at first.
 std::unique_ptr<QSettings> openStore(const QString &path)
 {
-    const QFileInfo info(path);
-    const bool present = info.exists() || info.isSymLink();
-    if (present ? !FileTrust::whyUntrusted(path).isEmpty() || info.size() > kMaxStoreBytes
-                : !FileTrust::whyFolderUntrusted(info.absolutePath()).isEmpty())
+    const FileTrust::Verdict verdict = FileTrust::judge(path, FileTrust::Expect::File, true);
+    if (!verdict.why.isEmpty() || QFileInfo(verdict.end).size() > kMaxStoreBytes)
         return nullptr;
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     // Sections are parsed when first asked for. A line in any that is no setting
@@ -72,7 +70,7 @@ std::unique_ptr<QSettings> openStore(const QString &path)
 // QSettings to take. A lock a killed writer left is cleared on the way.
 bool lockIsFree(const QString &path)
 {
-    FileLock lock(path);
+    FileLock lock(FileLock::besideFile(path));
     return lock.take(std::chrono::milliseconds(kLockWaitMilliseconds)).isEmpty();
 }
 } // namespace
@@ -99,7 +97,10 @@ std::optional<QString> ReminderRecord::load() const
 
 bool ReminderRecord::write(const QString &text)
 {
-    FileTrust::makePrivateFolder(QFileInfo(m_filePath).absolutePath());
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (!FileTrust::judge(folder, FileTrust::Expect::Folder, true).why.isEmpty())
+        return false;
+    FileTrust::makePrivateFolder(folder);
     const std::unique_ptr<QSettings> settings = openStore(m_filePath);
     if (!settings || !lockIsFree(m_filePath))
         return false;

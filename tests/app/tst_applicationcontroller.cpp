@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,8 @@ private slots:
     void secondCopyShowsMessageAndTouchesNothing();
     void killedCopyDoesNotBlockNextStart();
     void unusableLockFolderNeverKeepsUserOut();
+    void lockNeverWhereOthersCanChangeIt_data();
+    void lockNeverWhereOthersCanChangeIt();
     void lockNobodyCanProveLiveNeverKeepsUserOut_data();
     void lockNobodyCanProveLiveNeverKeepsUserOut();
     void anotherUsersLockNeverKeepsUserOut_data();
@@ -158,23 +161,16 @@ void TstApplicationController::killedCopyDoesNotBlockNextStart()
     QVERIFY(holder);
     holder->kill();
     QVERIFY(holder->waitForFinished(10000));
-    // A copy killed while making its lock left it under a scratch name; one
-    // still being made by a copy starting now is held, and stays.
-    const QString dead = test.env.lockFilePath + QStringLiteral(".Ab12Cd");
-    testing::writeAllBytes(dead, "123\n");
-    const QString making = test.env.lockFilePath + QStringLiteral(".Zz99Zz");
-    auto maker = startHolder(making);
-    QVERIFY(maker);
+    // A file of the user's named like a scratch copy of the lock is theirs.
+    const QString usersOwn = test.env.lockFilePath + QStringLiteral(".Ab12Cd");
+    testing::writeAllBytes(usersOwn, "123\n");
 
     testing::MessageRecorder messages;
     ApplicationController startup(test.env);
     QVERIFY(startup.start());
     QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
     QVERIFY(shownMainWindow());
-    QVERIFY(!QFileInfo::exists(dead));
-    QVERIFY(QFileInfo::exists(making));
-    maker->kill();
-    maker->waitForFinished(10000);
+    QCOMPARE(testing::readAllBytes(usersOwn), QByteArray("123\n"));
     startup.quit();
 }
 
@@ -188,6 +184,39 @@ void TstApplicationController::unusableLockFolderNeverKeepsUserOut()
     QVERIFY(shownMainWindow());
     QVERIFY(!messages.texts().contains(QStringLiteral("Application is already running")));
     startup.quit();
+}
+
+void TstApplicationController::lockNeverWhereOthersCanChangeIt_data()
+{
+    QTest::addColumn<QString>("cache"); // XDG_CACHE_HOME, below a fresh folder
+    QTest::addColumn<bool>("used");
+    QTest::newRow("the user's own cache folder") << "own/cache" << true;
+    QTest::newRow("a cache folder in a folder everybody may write") << "shared/cache" << false;
+    QTest::newRow("a link to the user's own, in a folder everybody may write") << "shared/link" << false;
+}
+
+// Without a runtime folder the lock is kept in the cache folder, and nowhere
+// another user could put a lock (or a link to one) first.
+void TstApplicationController::lockNeverWhereOthersCanChangeIt()
+{
+    QFETCH(QString, cache);
+    QFETCH(bool, used);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("own/cache"))
+            && QDir(root.path()).mkpath(QStringLiteral("shared/cache")));
+    QVERIFY(QFile::link(root.filePath(QStringLiteral("own/cache")),
+                        root.filePath(QStringLiteral("shared/link"))));
+    QVERIFY(::chmod(QFile::encodeName(root.filePath(QStringLiteral("shared"))).constData(), 0777) == 0);
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray before = qgetenv("XDG_CACHE_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("XDG_CACHE_HOME", before);
+    });
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath(cache)));
+    QCOMPARE(SingleInstanceGuard::defaultLockFilePath(),
+             used ? root.filePath(cache + QStringLiteral("/palmora/palmora.lock")) : QString());
 }
 
 void TstApplicationController::lockNobodyCanProveLiveNeverKeepsUserOut_data()

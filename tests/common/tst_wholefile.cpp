@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <optional>
@@ -23,8 +22,8 @@ class TstWholeFile : public QObject {
 private slots:
     void writesWholeOrLeavesTheOldFile_data();
     void writesWholeOrLeavesTheOldFile();
-    void clearsWhatKilledWritersLeft_data();
-    void clearsWhatKilledWritersLeft();
+    void leavesWhatIsBesideIt_data();
+    void leavesWhatIsBesideIt();
 };
 
 namespace {
@@ -48,14 +47,13 @@ void TstWholeFile::writesWholeOrLeavesTheOldFile_data()
 
     QTest::newRow("new file is the user's alone") << Before::Nothing << qint64(0) << true << 0600;
     QTest::newRow("replaced file keeps its permissions") << Before::File << qint64(0) << true << 0640;
-    QTest::newRow("a link is replaced, not written through")
-        << Before::LinkToFile << qint64(0) << true << 0600;
+    QTest::newRow("a link is written through, and stays") << Before::LinkToFile << qint64(0) << true << 0640;
     QTest::newRow("full disk leaves the old file") << Before::File << qint64(4096) << false << 0640;
     QTest::newRow("a folder is not replaced") << Before::Folder << qint64(0) << false << 0;
 }
 
-// Whatever happens, the path holds either the old contents or the new ones, the
-// file behind a link is never touched, and no scratch file stays behind.
+// Whatever happens, the path holds either the old contents or the new ones, a
+// link stays and leads to them, and no scratch file stays behind.
 void TstWholeFile::writesWholeOrLeavesTheOldFile()
 {
     QFETCH(Before, before);
@@ -77,6 +75,7 @@ void TstWholeFile::writesWholeOrLeavesTheOldFile()
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
         break;
     case Before::LinkToFile:
+        QVERIFY(::chmod(QFile::encodeName(elsewhere).constData(), 0640) == 0);
         QVERIFY(QFile::link(elsewhere, path));
         break;
     case Before::Folder:
@@ -102,39 +101,43 @@ void TstWholeFile::writesWholeOrLeavesTheOldFile()
         QCOMPARE(testing::readAllBytes(path), old);
     else
         QVERIFY(QFileInfo(path).isDir());
-    if (modeAfter != 0) {
-        QVERIFY(!QFileInfo(path).isSymLink());
-        QCOMPARE(int(modeOf(path)), modeAfter);
-    }
-    QCOMPARE(testing::readAllBytes(elsewhere), old);
+    if (modeAfter != 0)
+        QCOMPARE(int(modeOf(QFileInfo(path).canonicalFilePath())), modeAfter);
+    QCOMPARE(QFileInfo(path).isSymLink(), before == Before::LinkToFile);
+    QCOMPARE(testing::readAllBytes(elsewhere), before == Before::LinkToFile ? bytes : old);
     const QStringList left =
         QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QCOMPARE(left, (QStringList {QStringLiteral("elsewhere"), QStringLiteral("results")}));
 }
 
-void TstWholeFile::clearsWhatKilledWritersLeft_data()
+void TstWholeFile::leavesWhatIsBesideIt_data()
 {
-    // A file named as a writer names its new file, and what became of that writer.
-    QTest::addColumn<QString>("writer");
-    QTest::addColumn<bool>("cleared");
-    QTest::newRow("killed") << "killed" << true;
-    QTest::newRow("another writing it") << "writing" << false;
-    QTest::newRow("another that has just made it") << "making" << false;
+    // Files of the user's named after the file, long untouched and held by nobody.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("beside");
+    QTest::newRow("a note's backup") << "Goal1.txt"
+                                     << "Goal1.txt.BACKUP";
+    QTest::newRow("a report's draft") << "x.pdf"
+                                      << "x.pdf.Draft2";
+    QTest::newRow("a name like a scratch copy's") << "results"
+                                                  << "results.Xq3ab9";
 }
 
-void TstWholeFile::clearsWhatKilledWritersLeft()
+void TstWholeFile::leavesWhatIsBesideIt()
 {
-    QFETCH(QString, writer);
-    QFETCH(bool, cleared);
+    QFETCH(QString, name);
+    QFETCH(QString, beside);
     QTemporaryDir root;
-    QFile other(root.filePath(QStringLiteral("results.Xq3ab9")));
-    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("half a file") > 0);
-    const QDateTime changed = QDateTime::currentDateTime().addSecs(writer == u"making" ? 0 : -5);
-    QVERIFY(other.setFileTime(changed, QFileDevice::FileModificationTime));
-    QVERIFY(writer != u"writing" || ::flock(other.handle(), LOCK_EX | LOCK_NB) == 0);
+    testing::writeAllBytes(root.filePath(beside), "the user's own");
+    QFile other(root.filePath(beside));
+    QVERIFY(
+        other.open(QIODevice::Append)
+        && other.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    other.close();
 
-    QVERIFY(writeFileWhole(root.filePath(QStringLiteral("results")), "whole").isEmpty());
-    QCOMPARE(other.exists(), !cleared);
+    QVERIFY(writeFileWhole(root.filePath(name), "whole").isEmpty());
+    QVERIFY(writeFileWhole(root.filePath(name), "again").isEmpty());
+    QCOMPARE(testing::readAllBytes(other.fileName()), QByteArray("the user's own"));
 }
 
 QTEST_GUILESS_MAIN(TstWholeFile)

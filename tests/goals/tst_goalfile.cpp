@@ -4,6 +4,7 @@
 
 #include "filebytes.h"
 #include "filesizelimit.h"
+#include "ordinaryuser.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,6 +73,7 @@ private slots:
     void notesNeverLiveWhereOthersCanChangeThem();
     void dataFolderOthersCanChange_data();
     void dataFolderOthersCanChange();
+    void anotherAccountsNotesArePassedOver();
 };
 
 void TstGoalFile::textFromBytes_data()
@@ -277,7 +279,7 @@ void TstGoalFile::danglingLinkIsAMissingNote()
         QVERIFY(!created.ok);
         QVERIFY(!written.ok);
         for (const QString &error : {created.error, written.error})
-            QVERIFY2(error.startsWith(QStringLiteral("It is a link to ")), qPrintable(error));
+            QVERIFY2(error.contains(QStringLiteral("is a link that cannot be followed")), qPrintable(error));
         QVERIFY(QFileInfo(looping.path()).isSymLink());
     }
     QVERIFY(QFileInfo(other).isSymLink());
@@ -295,6 +297,8 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem_data()
     QTest::newRow("everybody's, sticky like /tmp") << QStringLiteral("sticky") << false;
     QTest::newRow("everybody's") << QStringLiteral("shared") << false;
     QTest::newRow("another user's") << QStringLiteral("foreign") << false;
+    // Anybody could swap the folder for a link after start-up.
+    QTest::newRow("the user's alone, in a folder everybody may write") << QStringLiteral("swapped") << false;
 }
 
 // A copy run from a folder others can write, or from another user's folder,
@@ -308,9 +312,11 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
         QSKIP("Only root can give a folder to another user");
 
     QTemporaryDir root;
-    const QString programFolder = root.filePath(QStringLiteral("program"));
+    const QString programFolder = root.filePath(QStringLiteral("shared/program"));
     const QString dataFolder = root.filePath(QStringLiteral("data"));
-    QVERIFY(QDir().mkdir(programFolder));
+    QVERIFY(QDir().mkpath(programFolder));
+    const QByteArray shared = QFile::encodeName(root.filePath(QStringLiteral("shared")));
+    QVERIFY(::chmod(shared.constData(), program == QLatin1String("swapped") ? 0777 : 0755) == 0);
     // A file of the user's that another user wants shown and overwritten.
     const QString victim = root.filePath(QStringLiteral("secret.txt"));
     writeAllBytes(victim, "private\r\n");
@@ -318,7 +324,8 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
     const QMap<QString, mode_t> modes {{QStringLiteral("private"), 0700},
                                        {QStringLiteral("sticky"), 01777},
                                        {QStringLiteral("shared"), 0777},
-                                       {QStringLiteral("foreign"), 0755}};
+                                       {QStringLiteral("foreign"), 0755},
+                                       {QStringLiteral("swapped"), 0700}};
     QVERIFY(::chmod(QFile::encodeName(programFolder).constData(), modes[program]) == 0);
     if (program == QLatin1String("foreign"))
         QVERIFY(::chown(QFile::encodeName(programFolder).constData(), 65534, 65534) == 0);
@@ -328,12 +335,22 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
     palmora::GoalNotes notes(folders);
     notes.load();
     QCOMPARE(notes.note(2).text, home ? QStringLiteral("private") : QStringLiteral("This is Goal 2."));
+    // The folder swapped for a link to a folder of the user's.
+    const QString mine = root.filePath(QStringLiteral("Goal1.txt"));
+    if (program == QLatin1String("swapped")) {
+        writeAllBytes(mine, "the user's own\r\n");
+        QVERIFY(QDir().rename(programFolder, programFolder + QStringLiteral(".old")));
+        QVERIFY(QFile::link(root.path(), programFolder));
+    }
     for (int n = 1; n <= 2; ++n)
         QVERIFY(notes.save(n, QStringLiteral("mine %1").arg(n)) == palmora::GoalNotes::SaveResult::Saved);
     QCOMPARE(readAllBytes(victim), home ? QByteArray("mine 2\r\n") : QByteArray("private\r\n"));
     if (home)
         return;
-    QVERIFY(!QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("Goal1.txt"))));
+    if (program == QLatin1String("swapped"))
+        QCOMPARE(readAllBytes(mine), QByteArray("the user's own\r\n"));
+    else
+        QVERIFY(!QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("Goal1.txt"))));
     // Notes made by the program are their owner's alone.
     for (const QString &name : {QStringLiteral("Goal1.txt"), QStringLiteral("Goal2.txt")}) {
         const QString made = QDir(dataFolder).filePath(name);
@@ -422,6 +439,7 @@ void TstGoalFile::refusesWhatIsNotANote_data()
     QTest::newRow("folder") << QStringLiteral("folder");
     QTest::newRow("pipe") << QStringLiteral("pipe");
     QTest::newRow("too large") << QStringLiteral("large");
+    QTest::newRow("a link into a folder others can change") << QStringLiteral("shared link");
 }
 
 void TstGoalFile::refusesWhatIsNotANote()
@@ -435,12 +453,24 @@ void TstGoalFile::refusesWhatIsNotANote()
         QVERIFY(palmora::testing::makeFifo(file.path()));
     else if (kind == QLatin1String("large"))
         writeAllBytes(file.path(), QByteArray(30003, 'x'));
+    QTemporaryDir shared;
+    const QString target = shared.filePath(QStringLiteral("goal.txt"));
+    if (kind == QLatin1String("shared link")) {
+        writeAllBytes(target, "theirs\r\n");
+        QVERIFY(QFile::setPermissions(shared.path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::link(target, file.path()));
+    }
 
     // A pipe must not block the read: reaching the next line is the check.
     const GoalFile::Result result = file.read();
     QVERIFY(!result.ok);
     QVERIFY(result.text.isEmpty());
     QVERIFY(!result.error.isEmpty());
+    if (kind == QLatin1String("shared link")) {
+        QVERIFY2(result.error.contains(shared.path()), qPrintable(result.error));
+        QVERIFY(!file.write(QStringLiteral("mine")).ok);
+        QCOMPARE(readAllBytes(target), QByteArray("theirs\r\n"));
+    }
 }
 
 void TstGoalFile::writeReplacesWholeFile()
@@ -513,10 +543,15 @@ void TstGoalFile::dataFolderOthersCanChange_data()
     QTest::addColumn<uint>("dataMode");
     QTest::addColumn<bool>("othersMadeIt");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("the user's own, group-writable (umask 002)") << 0775U << 0775U << false << true;
-    QTest::newRow("everybody may write the data folder") << 0755U << 0777U << false << false;
-    QTest::newRow("not made yet, in a folder everybody may write") << 0777U << 0U << false << false;
-    QTest::newRow("made by another user in a sticky folder") << 01777U << 0777U << true << false;
+    QTest::addColumn<QString>("planted"); // a link to a folder of the user's in the data folder's place
+    QTest::newRow("the user's own, group-writable (umask 002)") << 0775U << 0775U << false << true << "";
+    QTest::newRow("everybody may write the data folder") << 0755U << 0777U << false << false << "";
+    QTest::newRow("not made yet, in a folder everybody may write") << 0777U << 0U << false << false << "";
+    QTest::newRow("made by another user in a sticky folder") << 01777U << 0777U << true << false << "";
+    QTest::newRow("a link to the user's folder, in a folder everybody may write")
+        << 0777U << 0700U << false << false << "link";
+    QTest::newRow("a link to the user's folder, where a second member of a group may write")
+        << 0775U << 0700U << true << false << "link, group";
 }
 
 // A data folder another user can change (XDG_DATA_HOME in a shared place) may
@@ -527,16 +562,24 @@ void TstGoalFile::dataFolderOthersCanChange()
     QFETCH(uint, dataMode);
     QFETCH(bool, othersMadeIt);
     QFETCH(bool, kept);
+    QFETCH(QString, planted);
     if (othersMadeIt && ::geteuid() != 0)
-        QSKIP("Only root can give a folder to another user");
+        QSKIP("Only root can give a folder to another user or group");
 
     QTemporaryDir root;
     const QString parent = root.filePath(QStringLiteral("shared"));
     const QString data = QDir(parent).filePath(QStringLiteral("palmora"));
-    const QString victim = root.filePath(QStringLiteral("precious.txt"));
+    const QString own = root.filePath(QStringLiteral("own"));
+    const QString victim = planted.isEmpty() ? root.filePath(QStringLiteral("precious.txt"))
+                                             : QDir(own).filePath(QStringLiteral("Goal1.txt"));
+    QVERIFY(QDir().mkpath(parent) && QDir().mkpath(own));
     writeAllBytes(victim, "precious\r\n");
-    QVERIFY(QDir().mkpath(parent));
-    if (dataMode != 0) {
+    if (!planted.isEmpty()) {
+        QVERIFY(QFile::link(own, data));
+        // A group the user shares with another user, as nogroup stands for.
+        QVERIFY(!planted.endsWith(QLatin1String("group"))
+                || ::chown(QFile::encodeName(parent).constData(), ::geteuid(), 65534) == 0);
+    } else if (dataMode != 0) {
         QVERIFY(QDir().mkdir(data));
         QVERIFY(QFile::link(victim, QDir(data).filePath(QStringLiteral("Goal1.txt"))));
         QVERIFY(QFile::link(root.filePath(QStringLiteral("planted.txt")),
@@ -564,6 +607,35 @@ void TstGoalFile::dataFolderOthersCanChange()
     QCOMPARE(error, folders.problem);
     QVERIFY(error.contains(QDir::toNativeSeparators(data)));
     QCOMPARE(QFileInfo::exists(data), dataMode != 0);
+}
+
+// Notes another account left beside the program (a run as root, mode 600) are
+// none of the user's: the user's own are made, shown and saved in their data
+// folder, and the other account's stay as they are.
+void TstGoalFile::anotherAccountsNotesArePassedOver()
+{
+    if (::geteuid() != 0)
+        QSKIP("Only root can leave another account's notes and act as another user");
+    QTemporaryDir root;
+    QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0);
+    const QString programFolder = root.filePath(QStringLiteral("program"));
+    const QString dataFolder = root.filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkdir(programFolder) && QDir().mkdir(dataFolder));
+    const QString roots = QDir(programFolder).filePath(QStringLiteral("Goal1.txt"));
+    writeAllBytes(roots, "root's\r\n");
+    QVERIFY(QFile::setPermissions(roots, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    {
+        const palmora::testing::OrdinaryUser user({dataFolder});
+        QVERIFY(user.isOrdinary());
+        palmora::GoalNotes notes(palmora::chooseGoalFolders(programFolder, dataFolder));
+        notes.load();
+        QCOMPARE(notes.note(1).text, QStringLiteral("This is Goal 1."));
+        QCOMPARE(notes.note(1).readError, QString());
+        QVERIFY(notes.save(1, QStringLiteral("mine")) == palmora::GoalNotes::SaveResult::Saved);
+        QCOMPARE(readAllBytes(QDir(dataFolder).filePath(QStringLiteral("Goal1.txt"))),
+                 QByteArray("mine\r\n"));
+    }
+    QCOMPARE(readAllBytes(roots), QByteArray("root's\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TstGoalFile)

@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
 {
     const QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (palmora::FileLock lock(args.value(1)); args.value(2) == u"killed" && lock.take({}).isEmpty())
+    if (palmora::FileLock lock(palmora::FileLock::besideFile(args.value(1)));
+        args.value(2) == u"killed" && lock.take({}).isEmpty())
         ::_exit(0);
     if (args.size() != 4)
         return 2;

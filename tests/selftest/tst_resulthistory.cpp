@@ -98,7 +98,7 @@ private slots:
 void TstResultHistory::keepsTheLastHundredOwnerOnly()
 {
     QTemporaryDir folder;
-    // An older file that others could read becomes the user's alone.
+    // A file the user let others read keeps its permissions.
     const QString path = folder.filePath(QStringLiteral("results.json"));
     plant(path, fileOf(3));
     QVERIFY(QFile::setPermissions(path, kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
@@ -116,7 +116,8 @@ void TstResultHistory::keepsTheLastHundredOwnerOnly()
     QCOMPARE(read.results.first().finished, result(0, TestMode::ByName, 5).finished);
     QCOMPARE(read.results.last(), result(104 % 11, TestMode::ByLocationShape, 104));
     QVERIFY(readAllBytes(path).size() < 131072 / 2);
-    QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), kOwnerOnly);
+    QCOMPARE(QFileInfo(path).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     // Nothing is left beside it: no scratch copy, no lock.
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("results.json")});
@@ -195,8 +196,12 @@ void TstResultHistory::unusableFileIsLeftAsItWas_data()
                                << "larger than";
     QTest::newRow("others may change it") << ours << "shared"
                                           << "Other users can change";
-    QTest::newRow("a link to a file of results") << ours << "link"
-                                                 << "link";
+    QByteArray twice = ours;
+    twice.insert(twice.lastIndexOf('}'), ",\"results\":[]");
+    QTest::newRow("a name given twice") << twice << "file"
+                                        << "damaged";
+    QTest::newRow("a link into a folder others can change") << ours << "link"
+                                                            << "Other users can change";
     QTest::newRow("a pipe") << QByteArray() << "pipe"
                             << "not an ordinary file";
 }
@@ -208,11 +213,13 @@ void TstResultHistory::unusableFileIsLeftAsItWas()
     QFETCH(QString, said);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("results.json"));
-    const QString elsewhere = folder.filePath(QStringLiteral("elsewhere.json"));
+    const QString elsewhere = folder.filePath(QStringLiteral("shared/elsewhere.json"));
     if (kind == QLatin1String("pipe")) {
         QVERIFY(testing::makeFifo(path));
     } else if (kind == QLatin1String("link")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("shared")));
         plant(elsewhere, bytes);
+        QVERIFY(::chmod(QFile::encodeName(folder.filePath(QStringLiteral("shared"))).constData(), 0777) == 0);
         QVERIFY(QFile::link(elsewhere, path));
     } else {
         plant(path, bytes);
@@ -272,6 +279,9 @@ void TstResultHistory::lockIsTakenOrSaysWhyNot_data()
     QTest::addColumn<QString>("said"); // empty: the result is added
     QTest::newRow("a killed copy's, and its empty .rmlock") << QString("killed") << QString();
     QTest::newRow("empty, its maker killed before filling it in") << QString("empty") << QString();
+    QTest::newRow("empty, its maker killed a moment ago") << QString("fresh") << QString();
+    QTest::newRow("in a folder whose parent others can change")
+        << QString("shared parent") << QString("Other users can change");
     QTest::newRow("held by another copy") << QString("held") << QString("Another copy of Palmora kept");
     QTest::newRow("on a full disk") << QString("full disk") << QString("is full");
     QTest::newRow("in a read-only folder") << QString("read-only") << QString("may not write in the folder");
@@ -281,11 +291,15 @@ void TstResultHistory::lockIsTakenOrSaysWhyNot()
 {
     QFETCH(QString, lock);
     QFETCH(QString, said);
-    QTemporaryDir folder;
+    QTemporaryDir top;
+    QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), lock == u"shared parent" ? 0777 : 0755) == 0);
+    QTemporaryDir folder(top.filePath(QStringLiteral("palmora-XXXXXX")));
     const QString path = folder.filePath(QStringLiteral("results.json"));
     const QString lockPath = path + QStringLiteral(".lock");
     const QByteArray before = fileOf(2);
     plant(path, before);
+    QFile fresh(lockPath);
+    QVERIFY(lock != u"fresh" || fresh.open(QIODevice::WriteOnly));
     const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/resultwriter");
     QVERIFY(lock != u"killed" || QProcess::execute(writer, {path, QStringLiteral("killed")}) == 0);
     // What another copy left, or holds, is found a while after it was made.
