@@ -129,7 +129,9 @@ TopicBrowser *MainWindow::topicBrowser()
         connect(m_browser, &TopicBrowser::backToMainRequested, this, [this] { showStartPage(); });
         if (m_results) {
             m_browser->setRecordLookup([results = m_results](TopicIndex topic) {
-                return TopicRecords(results->results().results).recordLine(topic);
+                const ResultHistory::Result &read = results->results();
+                return read.ok ? TopicRecords(read.results).recordLine(topic)
+                               : TopicRecords::unreadableLine(read.error);
             });
         }
         m_browser->showTopic(m_browser->currentTopic());

@@ -2,10 +2,12 @@
 
 #include "common/messagebox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -28,11 +30,18 @@ long longestName(const QString &folder)
     return longest > 0 ? longest : NAME_MAX;
 }
 
+QString tooLongText(long longest)
+{
+    return SaveDialog::tr("The file name is too long. A name in this folder can have at most %1 letters, "
+                          "fewer if some are accented or not Latin. Choose a shorter name.")
+        .arg(longest);
+}
+
 // Qt's own save dialog greys out Save, without a word, on a file name of more
 // characters than its folder takes, and takes one of more bytes than that
-// (accented letters, other scripts) only to fail at the write. This one keeps
-// the name field to as many characters, and says why it refuses a name of too
-// many bytes.
+// (accented letters, other scripts) only to fail at the write. This one
+// refuses such a name as it is typed or pasted, and again on Save, and says
+// why. A folder typed before the name does not count.
 class NameCheckingFileDialog final : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
@@ -48,11 +57,7 @@ public:
             const QFileInfo info(chosen);
             const long longest = longestName(info.absolutePath());
             if (!info.exists() && QFile::encodeName(info.fileName()).size() > longest) {
-                MessageBox::critical(this,
-                                     SaveDialog::tr("The file name is too long. A name in this folder "
-                                                    "can have at most %1 letters, fewer if some are "
-                                                    "accented or not Latin. Choose a shorter name.")
-                                         .arg(longest));
+                MessageBox::critical(this, tooLongText(longest));
                 return;
             }
         }
@@ -73,8 +78,23 @@ QString SaveDialog::askPath(QWidget *parent, const QString &title, const QString
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        nameField->setMaxLength(int(longestName(QFileInfo(suggestedPath).absolutePath())));
+    if (auto *nameField = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+        // The whole text is refused, rather than cut short where nobody sees it.
+        QObject::connect(nameField, &QLineEdit::textChanged, &dialog,
+                         [&dialog, nameField, kept = nameField->text()](const QString &text) mutable {
+                             const QFileInfo typed(QDir(dialog.directory()).absoluteFilePath(text));
+                             const long longest = longestName(typed.absolutePath());
+                             if (QFile::encodeName(typed.fileName()).size() <= longest) {
+                                 kept = text;
+                                 return;
+                             }
+                             nameField->setText(kept);
+                             // Once the edit that brought the name is over.
+                             QTimer::singleShot(0, &dialog, [&dialog, longest] {
+                                 MessageBox::critical(&dialog, tooLongText(longest));
+                             });
+                         });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

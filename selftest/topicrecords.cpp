@@ -59,6 +59,11 @@ QString TopicRecords::recordLine(TopicIndex topic) const
     return tr("Answered right %1 of %2 times").arg(record.right).arg(record.asked);
 }
 
+QString TopicRecords::unreadableLine(const QString &why)
+{
+    return tr("Your record cannot be shown: your earlier results cannot be read. %1").arg(why);
+}
+
 QString TopicRecords::shortText(const TopicRecord &record)
 {
     if (record.asked == 0)

@@ -46,6 +46,8 @@ public:
     // "Answered right 2 of 5 times" over all kinds, "Not asked in your tests
     // yet", or nothing before the first question is kept.
     QString recordLine(TopicIndex topic) const;
+    // The line in its place when the results cannot be read, saying why.
+    static QString unreadableLine(const QString &why);
     // "2 of 5 right" or "never asked", for a table.
     static QString shortText(const TopicRecord &record);
 

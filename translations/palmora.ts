@@ -953,6 +953,10 @@ If you have a firm hand, you will have greater energy and firmness of will.</sou
         <source>%1 of %2 right</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your record cannot be shown: your earlier results cannot be read. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>

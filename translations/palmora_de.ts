@@ -954,6 +954,10 @@ Ist Ihre Hand fest, haben Sie mehr Energie und eine größere Willensstärke.</t
         <source>%1 of %2 right</source>
         <translation>%1 von %2 richtig</translation>
     </message>
+    <message>
+        <source>Your record cannot be shown: your earlier results cannot be read. %1</source>
+        <translation>Ihre Bilanz kann nicht angezeigt werden, weil Ihre bisherigen Ergebnisse nicht gelesen werden können. %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>

@@ -954,6 +954,10 @@ Si tienes la mano firme, tendrás más energía y una voluntad más firme.</tran
         <source>%1 of %2 right</source>
         <translation>%1 de %2 acertadas</translation>
     </message>
+    <message>
+        <source>Your record cannot be shown: your earlier results cannot be read. %1</source>
+        <translation>No se puede mostrar tu historial porque no se pueden leer tus resultados anteriores. %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>

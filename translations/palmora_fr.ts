@@ -954,6 +954,10 @@ Si votre main est ferme, vous aurez davantage d’énergie et une volonté plus 
         <source>%1 of %2 right</source>
         <translation>réussi %1 fois sur %2</translation>
     </message>
+    <message>
+        <source>Your record cannot be shown: your earlier results cannot be read. %1</source>
+        <translation>Votre bilan ne peut pas être affiché, car vos résultats précédents sont illisibles. %1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>

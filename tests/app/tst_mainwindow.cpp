@@ -4,6 +4,7 @@
 #include "common/keyboardnavigation.h"
 #include "common/palmorastyle.h"
 
+#include "filebytes.h"
 #include "memorize/topicbrowser.h"
 #include "messagerecorder.h"
 #include "namedchild.h"
@@ -63,6 +64,7 @@ private slots:
     void menuItemsOpenTheirPages();
     void linkLabelsOpenTheirPages_data();
     void linkLabelsOpenTheirPages();
+    void browserSaysWhyItShowsNoRecord();
     void makeMoneyCannotBeChosen();
     void everyAccessKeyPressesItsButton_data();
     void everyAccessKeyPressesItsButton();
@@ -436,6 +438,16 @@ void TstMainWindow::linkLabelsOpenTheirPages()
     QCOMPARE(m_window->currentSection(), MainWindow::Section::TopicBrowser);
     QTest::mouseClick(link, Qt::RightButton);
     QCOMPARE(m_urls->urls().size(), 1);
+}
+
+void TstMainWindow::browserSaysWhyItShowsNoRecord()
+{
+    testing::writeAllBytes(m_env->env.resultHistoryPath, "{ damaged");
+    m_window->showSection(MainWindow::Section::TopicBrowser);
+    const QString record =
+        m_window->topicBrowser()->findChild<QLabel *>(QStringLiteral("recordLabel"))->text();
+    QVERIFY2(record.contains(QStringLiteral("cannot be read")) && record.contains(QStringLiteral("damaged")),
+             qPrintable(record));
 }
 
 void TstMainWindow::makeMoneyCannotBeChosen()

@@ -239,17 +239,20 @@ class WithoutPrinter(SelfTestSteps, d.DesktopTest, unittest.TestCase):
         name_field = d.wait_for(lambda: next((field for field in D.find_all(dialog, "text", showing_only=True)
                                               if D.text(field) in proposed), None),
                                 what="the proposed file name")
-        # A name of more characters than a folder takes is cut to what it takes.
-        D.set_text(name_field, "p" * 300 + ".pdf")
-        self.assertEqual(D.text(name_field), "p" * 255)
-        # One of few characters but too many bytes (two each): said so, and the
-        # dialog stays to take another.
-        D.set_text(name_field, "\u00e9" * 200 + ".pdf")
-        self.press(dialog, "push button", "Save")
-        text, box = app.message()
-        self.assertIn("The file name is too long", text)
-        app.answer(box)
-        d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20", self.DIALOG], what="the message to go")
+        # A name of more characters than a folder takes, or of few characters
+        # but too many bytes (two each), is refused whole and said so; a
+        # folder typed before a name does not count.
+        proposal = D.text(name_field)
+        for name in ("p" * 300 + ".pdf", "\u00e9" * 200 + ".pdf"):
+            D.set_text(name_field, name)
+            text, box = app.message()
+            self.assertIn("The file name is too long", text)
+            app.answer(box)
+            d.wait_for(lambda: D.window_names(app.pid) == ["Palmora v1.20", self.DIALOG], what="the message to go")
+            self.assertEqual(D.text(name_field), proposal)
+        in_folder = os.path.join(documents, "q" * 200, "r" * 250)
+        D.set_text(name_field, in_folder)
+        self.assertEqual(D.text(name_field), in_folder)
         self.assertEqual(os.listdir(documents), [])
         D.set_text(name_field, "my palm test")  # the dialog adds the extension
         self.press(dialog, "push button", "Save")
