@@ -208,11 +208,6 @@ FileTrust::Verdict FileTrust::judge(const QString &path, Expect expect, bool may
     return verdict;
 }
 
-QString FileTrust::whyUntrusted(const QString &path)
-{
-    return judge(path, Expect::File, false).why;
-}
-
 QString FileTrust::whyFolderUntrusted(const QString &folder)
 {
     return judge(folder, Expect::Folder, false).why;

@@ -37,9 +37,7 @@ public:
     // that leads nowhere included) is no fault: the folders that would hold
     // them are judged instead.
     static Verdict judge(const QString &path, Expect expect, bool mayBeMissing);
-    // Why the regular file at `path` may not be used; empty when it may.
-    static QString whyUntrusted(const QString &path);
-    // The same for a folder that exists.
+    // Why the folder, which must exist, may not be used; empty when it may.
     static QString whyFolderUntrusted(const QString &folder);
 
     // Makes a missing folder, the user's alone from the start whatever the

@@ -96,7 +96,7 @@ void TstFileTrust::placesOnDisk()
         QVERIFY(::chmod(path.constData(), mode) == 0);
     }
 
-    QCOMPARE(FileTrust::whyUntrusted(file).isEmpty(), trusted);
+    QCOMPARE(FileTrust::judge(file, FileTrust::Expect::File, false).why.isEmpty(), trusted);
     // A sticky folder keeps what is in it safe, yet anybody may add to it.
     QCOMPARE(FileTrust::isPrivateFolder(folder), trusted && !(mode & S_ISVTX));
     QCOMPARE(FileTrust::whyFolderUntrusted(folder).isEmpty(), trusted);
