@@ -2,8 +2,8 @@
 
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
-#include "common/appidentity.h"
-#include "common/messagebox.h"
+#include "ui/appidentity.h"
+#include "ui/messagebox.h"
 #include "common/randomsource.h"
 #include "web/exitscreen.h"
 #include "web/reminderrecord.h"

@@ -3,9 +3,9 @@
 #include "app/processenvironment.h"
 #include "app/runtimefolderwarning.h"
 #include "app/sessionbusconnector.h"
-#include "common/accesskeys.h"
-#include "common/keyboardnavigation.h"
-#include "common/theme.h"
+#include "ui/accesskeys.h"
+#include "ui/keyboardnavigation.h"
+#include "ui/theme.h"
 #include "common/translations.h"
 #include "selftest/testresultpage.h"
 

@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "common/environment.h"
 #include "common/randomsource.h"
-#include "common/theme.h"
+#include "ui/theme.h"
 #include "goals/goalfile.h"
 #include "goals/goalnotes.h"
 #include "goals/goalspage.h"

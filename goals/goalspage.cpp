@@ -2,11 +2,11 @@
 
 #include "ui_goalspage.h"
 
-#include "common/fontfit.h"
-#include "common/limitedtextedit.h"
-#include "common/messagebox.h"
-#include "common/palmorastyle.h"
-#include "common/theme.h"
+#include "ui/fontfit.h"
+#include "ui/limitedtextedit.h"
+#include "ui/messagebox.h"
+#include "ui/palmorastyle.h"
+#include "ui/theme.h"
 
 #include <QDir>
 #include <QTextDocument>

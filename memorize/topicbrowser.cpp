@@ -2,12 +2,12 @@
 
 #include "ui_topicbrowser.h"
 
-#include "common/fontfit.h"
+#include "ui/fontfit.h"
 #include "common/lineends.h"
-#include "common/messagebox.h"
-#include "common/palmorastyle.h"
-#include "common/pixelratiowatcher.h"
-#include "common/theme.h"
+#include "ui/messagebox.h"
+#include "ui/palmorastyle.h"
+#include "ui/pixelratiowatcher.h"
+#include "ui/theme.h"
 #include "content/picturelist.h"
 
 #include <QFocusFrame>

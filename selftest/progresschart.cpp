@@ -1,7 +1,7 @@
 #include "selftest/progresschart.h"
 
-#include "common/fontfit.h"
-#include "common/theme.h"
+#include "ui/fontfit.h"
+#include "ui/theme.h"
 #include "selftest/testkinds.h"
 
 #include <QFontMetricsF>

@@ -2,8 +2,8 @@
 
 #include "ui_progresspage.h"
 
-#include "common/palmorastyle.h"
-#include "common/theme.h"
+#include "ui/palmorastyle.h"
+#include "ui/theme.h"
 #include "content/topiccatalogue.h"
 #include "selftest/testkinds.h"
 #include "selftest/topicrecords.h"

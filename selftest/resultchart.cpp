@@ -1,6 +1,6 @@
 #include "selftest/resultchart.h"
 
-#include "common/theme.h"
+#include "ui/theme.h"
 
 #include <QPainter>
 #include <QStyle>

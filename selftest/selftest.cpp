@@ -1,8 +1,8 @@
 #include "selftest/selftest.h"
 
-#include "common/afterdrawing.h"
-#include "common/messagebox.h"
-#include "common/pixelratiowatcher.h"
+#include "ui/afterdrawing.h"
+#include "ui/messagebox.h"
+#include "ui/pixelratiowatcher.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
 #include "selftest/missedtest.h"

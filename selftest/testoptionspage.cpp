@@ -2,8 +2,8 @@
 
 #include "ui_testoptionspage.h"
 
-#include "common/palmorastyle.h"
-#include "common/theme.h"
+#include "ui/palmorastyle.h"
+#include "ui/theme.h"
 #include "selftest/testkinds.h"
 
 #include <QButtonGroup>

@@ -2,8 +2,8 @@
 
 #include "ui_testquestionpage.h"
 
-#include "common/palmorastyle.h"
-#include "common/theme.h"
+#include "ui/palmorastyle.h"
+#include "ui/theme.h"
 #include "selftest/wrappingradiobutton.h"
 
 #include <QButtonGroup>

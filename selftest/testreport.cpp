@@ -1,6 +1,6 @@
 #include "selftest/testreport.h"
 
-#include "common/fontfamilies.h"
+#include "ui/fontfamilies.h"
 #include "common/lineends.h"
 #include "selftest/reportpages.h"
 

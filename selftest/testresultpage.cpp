@@ -3,11 +3,11 @@
 #include "ui_testresultpage.h"
 
 #include "common/buildinfo.h"
-#include "common/fontfit.h"
-#include "common/messagebox.h"
-#include "common/palmorastyle.h"
-#include "common/savedialog.h"
-#include "common/theme.h"
+#include "ui/fontfit.h"
+#include "ui/messagebox.h"
+#include "ui/palmorastyle.h"
+#include "ui/savedialog.h"
+#include "ui/theme.h"
 #include "selftest/defaultreportprinter.h"
 #include "selftest/reportpdf.h"
 

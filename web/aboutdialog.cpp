@@ -2,10 +2,10 @@
 
 #include "ui_aboutdialog.h"
 
-#include "common/appidentity.h"
-#include "common/fontfit.h"
-#include "common/pixelratiowatcher.h"
-#include "common/theme.h"
+#include "ui/appidentity.h"
+#include "ui/fontfit.h"
+#include "ui/pixelratiowatcher.h"
+#include "ui/theme.h"
 #include "web/sitepages.h"
 #include "web/weblauncher.h"
 

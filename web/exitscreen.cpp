@@ -2,11 +2,11 @@
 
 #include "ui_exitscreen.h"
 
-#include "common/appidentity.h"
-#include "common/fontfit.h"
-#include "common/pixelratiowatcher.h"
+#include "ui/appidentity.h"
+#include "ui/fontfit.h"
+#include "ui/pixelratiowatcher.h"
 #include "common/randomsource.h"
-#include "common/theme.h"
+#include "ui/theme.h"
 #include "web/exittexts.h"
 #include "web/referralform.h"
 #include "web/sitepages.h"

@@ -1,8 +1,8 @@
 #include "web/messagefieldedit.h"
 
-#include "common/limitedtextedit.h"
+#include "ui/limitedtextedit.h"
 #include "common/lineends.h"
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 
 #include <QTextDocument>
 

@@ -1,6 +1,6 @@
 #include "web/referralfieldedit.h"
 
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 #include "web/placeholderrule.h"
 
 #include <QFocusEvent>

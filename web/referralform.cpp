@@ -1,6 +1,6 @@
 #include "web/referralform.h"
 
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 #include "web/linefieldedit.h"
 #include "web/messagefieldedit.h"
 #include "web/weblauncher.h"

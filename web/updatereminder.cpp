@@ -1,6 +1,6 @@
 #include "web/updatereminder.h"
 
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 #include "web/reminderrecord.h"
 #include "web/reminderrule.h"
 #include "web/sitepages.h"

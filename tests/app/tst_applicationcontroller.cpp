@@ -1,7 +1,7 @@
 #include "app/applicationcontroller.h"
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
-#include "common/appidentity.h"
+#include "ui/appidentity.h"
 
 #include "filebytes.h"
 #include "hangbreaker.h"

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
-#include "common/accesskeys.h"
-#include "common/clickablelabel.h"
-#include "common/keyboardnavigation.h"
-#include "common/palmorastyle.h"
+#include "ui/accesskeys.h"
+#include "ui/clickablelabel.h"
+#include "ui/keyboardnavigation.h"
+#include "ui/palmorastyle.h"
 
 #include "filebytes.h"
 #include "memorize/topicbrowser.h"

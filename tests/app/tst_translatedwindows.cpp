@@ -1,5 +1,5 @@
 #include "app/mainwindow.h"
-#include "common/theme.h"
+#include "ui/theme.h"
 #include "common/translations.h"
 #include "goals/goalfile.h"
 #include "memorize/topicbrowser.h"

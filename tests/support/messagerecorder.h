@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/messagebox.h"
-#include "common/savedialog.h"
+#include "ui/messagebox.h"
+#include "ui/savedialog.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "web/aboutdialog.h"
 #include "web/sitepages.h"
 
-#include "common/clickablelabel.h"
+#include "ui/clickablelabel.h"
 #include "imagecompare.h"
 #include "screenmove.h"
 #include "urlrecorder.h"

@@ -4,7 +4,7 @@
 #include "web/referral.h"
 #include "web/sitepages.h"
 
-#include "common/clickablelabel.h"
+#include "ui/clickablelabel.h"
 #include "messagerecorder.h"
 #include "scriptedrandomsource.h"
 #include "urlrecorder.h"

@@ -1,6 +1,6 @@
-#include "common/keyboardnavigation.h"
+#include "ui/keyboardnavigation.h"
 
-#include "common/accesskeys.h"
+#include "ui/accesskeys.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "common/theme.h"
+#include "ui/theme.h"
 
-#include "common/fontfamilies.h"
+#include "ui/fontfamilies.h"
 
-#include "common/palmorastyle.h"
+#include "ui/palmorastyle.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 
 #include "common/lineends.h"
 

@@ -1,4 +1,4 @@
-#include "common/appidentity.h"
+#include "ui/appidentity.h"
 
 #include "common/buildinfo.h"
 

@@ -1,4 +1,4 @@
-#include "common/palmorastyle.h"
+#include "ui/palmorastyle.h"
 
 #include <QFile>
 #include <QGroupBox>

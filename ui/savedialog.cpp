@@ -1,6 +1,6 @@
-#include "common/savedialog.h"
+#include "ui/savedialog.h"
 
-#include "common/messagebox.h"
+#include "ui/messagebox.h"
 
 #include <QDir>
 #include <QFile>

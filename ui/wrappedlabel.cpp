@@ -1,4 +1,4 @@
-#include "common/wrappedlabel.h"
+#include "ui/wrappedlabel.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>

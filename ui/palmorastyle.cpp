@@ -1,7 +1,7 @@
-#include "common/palmorastyle.h"
+#include "ui/palmorastyle.h"
 
-#include "common/deferrediconengine.h"
-#include "common/theme.h"
+#include "ui/deferrediconengine.h"
+#include "ui/theme.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "common/afterdrawing.h"
+#include "ui/afterdrawing.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "common/limitedtextedit.h"
+#include "ui/limitedtextedit.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

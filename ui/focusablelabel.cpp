@@ -1,4 +1,4 @@
-#include "common/focusablelabel.h"
+#include "ui/focusablelabel.h"
 
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "common/wrappedlabel.h"
+#include "ui/wrappedlabel.h"
 
 #include "imagecompare.h"
 

@@ -1,4 +1,4 @@
-#include "common/fontfit.h"
+#include "ui/fontfit.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "common/clickablelabel.h"
+#include "ui/clickablelabel.h"
 
-#include "common/afterdrawing.h"
+#include "ui/afterdrawing.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/focusablelabel.h"
+#include "ui/focusablelabel.h"
 
 namespace palmora {
 

@@ -1,4 +1,4 @@
-#include "common/accesskeys.h"
+#include "ui/accesskeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

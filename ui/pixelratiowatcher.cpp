@@ -1,4 +1,4 @@
-#include "common/pixelratiowatcher.h"
+#include "ui/pixelratiowatcher.h"
 
 #include <QEvent>
 #include <QWidget>

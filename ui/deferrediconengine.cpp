@@ -1,4 +1,4 @@
-#include "common/deferrediconengine.h"
+#include "ui/deferrediconengine.h"
 
 #include <QPainter>
 
