@@ -2,9 +2,9 @@
 
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
+#include "common/randomsource.h"
 #include "ui/appidentity.h"
 #include "ui/messagebox.h"
-#include "common/randomsource.h"
 #include "web/exitscreen.h"
 #include "web/reminderrecord.h"
 #include "web/updatereminder.h"

@@ -3,11 +3,11 @@
 #include "app/processenvironment.h"
 #include "app/runtimefolderwarning.h"
 #include "app/sessionbusconnector.h"
+#include "common/translations.h"
+#include "selftest/printqueue.h"
 #include "ui/accesskeys.h"
 #include "ui/keyboardnavigation.h"
 #include "ui/theme.h"
-#include "common/translations.h"
-#include "selftest/testresultpage.h"
 
 #include <QApplication>
 
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     const int code = QApplication::exec();
     // A print given up on can hold a thread inside the print system, in a call
     // that cannot be broken off: the program ends without waiting for it.
-    if (palmora::TestResultPage::printsStillWaiting() > 0) {
+    if (palmora::PrintQueue::stillWaiting() > 0) {
         std::fflush(nullptr);
         std::_Exit(code);
     }

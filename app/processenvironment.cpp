@@ -3,7 +3,7 @@
 #include "app/singleinstanceguard.h"
 #include "common/randomsource.h"
 #include "goals/goalfolder.h"
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 
 namespace palmora {
 

@@ -8,18 +8,18 @@
 #include "app/mainwindow.h"
 #include "common/environment.h"
 #include "common/randomsource.h"
-#include "ui/theme.h"
 #include "goals/goalfile.h"
 #include "goals/goalnotes.h"
 #include "goals/goalspage.h"
 #include "memorize/topicbrowser.h"
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 #include "selftest/selftest.h"
 #include "selftest/testcomposer.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testreport.h"
 #include "selftest/testresultpage.h"
+#include "ui/theme.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -26,4 +26,8 @@ private:
     std::uniform_real_distribution<double> m_distribution {0.0, 1.0};
 };
 
+// A whole number in [0, n), floor(n * u) for the source's next u in [0, 1);
+// clamped so that a source returning 1.0 by mistake never indexes past the end.
+int drawBelow(int n, RandomSource &random);
+
 } // namespace palmora

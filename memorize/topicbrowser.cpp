@@ -2,13 +2,13 @@
 
 #include "ui_topicbrowser.h"
 
-#include "ui/fontfit.h"
 #include "common/lineends.h"
+#include "content/picturelist.h"
+#include "ui/fontfit.h"
 #include "ui/messagebox.h"
 #include "ui/palmorastyle.h"
 #include "ui/pixelratiowatcher.h"
 #include "ui/theme.h"
-#include "content/picturelist.h"
 
 #include <QFocusFrame>
 #include <QKeyEvent>

@@ -1,5 +1,6 @@
 #include "selftest/missedtest.h"
 
+#include "common/randomsource.h"
 #include "selftest/testcomposer.h"
 
 #include <algorithm>

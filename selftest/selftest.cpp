@@ -1,18 +1,18 @@
 #include "selftest/selftest.h"
 
-#include "ui/afterdrawing.h"
-#include "ui/messagebox.h"
-#include "ui/pixelratiowatcher.h"
 #include "content/picturelist.h"
 #include "content/topiccatalogue.h"
+#include "record/progresspage.h"
+#include "record/resultstore.h"
+#include "record/topicrecords.h"
 #include "selftest/missedtest.h"
-#include "selftest/progresspage.h"
-#include "selftest/resultstore.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
 #include "selftest/testresultpage.h"
-#include "selftest/topicrecords.h"
 #include "selftest/weakesttest.h"
+#include "ui/afterdrawing.h"
+#include "ui/messagebox.h"
+#include "ui/pixelratiowatcher.h"
 
 #include <QDateTime>
 #include <QDir>

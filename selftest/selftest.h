@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 #include "selftest/testcomposer.h"
 #include "selftest/testreport.h"
 #include "selftest/testsheet.h"

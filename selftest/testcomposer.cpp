@@ -3,7 +3,6 @@
 #include "common/randomsource.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace palmora {
 
@@ -14,12 +13,6 @@ constexpr int kTopicDrawRange = 22;
 constexpr int kPositionDrawRange = 4;
 
 } // namespace
-
-int drawBelow(int n, RandomSource &random)
-{
-    const int k = static_cast<int>(std::floor(n * random.uniform()));
-    return k < 0 ? 0 : (k >= n ? n - 1 : k);
-}
 
 QList<TopicIndex> drawTopicList(int count, RandomSource &random)
 {

@@ -10,17 +10,6 @@ namespace palmora {
 
 class RandomSource;
 
-// Hand and finger shapes (0 to 9) and the lines (14 to 21). Nail shapes and the
-// Girdle of Venus are never asked and never offered.
-constexpr bool isEligibleTopic(int t)
-{
-    return (t >= 0 && t <= 9) || (t >= 14 && t <= 21);
-}
-
-// A whole number in [0, n), floor(n * u) for the source's next u in [0, 1);
-// clamped so that a source returning 1.0 by mistake never indexes past the end.
-int drawBelow(int n, RandomSource &random);
-
 // `count` pairwise distinct eligible topics. A candidate that is not eligible or
 // already in the list is drawn again for the same slot.
 QList<TopicIndex> drawTopicList(int count, RandomSource &random);

@@ -2,9 +2,9 @@
 
 #include "ui_testoptionspage.h"
 
+#include "record/testkinds.h"
 #include "ui/palmorastyle.h"
 #include "ui/theme.h"
-#include "selftest/testkinds.h"
 
 #include <QButtonGroup>
 #include <QLocale>

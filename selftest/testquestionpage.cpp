@@ -2,9 +2,9 @@
 
 #include "ui_testquestionpage.h"
 
+#include "selftest/wrappingradiobutton.h"
 #include "ui/palmorastyle.h"
 #include "ui/theme.h"
-#include "selftest/wrappingradiobutton.h"
 
 #include <QButtonGroup>
 #include <QPixmap>

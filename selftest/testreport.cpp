@@ -1,8 +1,8 @@
 #include "selftest/testreport.h"
 
-#include "ui/fontfamilies.h"
 #include "common/lineends.h"
 #include "selftest/reportpages.h"
+#include "ui/fontfamilies.h"
 
 #include <QCoreApplication>
 #include <QFont>

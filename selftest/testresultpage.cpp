@@ -3,19 +3,17 @@
 #include "ui_testresultpage.h"
 
 #include "common/buildinfo.h"
+#include "selftest/reportpdf.h"
 #include "ui/fontfit.h"
 #include "ui/messagebox.h"
 #include "ui/palmorastyle.h"
 #include "ui/savedialog.h"
 #include "ui/theme.h"
-#include "selftest/defaultreportprinter.h"
-#include "selftest/reportpdf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
@@ -25,25 +23,12 @@
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QThread>
-#include <QTimer>
 
-#include <atomic>
 #include <memory>
-#include <utility>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace palmora {
 
 namespace {
-
-// Prints given up on whose threads have not ended yet.
-std::atomic<int> g_printsStillWaiting {0};
-
-// Half way down the scale that ordinary users may move a thread on.
-constexpr int kPrintNiceness = 10;
 
 void emptyClipboard()
 {
@@ -68,8 +53,7 @@ void emptyClipboard()
 TestResultPage::TestResultPage(QWidget *parent)
     : QGroupBox(parent)
     , ui(std::make_unique<Ui::TestResultPage>())
-    , m_printer(std::make_shared<DefaultReportPrinter>())
-    , m_printDeadline(new QTimer(this))
+    , m_printQueue(new PrintQueue(this))
 {
     ui->setupUi(this);
     PalmoraStyle::markSectionFrame(this);
@@ -93,9 +77,13 @@ TestResultPage::TestResultPage(QWidget *parent)
     ui->resultBox->viewport()->installEventFilter(this);
     connect(ui->resultBox, &QPlainTextEdit::textChanged, this, &emptyClipboard);
 
-    m_printDeadline->setSingleShot(true);
-    m_printDeadline->setInterval(kPrintPatience);
-    connect(m_printDeadline, &QTimer::timeout, this, &TestResultPage::onPrintSystemSilent);
+    connect(m_printQueue, &PrintQueue::printed, this, &TestResultPage::reportPrintResult);
+    connect(m_printQueue, &PrintQueue::gaveUp, this, [this] {
+        offerPdf(tr("The test results were not printed because the print system did not answer within "
+                    "%n seconds. To print them, check that the printer and the print system are running and "
+                    "press \"Print Test Results\" again.",
+                    nullptr, static_cast<int>(m_printQueue->patience() / std::chrono::seconds(1))));
+    });
 
     connect(ui->printButton, &QPushButton::clicked, this, &TestResultPage::printReport);
     connect(ui->startAgainButton, &QPushButton::clicked, this, &TestResultPage::startAgainRequested);
@@ -107,18 +95,7 @@ TestResultPage::TestResultPage(QWidget *parent)
     connect(ui->repeatMissedButton, &QPushButton::clicked, this, &TestResultPage::missedTestRequested);
 }
 
-TestResultPage::~TestResultPage()
-{
-    // The window's closing has waited for the prints as long as a user would;
-    // one still on its way is stuck in the print system.
-    if (m_printJob)
-        abandonPrintJob();
-}
-
-int TestResultPage::printsStillWaiting()
-{
-    return g_printsStillWaiting.load();
-}
+TestResultPage::~TestResultPage() = default;
 
 bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
 {
@@ -175,17 +152,6 @@ void TestResultPage::offerMissedTest(int missedCount)
     ui->repeatMissedButton->setVisible(missedCount > 0);
 }
 
-void TestResultPage::setReportPrinter(std::shared_ptr<ReportPrinter> printer)
-{
-    m_printer = printer ? std::move(printer) : std::make_shared<DefaultReportPrinter>();
-}
-
-void TestResultPage::setPrintPatience(std::chrono::milliseconds patience, std::chrono::milliseconds closing)
-{
-    m_printDeadline->setInterval(patience);
-    m_closingPatience = closing;
-}
-
 void TestResultPage::printReport()
 {
     // The printout carries the box's text as it stands, without the bold.
@@ -193,96 +159,13 @@ void TestResultPage::printReport()
                composePrintBuffer(plainTextCrlf(*ui->resultBox->document()),
                                   QStringLiteral(PALMORA_SITE_BASE_ADDRESS)));
     ui->printBuffer->moveCursor(QTextCursor::Start);
-
-    if (!m_printer->printsInBackground()) {
-        reportPrintResult(m_printer->print(*ui->printBuffer->document(), {}));
-        return;
-    }
-    if (m_printJob) {
-        ++m_waitingPrints;
-        return;
-    }
-    startPrintJob();
-}
-
-void TestResultPage::startPrintJob()
-{
-    // The thread prints a copy of its own, taken now, so the report can change
-    // on screen (a new test) while this one prints.
-    QTextDocument *copy = ui->printBuffer->document()->clone(nullptr);
-    auto result = std::make_shared<PrintResult>();
-    m_printStop = std::stop_source();
-    // The job holds its printer: a job given up on may outlive the page.
-    m_printJob = QThread::create([printer = m_printer, copy, result, stop = m_printStop.get_token()] {
-        // Drawing the pages gives way to the window: on a busy machine the
-        // steps the user takes meanwhile are drawn first. (Linux keeps a
-        // nice value for each thread; Qt's thread priorities do not set it.)
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kPrintNiceness);
-        *result = printer->print(*copy, stop);
-        delete copy;
-    });
-    copy->moveToThread(m_printJob);
-    connect(m_printJob, &QThread::finished, this, [this, result] {
-        m_printDeadline->stop();
-        m_printJob->deleteLater();
-        m_printJob = nullptr;
-        reportPrintResult(*result);
-        if (m_waitingPrints > 0 && !m_printJob) {
-            --m_waitingPrints;
-            startPrintJob();
-        }
-    });
-    m_printJob->start();
-    m_printDeadline->start();
-}
-
-void TestResultPage::abandonPrintJob()
-{
-    m_printDeadline->stop();
-    m_printStop.request_stop();
-    m_printJob->disconnect(this);
-    ++g_printsStillWaiting;
-    QThread *job = m_printJob;
-    // The job may have ended already, its end not yet reported (the page going
-    // just after a print): then it is let go here, since its end will not be
-    // signalled again. Either way it is let go once.
-    const auto letGo = [job, waiting = std::make_shared<bool>(true)] {
-        if (!std::exchange(*waiting, false))
-            return;
-        --g_printsStillWaiting;
-        job->deleteLater();
-    };
-    connect(job, &QThread::finished, job, letGo);
-    if (job->isFinished())
-        letGo();
-    m_printJob = nullptr;
-    m_waitingPrints = 0;
-}
-
-void TestResultPage::onPrintSystemSilent()
-{
-    if (!m_printJob)
-        return;
-    abandonPrintJob();
-    offerPdf(tr("The test results were not printed because the print system did not answer within "
-                "%n seconds. To print them, check that the printer and the print system are running and "
-                "press \"Print Test Results\" again.",
-                nullptr, static_cast<int>(m_printDeadline->interval() / 1000)));
+    m_printQueue->print(*ui->printBuffer->document());
 }
 
 void TestResultPage::finishPrinting()
 {
-    const QDeadlineTimer deadline(m_closingPatience);
-    while (m_printJob) {
-        if (!m_printJob->wait(deadline)) {
-            abandonPrintJob();
-            offerPdf(tr("The test results were not printed because the print system did not answer."));
-            return;
-        }
-        // The job's end is reported, and a print that waited for it started,
-        // as the event loop would.
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    }
+    if (!m_printQueue->finish())
+        offerPdf(tr("The test results were not printed because the print system did not answer."));
 }
 
 void TestResultPage::reportPrintResult(const PrintResult &result)
@@ -334,12 +217,10 @@ void TestResultPage::saveAsPdf()
                                 tr("The test results were saved to %1.").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    {
-        MessageBox::critical(this,
-                             tr("The test results could not be saved to %1.\n\n%2\n\nNothing was written "
-                                "there and the results are still here, so you can try again.")
-                                 .arg(QDir::toNativeSeparators(path), saved.error));
-    }
+    MessageBox::critical(this,
+                         tr("The test results could not be saved to %1.\n\n%2\n\nNothing was written "
+                            "there and the results are still here, so you can try again.")
+                             .arg(QDir::toNativeSeparators(path), saved.error));
 }
 
 } // namespace palmora

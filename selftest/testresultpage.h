@@ -1,16 +1,11 @@
 #pragma once
 
-#include "selftest/reportprinter.h"
+#include "selftest/printqueue.h"
 #include "selftest/testreport.h"
 
 #include <QGroupBox>
 
-#include <chrono>
 #include <memory>
-#include <stop_token>
-
-class QThread;
-class QTimer;
 
 namespace Ui {
 class TestResultPage;
@@ -38,21 +33,6 @@ public:
     // prints asked for, and tells the user of any that did not get through.
     void finishPrinting();
 
-    // How long a print system has to answer.
-    static constexpr std::chrono::milliseconds kPrintPatience {10'000};
-    // How long the window waits, as it closes, for a print on its way.
-    static constexpr std::chrono::milliseconds kClosingPatience {3'000};
-    void setPrintPatience(std::chrono::milliseconds patience, std::chrono::milliseconds closing);
-
-    // Prints given up on whose threads still wait for the print system. The
-    // process ends without them: they are stuck in a call that cannot be
-    // broken off.
-    static int printsStillWaiting();
-
-    // Printing goes here from now on; a print on its way keeps the printer it
-    // started with. Null restores the default printer.
-    void setReportPrinter(std::shared_ptr<ReportPrinter> printer);
-
 signals:
     void startAgainRequested();
     void missedTestRequested();
@@ -70,12 +50,6 @@ private:
     // that has not answered within the print patience is given up on: the user
     // is told the report was not printed and offered the PDF.
     void printReport();
-    // Prints the print buffer as it stands on a thread of its own.
-    void startPrintJob();
-    // Ends the wait for the print on its way: nothing more of it reaches the
-    // printer once its lookup returns, and its thread is left to end alone.
-    void abandonPrintJob();
-    void onPrintSystemSilent();
     // Says what became of a print.
     void reportPrintResult(const PrintResult &result);
     // Tells why the report was not printed and asks whether to save it as a PDF.
@@ -84,13 +58,7 @@ private:
     void saveAsPdf();
 
     std::unique_ptr<Ui::TestResultPage> ui;
-    std::shared_ptr<ReportPrinter> m_printer;
-    // The print on its way, and how many more were asked for meanwhile.
-    QThread *m_printJob = nullptr;
-    std::stop_source m_printStop;
-    QTimer *m_printDeadline = nullptr;
-    int m_waitingPrints = 0;
-    std::chrono::milliseconds m_closingPatience = kClosingPatience;
+    PrintQueue *m_printQueue = nullptr;
     bool m_prepared = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/topiccatalogue.h"
+#include "record/finishedtest.h"
 
 #include <QString>
 
@@ -8,15 +8,6 @@
 
 namespace palmora {
 
-// Which catalogue column a test's answer options come from.
-enum class TestMode { ByName, BySignificance, ByLocationShape };
-
-// How a test's topics were chosen: drawn at random, the topics the last test
-// missed, or the ones the learner has answered right least often. Only a drawn
-// test shows how the learner is getting on; the others ask what went wrong.
-enum class TopicChoice { Drawn, Missed, Weakest };
-
-inline constexpr int kQuestionCount = 10;
 inline constexpr int kOptionCount = 5;
 
 // The test being taken: fixed at composition, filled by the answers and emptied

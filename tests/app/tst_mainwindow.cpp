@@ -533,7 +533,7 @@ void TstMainWindow::everyAccessKeyPressesItsButton()
     QFETCH(QString, keys);
     // Printing goes to a file here, never to a real printer.
     QTemporaryDir folder;
-    m_window->selfTest()->resultPage()->setReportPrinter(
+    m_window->selfTest()->resultPage()->findChild<PrintQueue *>()->setPrinter(
         std::make_shared<testing::PdfReportPrinter>(folder.filePath(QStringLiteral("report.pdf"))));
 
     if (page == QLatin1String("about")) {

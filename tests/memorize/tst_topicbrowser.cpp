@@ -1,5 +1,5 @@
-#include "ui/accesskeys.h"
 #include "memorize/topicbrowser.h"
+#include "ui/accesskeys.h"
 
 #include "content/picturelist.h"
 #include "messagerecorder.h"

@@ -7,6 +7,7 @@
 #include "pdfreportprinter.h"
 #include "programoutput.h"
 #include "selftest/defaultreportprinter.h"
+#include "selftest/printqueue.h"
 #include "selftest/selftest.h"
 #include "selftest/testoptionspage.h"
 #include "selftest/testquestionpage.h"
@@ -143,7 +144,8 @@ void TstTestPrinting::printsToPdfWithoutBold()
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("results.pdf"));
-    m_test->resultPage()->setReportPrinter(std::make_shared<testing::PdfReportPrinter>(file));
+    m_test->resultPage()->findChild<PrintQueue *>()->setPrinter(
+        std::make_shared<testing::PdfReportPrinter>(file));
     MessageRecorder messages;
     print();
     QCOMPARE(messages.count(), 0);
@@ -173,7 +175,7 @@ void TstTestPrinting::printingTwiceGivesTheSameBuffer()
     QTemporaryDir folder;
     TestResultPage *page = m_test->resultPage();
 
-    page->setReportPrinter(
+    page->findChild<PrintQueue *>()->setPrinter(
         std::make_shared<testing::PdfReportPrinter>(folder.filePath(QStringLiteral("1.pdf"))));
     print();
     const QTextEdit *printBuffer = testing::namedChild<QTextEdit>(page, QStringLiteral("printBuffer"));
@@ -182,7 +184,7 @@ void TstTestPrinting::printingTwiceGivesTheSameBuffer()
     QCOMPARE(buffer,
              signature + QStringLiteral("\r\n\r\n") + shownReport() + QStringLiteral("\r\n\r\n") + signature);
 
-    page->setReportPrinter(
+    page->findChild<PrintQueue *>()->setPrinter(
         std::make_shared<testing::PdfReportPrinter>(folder.filePath(QStringLiteral("2.pdf"))));
     print();
     QCOMPARE(plainTextCrlf(*printBuffer->document()), buffer);
@@ -203,7 +205,7 @@ void TstTestPrinting::noPrinterSaysSo()
 {
     QFETCH(QStringList, installed);
     QFETCH(QString, expected);
-    m_test->resultPage()->setReportPrinter(std::make_shared<DefaultReportPrinter>(
+    m_test->resultPage()->findChild<PrintQueue *>()->setPrinter(std::make_shared<DefaultReportPrinter>(
         DefaultReportPrinter::Lookup {[installed] { return installed; }, [] { return QPrinterInfo(); }}));
     MessageRecorder messages;
     print();
@@ -218,7 +220,8 @@ void TstTestPrinting::jobThatCannotStartSaysSo()
 {
     QTemporaryDir folder;
     const QString impossible = folder.filePath(QStringLiteral("missing/folder/results.pdf"));
-    m_test->resultPage()->setReportPrinter(std::make_shared<testing::PdfReportPrinter>(impossible));
+    m_test->resultPage()->findChild<PrintQueue *>()->setPrinter(
+        std::make_shared<testing::PdfReportPrinter>(impossible));
     MessageRecorder messages;
     print();
     QCOMPARE(messages.count(), 1);
@@ -235,7 +238,7 @@ void TstTestPrinting::realJobOnTheDefaultPrinter()
         QSKIP("lpstat (cups-client) is needed to count finished jobs");
 
     // Through the page's own printer, as the program prints.
-    m_test->resultPage()->setReportPrinter(nullptr);
+    m_test->resultPage()->findChild<PrintQueue *>()->setPrinter(nullptr);
     const QSet<QString> before = listedJobs();
     MessageRecorder messages;
     print();
@@ -282,7 +285,7 @@ void TstTestPrinting::windowAnswersWhileAReportPrints()
     auto slow = std::make_shared<SlowPrinter>();
     SlowPrinter &printer = *slow;
     TestResultPage *page = m_test->resultPage();
-    page->setReportPrinter(slow);
+    page->findChild<PrintQueue *>()->setPrinter(slow);
     MessageRecorder messages;
     print();
     QTRY_COMPARE(printer.started(), 1);
@@ -363,12 +366,14 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn_data()
 void TstTestPrinting::silentPrintSystemIsGivenUpOn()
 {
     QFETCH(bool, closing);
-    QCOMPARE(TestResultPage::kPrintPatience, std::chrono::seconds(10));
-    QCOMPARE(TestResultPage::kClosingPatience, std::chrono::seconds(3));
+    QCOMPARE(PrintQueue::kPatience, std::chrono::seconds(10));
+    QCOMPARE(PrintQueue::kClosingPatience, std::chrono::seconds(3));
     TestResultPage *page = m_test->resultPage();
-    page->setReportPrinter(nullptr); // the system's own printers, through the silent print system
-    page->setPrintPatience(closing ? std::chrono::hours(1) : std::chrono::milliseconds(300),
-                           closing ? std::chrono::milliseconds(300) : std::chrono::hours(1));
+    page->findChild<PrintQueue *>()->setPrinter(
+        nullptr); // the system's own printers, through the silent print system
+    page->findChild<PrintQueue *>()->setPatience(
+        closing ? std::chrono::hours(1) : std::chrono::milliseconds(300),
+        closing ? std::chrono::milliseconds(300) : std::chrono::hours(1));
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("results.pdf"));
     MessageRecorder messages;
@@ -385,7 +390,7 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
             page->finishPrinting();
         // Not printed, and the PDF offered; then where the PDF went.
         QTRY_COMPARE(messages.count(), 2);
-        QCOMPARE(TestResultPage::printsStillWaiting(), 1);
+        QCOMPARE(PrintQueue::stillWaiting(), 1);
         const MessageBox::Request notPrinted = messages.requests().at(0);
         QCOMPARE(notPrinted.icon, MessageBox::Icon::Critical);
         QVERIFY2(
@@ -398,7 +403,7 @@ void TstTestPrinting::silentPrintSystemIsGivenUpOn()
     }
     // The print system gone, the stuck thread ends, and its end is not reported:
     // the user has been told already.
-    QTRY_COMPARE(TestResultPage::printsStillWaiting(), 0);
+    QTRY_COMPARE(PrintQueue::stillWaiting(), 0);
     QCOMPARE(messages.count(), 2);
 }
 
@@ -413,12 +418,12 @@ void TstTestPrinting::lateAnswerPrintsNothing()
     // The system's own printers, looked up once the test lets the answer through.
     auto answer = std::make_shared<QSemaphore>();
     TestResultPage *page = m_test->resultPage();
-    page->setReportPrinter(std::make_shared<DefaultReportPrinter>(
+    page->findChild<PrintQueue *>()->setPrinter(std::make_shared<DefaultReportPrinter>(
         DefaultReportPrinter::Lookup {&QPrinterInfo::availablePrinterNames, [answer] {
                                           answer->acquire();
                                           return QPrinterInfo::defaultPrinter();
                                       }}));
-    page->setPrintPatience(std::chrono::milliseconds(300), std::chrono::hours(1));
+    page->findChild<PrintQueue *>()->setPatience(std::chrono::milliseconds(300), std::chrono::hours(1));
     const QSet<QString> before = listedJobs(QStringLiteral("all"));
     MessageRecorder messages;
     messages.queueAnswer(MessageBox::Answer::No); // no PDF instead
@@ -429,7 +434,7 @@ void TstTestPrinting::lateAnswerPrintsNothing()
         qPrintable(messages.last().text));
     answer->release();
     // Had the thread printed, its job would be with CUPS by the time it ends.
-    QTRY_COMPARE(TestResultPage::printsStillWaiting(), 0);
+    QTRY_COMPARE(PrintQueue::stillWaiting(), 0);
     QCOMPARE(listedJobs(QStringLiteral("all")).subtract(before), QSet<QString>());
     QCOMPARE(messages.count(), 1);
 }

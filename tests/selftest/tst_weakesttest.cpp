@@ -1,6 +1,7 @@
 #include "common/randomsource.h"
+#include "record/topicrecords.h"
+#include "record/weakesttopics.h"
 #include "selftest/testcomposer.h"
-#include "selftest/topicrecords.h"
 #include "selftest/weakesttest.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selftest/testsheet.h"
+#include "record/finishedtest.h"
 
 #include <QCoreApplication>
 #include <QString>

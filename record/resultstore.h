@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "selftest/progresschart.h"
+#include "record/progresschart.h"
 
+#include "record/testkinds.h"
 #include "ui/fontfit.h"
 #include "ui/theme.h"
-#include "selftest/testkinds.h"
 
 #include <QFontMetricsF>
 #include <QList>

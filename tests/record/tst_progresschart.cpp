@@ -1,4 +1,4 @@
-#include "selftest/progresschart.h"
+#include "record/progresschart.h"
 
 #include <QImage>
 #include <QLocale>

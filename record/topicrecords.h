@@ -1,12 +1,13 @@
 #pragma once
 
-#include "selftest/resulthistory.h"
+#include "record/finishedtest.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace palmora {
 
@@ -38,9 +39,15 @@ public:
     // No question has been kept yet.
     bool isEmpty() const { return m_isEmpty; }
 
-    // Every topic, the weakest over all kinds first: the lowest share of right
-    // answers, and of two alike the one asked more often; the topics never
-    // asked last, in catalogue order.
+    enum class NeverAsked { First, Last };
+    // Sorts `topics` weakest first, keeping the order of topics alike: the
+    // lowest share of right answers, and of two alike the one asked more often;
+    // the topics never asked before or after all others. Over all kinds
+    // together when `mode` is none.
+    void sortWeakestFirst(QList<TopicIndex> &topics, std::optional<TestMode> mode,
+                          NeverAsked neverAsked) const;
+    // Every topic, the weakest over all kinds first; the topics never asked
+    // last, in catalogue order.
     QList<TopicIndex> weakestFirst() const;
 
     // "Answered right 2 of 5 times" over all kinds, "Not asked in your tests

@@ -1,12 +1,12 @@
-#include "selftest/progresspage.h"
+#include "record/progresspage.h"
 
 #include "ui_progresspage.h"
 
+#include "content/topiccatalogue.h"
+#include "record/testkinds.h"
+#include "record/topicrecords.h"
 #include "ui/palmorastyle.h"
 #include "ui/theme.h"
-#include "content/topiccatalogue.h"
-#include "selftest/testkinds.h"
-#include "selftest/topicrecords.h"
 
 #include <QHeaderView>
 #include <QShowEvent>

@@ -1,9 +1,9 @@
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 
 #include "common/filelock.h"
 #include "common/filetrust.h"
 #include "common/wholefile.h"
-#include "selftest/testkinds.h"
+#include "record/testkinds.h"
 
 #include <QDir>
 #include <QFile>

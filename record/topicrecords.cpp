@@ -1,4 +1,4 @@
-#include "selftest/topicrecords.h"
+#include "record/topicrecords.h"
 
 #include <algorithm>
 
@@ -32,18 +32,24 @@ TopicRecord TopicRecords::of(TopicIndex topic) const
     return all;
 }
 
+void TopicRecords::sortWeakestFirst(QList<TopicIndex> &topics, std::optional<TestMode> mode,
+                                    NeverAsked neverAsked) const
+{
+    std::stable_sort(topics.begin(), topics.end(), [&](TopicIndex a, TopicIndex b) {
+        const TopicRecord first = mode ? of(a, *mode) : of(a);
+        const TopicRecord second = mode ? of(b, *mode) : of(b);
+        if ((first.asked == 0) != (second.asked == 0))
+            return (first.asked == 0) == (neverAsked == NeverAsked::First);
+        return first.asked != 0 && first.isWeakerThan(second);
+    });
+}
+
 QList<TopicIndex> TopicRecords::weakestFirst() const
 {
     QList<TopicIndex> topics;
     for (int t = 0; t < TopicCatalogue::kTopicCount; ++t)
         topics.append(static_cast<TopicIndex>(t));
-    std::stable_sort(topics.begin(), topics.end(), [this](TopicIndex a, TopicIndex b) {
-        const TopicRecord first = of(a);
-        const TopicRecord second = of(b);
-        if ((first.asked == 0) != (second.asked == 0))
-            return second.asked == 0;
-        return first.asked != 0 && first.isWeakerThan(second);
-    });
+    sortWeakestFirst(topics, std::nullopt, NeverAsked::Last);
     return topics;
 }
 

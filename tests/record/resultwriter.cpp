@@ -4,7 +4,7 @@
 // with 1 when a result could not be added. resultwriter FILE killed ends
 // holding the lock, as a copy killed while adding one.
 #include "common/filelock.h"
-#include "selftest/resulthistory.h"
+#include "record/resulthistory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

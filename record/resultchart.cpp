@@ -1,4 +1,4 @@
-#include "selftest/resultchart.h"
+#include "record/resultchart.h"
 
 #include "ui/theme.h"
 

@@ -1,4 +1,4 @@
-#include "selftest/resultstore.h"
+#include "record/resultstore.h"
 
 namespace palmora {
 

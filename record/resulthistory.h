@@ -1,37 +1,14 @@
 #pragma once
 
-#include "selftest/testsheet.h"
+#include "record/finishedtest.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
 #include <chrono>
 
 namespace palmora {
-
-// One question of a finished test: its topic, and whether it was answered right.
-struct AskedTopic {
-    TopicIndex topic = 0;
-    bool right = false;
-
-    friend bool operator==(const AskedTopic &, const AskedTopic &) = default;
-};
-
-// One test as the results over time keep it.
-struct FinishedTest {
-    QDateTime finished;
-    TestMode mode = TestMode::ByName;
-    TopicChoice topicChoice = TopicChoice::Drawn;
-    int score = 0;
-    int questionCount = kQuestionCount;
-    // Its questions in the order asked; none for a test kept before Palmora
-    // kept its questions.
-    QList<AskedTopic> asked;
-
-    friend bool operator==(const FinishedTest &, const FinishedTest &) = default;
-};
 
 // The results of the user's last tests, kept in one file of their own: a JSON
 // object marked with the file's kind and version, the results oldest first.

@@ -1,4 +1,4 @@
-#include "selftest/testkinds.h"
+#include "record/testkinds.h"
 
 namespace palmora {
 
