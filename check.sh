@@ -34,6 +34,19 @@ if [[ ${1:-} == --sanitized-suite ]]; then
   exit
 fi
 
+# Run as root, stage 2 makes a desktop user of its own and removes it afterwards.
+# A user or group of that name that already exists is someone else's, or an
+# earlier run's that could not be removed: it is neither reused nor removed, and
+# the check stops here, before any work.
+desktop_user=palmora-desktop
+if [[ $(id -u) -eq 0 ]] && { getent passwd "$desktop_user" || getent group "$desktop_user"; } >/dev/null; then
+  echo "check: a user or group named $desktop_user already exists; this check makes its own" \
+    "desktop user and will neither reuse nor remove one it did not make. If it is left over" \
+    "from an earlier run, remove it (userdel $desktop_user, or groupdel $desktop_user for a" \
+    "group alone) and run again." >&2
+  exit 1
+fi
+
 tools/install-deps.sh --test
 
 end_processes_of() {
@@ -76,16 +89,15 @@ else
   # Root writes through permissions and owns what the trust rules accept, so
   # the suite also runs as an ordinary user with a group of their own: made for
   # this run, working in a copy of the project it owns, removed afterwards.
-  user=palmora-desktop
-  made_user=0
-  if ! id "$user" >/dev/null 2>&1; then
-    useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-    made_user=1
-  fi
-  work=$(mktemp -d /var/tmp/palmora-desktop.XXXXXX)
-  cleanups+=('rm -rf "$work"')
+  # Made here, not found: should one of that name have appeared since the start,
+  # useradd fails and the check stops with nothing of it registered for removal.
+  user=$desktop_user
+  work=
+  useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+  # Its removal is registered the moment it exists, before anything else can fail.
   # What the user's run left running is ended first, or the user could not go.
-  [[ $made_user -eq 1 ]] && cleanups+=('end_processes_of "$user"; userdel "$user"')
+  cleanups+=('end_processes_of "$user"; userdel "$user"; [[ -z ${work:-} ]] || rm -rf "$work"')
+  work=$(mktemp -d /var/tmp/palmora-desktop.XXXXXX)
   mkdir -p "$work/project" "$work/home" "$work/runtime"
   tar -C . --exclude='./build*' --exclude=./.git -cf - . | tar -C "$work/project" -xf -
   chown -R "$user:$user" "$work"

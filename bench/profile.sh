@@ -6,7 +6,7 @@
 # shows. The milliseconds beside them are the counts divided by how many
 # thousand instructions a millisecond the machine runs at start-up: the
 # instructions up to the map over bench/run.sh's CPU time up to the map (pass it
-# in KILO_INSTRUCTIONS_PER_MS; 2400 on the machine the README's figures are from).
+# in KILO_INSTRUCTIONS_PER_MS; 2400 on the machine the figures in doc/benchmarks.md are from).
 #   bench/profile.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
