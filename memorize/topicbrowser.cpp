@@ -35,13 +35,6 @@ TopicBrowser::TopicBrowser(const TopicCatalogue &catalogue, const PictureList &p
     Theme::setPointSize(ui->significanceLabel, 11.25);
     Theme::setPointSize(ui->shapeLocationLabel, 11.25);
     ui->pictureLabel->setAccessibleName(tr("Topic picture"));
-    // On a screen of another density the picture is swapped for the drawing made for it.
-    connect(new PixelRatioWatcher(ui->pictureLabel), &PixelRatioWatcher::pixelRatioChanged, this,
-            [this](qreal ratio) {
-                if (m_shownPicture != 0)
-                    ui->pictureLabel->setPixmap(
-                        QPixmap::fromImage(m_pictures.picture(m_shownPicture, ratio)));
-            });
     ui->textScrollArea->viewport()->setAutoFillBackground(false);
     // The text area is a stop of the Tab cycle, for reading a long text with
     // the keys; it has no frame of its own to show that it has the focus.
@@ -106,10 +99,10 @@ bool TopicBrowser::eventFilter(QObject *watched, QEvent *event)
 void TopicBrowser::showTopic(int t)
 {
     // A picture that cannot be fetched leaves the texts to change all the same.
-    const int number = TopicCatalogue::topicPicture(t);
-    const QImage image = m_pictures.picture(number, ui->pictureLabel->devicePixelRatioF());
-    ui->pictureLabel->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-    m_shownPicture = image.isNull() ? 0 : number;
+    // On a screen of another density the picture is swapped for the drawing made for it.
+    showPicture(ui->pictureLabel, [this, number = TopicCatalogue::topicPicture(t)](qreal ratio) {
+        return m_pictures.picture(number, ratio);
+    });
 
     ui->nameLabel->showText(m_catalogue.topicName(t));
     // The one text with a line break shows it as a paragraph break.

@@ -50,8 +50,6 @@ private:
     QFocusFrame *m_focusFrame = nullptr;
     std::function<QString(TopicIndex)> m_recordLookup;
     TopicIndex m_currentTopic = 0;
-    // Number of the picture on view, 0 before any is shown.
-    int m_shownPicture = 0;
 };
 
 } // namespace palmora

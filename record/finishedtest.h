@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QList>
 
+#include <algorithm>
+
 namespace palmora {
 
 // Which catalogue column a test's answer options come from.
@@ -45,5 +47,14 @@ struct FinishedTest {
 
     friend bool operator==(const FinishedTest &, const FinishedTest &) = default;
 };
+
+// The charts show the last this many tests.
+inline constexpr int kChartedTests = 20;
+
+// The last kChartedTests of `results`, oldest first.
+inline QList<FinishedTest> chartedTests(const QList<FinishedTest> &results)
+{
+    return results.mid(std::max<qsizetype>(0, results.size() - kChartedTests));
+}
 
 } // namespace palmora

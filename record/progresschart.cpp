@@ -80,7 +80,7 @@ ProgressChart::ProgressChart(QWidget *parent)
 
 void ProgressChart::showResults(const QList<FinishedTest> &results)
 {
-    m_shown = results.mid(std::max<qsizetype>(0, results.size() - kShownResults));
+    m_shown = chartedTests(results);
     m_note.clear();
     setAccessibleDescription(describe(m_shown));
     update();
@@ -148,9 +148,9 @@ void ProgressChart::paintEvent(QPaintEvent *)
                              "Your scores will appear here after your first test, one mark for each test.")
                                           : m_note);
     } else {
-        const qreal slot = plot.width() / kShownResults;
+        const qreal slot = plot.width() / kChartedTests;
         // The newest test stands at the right-hand end, as more come in from the right.
-        const auto first = kShownResults - m_shown.size();
+        const auto first = kChartedTests - m_shown.size();
         const auto xOf = [&](qsizetype i) { return plot.left() + (first + i + 0.5) * slot; };
         const auto yOfTest = [&](const FinishedTest &test) {
             return yOf(test.questionCount > 0 ? qreal(kScaleTop) * test.score / test.questionCount : 0);

@@ -16,11 +16,9 @@ namespace palmora {
 class ProgressChart : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kShownResults = 20;
-
     explicit ProgressChart(QWidget *parent = nullptr);
 
-    // The results, oldest first; the chart keeps the last kShownResults.
+    // The results, oldest first; the chart keeps the last kChartedTests.
     void showResults(const QList<FinishedTest> &results);
     // No results, and why, in their place.
     void showNote(const QString &note);

@@ -17,7 +17,7 @@ ResultChart::ResultChart(QWidget *parent)
     setToolTip(
         tr("Your last %1 results, oldest on the left: the higher the bar, the more answers were "
            "right. The lighter bars are tests of the topics missed before or answered right least often.")
-            .arg(kShownResults));
+            .arg(kChartedTests));
     // A Tab stop, so that a screen reader comes to it and reads what it shows.
     setFocusPolicy(Qt::TabFocus);
     showResults({});
@@ -25,7 +25,7 @@ ResultChart::ResultChart(QWidget *parent)
 
 void ResultChart::showResults(const QList<FinishedTest> &results)
 {
-    m_results = results.mid(std::max<qsizetype>(0, results.size() - kShownResults));
+    m_results = chartedTests(results);
     // What the bars show, for a screen reader, after what the tooltip tells a
     // mouse user, which a screen reader would not read beside a description.
     QStringList shares;
@@ -47,7 +47,7 @@ void ResultChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRectF area = QRectF(rect()).adjusted(1, 2, -1, -1);
-    const qreal slot = area.width() / kShownResults;
+    const qreal slot = area.width() / kChartedTests;
     const qreal gap = std::max<qreal>(1.0, slot / 4);
 
     // The full height of a bar, faint, and the line the bars stand on.
@@ -60,7 +60,7 @@ void ResultChart::paintEvent(QPaintEvent *)
     QColor light = Theme::kPurple;
     light.setAlpha(110);
     // The newest result stands at the right-hand end.
-    const auto first = kShownResults - m_results.size();
+    const auto first = kChartedTests - m_results.size();
     for (qsizetype i = 0; i < m_results.size(); ++i) {
         const FinishedTest &test = m_results.at(i);
         const qreal share = test.questionCount > 0 ? qreal(test.score) / test.questionCount : 0;

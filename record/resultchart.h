@@ -14,11 +14,9 @@ namespace palmora {
 class ResultChart : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kShownResults = 20;
-
     explicit ResultChart(QWidget *parent = nullptr);
 
-    // The results, oldest first; the chart keeps the last kShownResults.
+    // The results, oldest first; the chart keeps the last kChartedTests.
     void showResults(const QList<FinishedTest> &results);
 
 protected:

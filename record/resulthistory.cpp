@@ -26,28 +26,6 @@ constexpr char kFormat[] = "palmora-test-results";
 constexpr int kFirstVersion = 1;
 constexpr int kVersion = 2;
 
-QString choiceKey(TopicChoice choice)
-{
-    switch (choice) {
-    case TopicChoice::Drawn:
-        return QStringLiteral("drawn");
-    case TopicChoice::Missed:
-        return QStringLiteral("missed");
-    case TopicChoice::Weakest:
-        return QStringLiteral("weakest");
-    }
-    return {};
-}
-
-std::optional<TopicChoice> choiceFromKey(const QString &key)
-{
-    for (const TopicChoice choice : {TopicChoice::Drawn, TopicChoice::Missed, TopicChoice::Weakest}) {
-        if (choiceKey(choice) == key)
-            return choice;
-    }
-    return std::nullopt;
-}
-
 QByteArray toBytes(const QList<FinishedTest> &results)
 {
     QJsonArray list;
@@ -55,7 +33,7 @@ QByteArray toBytes(const QList<FinishedTest> &results)
         QJsonObject entry {
             {QStringLiteral("finished"), test.finished.toUTC().toString(Qt::ISODate)},
             {QStringLiteral("kind"), TestKinds::key(test.mode)},
-            {QStringLiteral("choice"), choiceKey(test.topicChoice)},
+            {QStringLiteral("choice"), TestKinds::key(test.topicChoice)},
             {QStringLiteral("score"), test.score},
             {QStringLiteral("questions"), test.questionCount},
         };
@@ -110,14 +88,15 @@ std::optional<QList<AskedTopic>> askedFrom(const QJsonValue &value, const Finish
 std::optional<FinishedTest> resultFrom(const QJsonValue &value, int version)
 {
     const QJsonObject entry = value.toObject();
-    const std::optional<TestMode> mode = TestKinds::fromKey(entry.value(QStringLiteral("kind")).toString());
+    const std::optional<TestMode> mode =
+        TestKinds::fromKey<TestMode>(entry.value(QStringLiteral("kind")).toString());
     std::optional<TopicChoice> choice;
     if (version == kFirstVersion) {
         const QJsonValue missed = entry.value(QStringLiteral("missedTopicsOnly"));
         if (missed.isBool())
             choice = missed.toBool() ? TopicChoice::Missed : TopicChoice::Drawn;
     } else {
-        choice = choiceFromKey(entry.value(QStringLiteral("choice")).toString());
+        choice = TestKinds::fromKey<TopicChoice>(entry.value(QStringLiteral("choice")).toString());
     }
     FinishedTest test;
     test.finished = QDateTime::fromString(entry.value(QStringLiteral("finished")).toString(), Qt::ISODate);

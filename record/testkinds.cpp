@@ -1,28 +1,57 @@
 #include "record/testkinds.h"
 
+#include <utility>
+
 namespace palmora {
 
-QString TestKinds::key(TestMode mode)
+namespace {
+
+template<typename Kind> struct StoredKeys;
+
+template<> struct StoredKeys<TestMode> {
+    static constexpr std::array<std::pair<TestMode, const char *>, 3> kEntries {
+        {{TestMode::ByName, "name"},
+         {TestMode::BySignificance, "significance"},
+         {TestMode::ByLocationShape, "location-shape"}}};
+};
+
+template<> struct StoredKeys<TopicChoice> {
+    static constexpr std::array<std::pair<TopicChoice, const char *>, 3> kEntries {
+        {{TopicChoice::Drawn, "drawn"}, {TopicChoice::Missed, "missed"}, {TopicChoice::Weakest, "weakest"}}};
+};
+
+template<typename Kind> QString storedKey(Kind kind)
 {
-    switch (mode) {
-    case TestMode::ByName:
-        return QStringLiteral("name");
-    case TestMode::BySignificance:
-        return QStringLiteral("significance");
-    case TestMode::ByLocationShape:
-        return QStringLiteral("location-shape");
+    for (const auto &[entry, key] : StoredKeys<Kind>::kEntries) {
+        if (entry == kind)
+            return QLatin1String(key);
     }
     return {};
 }
 
-std::optional<TestMode> TestKinds::fromKey(const QString &key)
+} // namespace
+
+QString TestKinds::key(TestMode mode)
 {
-    for (const TestMode mode : kAll) {
-        if (TestKinds::key(mode) == key)
-            return mode;
+    return storedKey(mode);
+}
+
+QString TestKinds::key(TopicChoice choice)
+{
+    return storedKey(choice);
+}
+
+template<typename Kind> std::optional<Kind> TestKinds::fromKey(const QString &key)
+{
+    for (const auto &[entry, stored] : StoredKeys<Kind>::kEntries) {
+        if (key == QLatin1String(stored))
+            return entry;
     }
     return std::nullopt;
 }
+
+template std::optional<TestMode> TestKinds::fromKey<TestMode>(const QString &key);
+template std::optional<TopicChoice> TestKinds::fromKey<TopicChoice>(const QString &key);
 
 QString TestKinds::shownName(TestMode mode, TopicChoice choice)
 {

@@ -11,7 +11,7 @@
 namespace palmora {
 
 // The kinds of test, in the order they are offered: the key a file of results
-// keeps for each, and the name the user reads.
+// keeps for each kind and each choice of topics, and the name the user reads.
 class TestKinds {
     Q_DECLARE_TR_FUNCTIONS(TestKinds)
 public:
@@ -20,8 +20,9 @@ public:
 
     // The key kept in a file of results, the same in every language.
     static QString key(TestMode mode);
-    // The kind kept under `key`; none when no kind is.
-    static std::optional<TestMode> fromKey(const QString &key);
+    static QString key(TopicChoice choice);
+    // The kind (or choice of topics) kept under `key`; none when none is.
+    template<typename Kind> static std::optional<Kind> fromKey(const QString &key);
     // "by name", or for a test of chosen topics "missed topics by name" or
     // "weakest topics by name".
     static QString shownName(TestMode mode, TopicChoice choice);

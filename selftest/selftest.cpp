@@ -12,12 +12,9 @@
 #include "selftest/weakesttest.h"
 #include "ui/afterdrawing.h"
 #include "ui/messagebox.h"
-#include "ui/pixelratiowatcher.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 
 #include <utility>
@@ -36,16 +33,7 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
     , m_progress(new ProgressPage(catalogue))
 {
     // Until the first test the question frame shows the first picture.
-    const QImage first = questionPicture();
-    if (!first.isNull())
-        m_question->pictureLabel()->setPixmap(QPixmap::fromImage(first));
-    // On a screen of another density the picture is swapped for the drawing made for it.
-    connect(new PixelRatioWatcher(m_question->pictureLabel()), &PixelRatioWatcher::pixelRatioChanged, this,
-            [this] {
-                const QImage picture = questionPicture();
-                if (!picture.isNull())
-                    m_question->pictureLabel()->setPixmap(QPixmap::fromImage(picture));
-            });
+    m_question->showPicture(questionPicture(1));
 
     connect(m_options, &TestOptionsPage::startRequested, this, &SelfTest::startTest);
     connect(m_options, &TestOptionsPage::backToMainRequested, this, &SelfTest::backToMainRequested);
@@ -82,23 +70,25 @@ ProgressPage *SelfTest::progressPage() const
     return m_progress;
 }
 
-void SelfTest::startTest()
+std::optional<TestMode> SelfTest::chosenMode()
 {
     const std::optional<TestMode> mode = m_options->selectedMode();
-    if (!mode) {
+    if (!mode)
         MessageBox::critical(m_options, tr("Please select a test option"));
-        return;
-    }
-    begin(composeTest(*mode, m_random));
+    return mode;
+}
+
+void SelfTest::startTest()
+{
+    if (const std::optional<TestMode> mode = chosenMode())
+        begin(composeTest(*mode, m_random));
 }
 
 void SelfTest::startWeakestTest()
 {
-    const std::optional<TestMode> mode = m_options->selectedMode();
-    if (!mode) {
-        MessageBox::critical(m_options, tr("Please select a test option"));
+    const std::optional<TestMode> mode = chosenMode();
+    if (!mode)
         return;
-    }
     recordPendingResult();
     readResults();
     const TopicRecords records(m_store ? m_store->results().results : QList<FinishedTest> {});
@@ -118,8 +108,9 @@ void SelfTest::showResults(const QList<FinishedTest> &results)
     m_progress->showResults(results);
 }
 
-void SelfTest::showResultsNote(const QString &note)
+void SelfTest::showResultsUnreadable()
 {
+    const QString note = tr("Your earlier results cannot be read, so new results are not kept.");
     m_options->showResultsNote(note);
     m_progress->showResultsNote(note);
 }
@@ -141,14 +132,14 @@ void SelfTest::begin(const TestSheet &sheet)
 void SelfTest::showQuestion()
 {
     const int topic = m_current.topic;
-    m_pictureNumber = TopicCatalogue::topicPicture(topic);
     m_question->showQuestion(m_catalogue.topicName(topic), m_sheet.mode != TestMode::ByName,
-                             questionPicture(), m_current.optionTexts(m_catalogue, m_sheet.mode));
+                             questionPicture(TopicCatalogue::topicPicture(topic)),
+                             m_current.optionTexts(m_catalogue, m_sheet.mode));
 }
 
-QImage SelfTest::questionPicture() const
+std::function<QImage(qreal)> SelfTest::questionPicture(int number) const
 {
-    return m_pictures.picture(m_pictureNumber, m_question->pictureLabel()->devicePixelRatioF());
+    return [&pictures = m_pictures, number](qreal ratio) { return pictures.picture(number, ratio); };
 }
 
 void SelfTest::nextQuestion()
@@ -237,7 +228,7 @@ void SelfTest::readResults()
         return;
     }
     m_historyUnusable = read.fileUnusable;
-    showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+    showResultsUnreadable();
     // Asked once the page is on screen, not while it is being shown.
     QTimer::singleShot(0, this, [this, why = read.error] { offerSetAside(why); });
 }
@@ -253,7 +244,7 @@ void SelfTest::recordResult(const FinishedTest &test)
     }
     if (added.fileUnusable) {
         m_historyUnusable = true;
-        showResultsNote(tr("Your earlier results cannot be read, so new results are not kept."));
+        showResultsUnreadable();
         offerSetAside(added.error);
         return;
     }

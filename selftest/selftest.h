@@ -65,14 +65,19 @@ private:
     // Puts the sheet's first question on screen.
     void begin(const TestSheet &sheet);
     void showQuestion();
-    // The picture of the question frame, drawn for the density of its screen.
-    QImage questionPicture() const;
+    // Draws picture `number` for the density of the question frame's screen.
+    std::function<QImage(qreal)> questionPicture(int number) const;
+    // The kind of test chosen on Test Options; none, and the user told to
+    // choose one.
+    std::optional<TestMode> chosenMode();
+    // No result is kept while the results file cannot be read: says so
+    // where the results are shown.
+    void showResultsUnreadable();
     void buildReport();
     // The results as the file holds them, read once.
     void readResults();
     // On the options page and in the progress view.
     void showResults(const QList<FinishedTest> &results);
-    void showResultsNote(const QString &note);
     void recordResult(const FinishedTest &test);
     // Keeps the finished test's result if it is not kept yet.
     void recordPendingResult();
@@ -91,8 +96,6 @@ private:
     QPointer<QWidget> m_progressReturn;
     TestSheet m_sheet;
     Question m_current;
-    // The picture in the question frame: the first one until a test starts.
-    int m_pictureNumber = 1;
     // A test has been composed and its report is not yet written.
     bool m_running = false;
     // The topics the last reported test missed, and its kind.

@@ -4,10 +4,10 @@
 
 #include "selftest/wrappingradiobutton.h"
 #include "ui/palmorastyle.h"
+#include "ui/pixelratiowatcher.h"
 #include "ui/theme.h"
 
 #include <QButtonGroup>
-#include <QPixmap>
 #include <QShowEvent>
 
 namespace palmora {
@@ -35,14 +35,13 @@ TestQuestionPage::TestQuestionPage(QWidget *parent)
 
 TestQuestionPage::~TestQuestionPage() = default;
 
-void TestQuestionPage::showQuestion(const QString &name, bool nameVisible, const QImage &picture,
+void TestQuestionPage::showQuestion(const QString &name, bool nameVisible,
+                                    std::function<QImage(qreal)> picture,
                                     const std::array<QString, kOptionCount> &optionTexts)
 {
     ui->questionNameLabel->setText(name);
     ui->questionNameLabel->setVisible(nameVisible);
-    // Drawn at its own size from the top-left corner; a missing picture leaves
-    // the box empty and the question goes on.
-    ui->questionPicture->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+    showPicture(std::move(picture));
     for (int k = 0; k < kOptionCount; ++k) {
         m_option[k]->setText(optionTexts[k]);
         m_option[k]->update();
@@ -110,9 +109,9 @@ void TestQuestionPage::clearSelection()
     m_group->setExclusive(true);
 }
 
-QLabel *TestQuestionPage::pictureLabel() const
+void TestQuestionPage::showPicture(std::function<QImage(qreal)> picture)
 {
-    return ui->questionPicture;
+    palmora::showPicture(ui->questionPicture, std::move(picture));
 }
 
 } // namespace palmora

@@ -6,10 +6,10 @@
 #include <QImage>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QButtonGroup;
-class QLabel;
 
 namespace Ui {
 class TestQuestionPage;
@@ -26,18 +26,20 @@ public:
     explicit TestQuestionPage(QWidget *parent = nullptr);
     ~TestQuestionPage() override;
 
-    // Puts a question on screen. The selection of the options is left as it is;
-    // on a page in view the focus goes to the first option.
-    void showQuestion(const QString &name, bool nameVisible, const QImage &picture,
+    // Puts a question on screen, its picture drawn by `picture` for the
+    // screen's pixel ratio. The selection of the options is left as it is; on
+    // a page in view the focus goes to the first option.
+    void showQuestion(const QString &name, bool nameVisible, std::function<QImage(qreal)> picture,
                       const std::array<QString, kOptionCount> &optionTexts);
+    // Drawn at its own size from the top-left corner; a missing picture
+    // leaves the box empty and the question goes on.
+    void showPicture(std::function<QImage(qreal)> picture);
 
     // Index of the first selected option, or -1.
     int selectedOption() const;
     // The caption of option k, exactly as shown.
     QString optionText(int k) const;
     void clearSelection();
-
-    QLabel *pictureLabel() const;
 
 signals:
     void nextQuestionRequested();

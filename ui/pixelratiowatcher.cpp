@@ -1,7 +1,8 @@
 #include "ui/pixelratiowatcher.h"
 
 #include <QEvent>
-#include <QWidget>
+#include <QLabel>
+#include <QPixmap>
 
 namespace palmora {
 
@@ -36,6 +37,21 @@ bool PixelRatioWatcher::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void showPicture(QLabel *label, std::function<QImage(qreal devicePixelRatio)> draw)
+{
+    auto *watcher = label->findChild<PixelRatioWatcher *>(QString(), Qt::FindDirectChildrenOnly);
+    if (watcher)
+        QObject::disconnect(watcher, &PixelRatioWatcher::pixelRatioChanged, label, nullptr);
+    else
+        watcher = new PixelRatioWatcher(label);
+    const auto show = [label, draw = std::move(draw)](qreal ratio) {
+        const QImage picture = draw(ratio);
+        label->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+    };
+    QObject::connect(watcher, &PixelRatioWatcher::pixelRatioChanged, label, show);
+    show(label->devicePixelRatioF());
 }
 
 } // namespace palmora

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 
+#include <functional>
+
+class QLabel;
 class QWidget;
 
 namespace palmora {
@@ -26,5 +30,10 @@ private:
     QWidget *m_widget;
     qreal m_ratio;
 };
+
+// Shows on `label` the picture `draw` makes for the label's device pixel ratio,
+// now and again whenever the label comes to stand on a screen of another
+// ratio. A null picture leaves the label empty. A later call replaces `draw`.
+void showPicture(QLabel *label, std::function<QImage(qreal devicePixelRatio)> draw);
 
 } // namespace palmora

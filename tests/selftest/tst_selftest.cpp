@@ -224,7 +224,7 @@ void TstSelfTest::questionShowsItsTopic()
         // The named topic's drawing for the screen's density, at the same logical size at either.
         const int number = TopicCatalogue::topicPicture(topic);
         const QImage expected(QStringLiteral(":/pictures/") + PictureList::pictureName(number, ratio));
-        const QPixmap shown = page->pictureLabel()->pixmap();
+        const QPixmap shown = page->findChild<QLabel *>(QStringLiteral("questionPicture"))->pixmap();
         QCOMPARE(shown.devicePixelRatio(), qreal(ratio));
         QCOMPARE(shown.deviceIndependentSize(),
                  QSizeF(QImage(QStringLiteral(":/pictures/") + PictureList::pictureName(number)).size()));
@@ -457,7 +457,8 @@ void TstSelfTest::optionsKeepClearOfBorderAndEachOther()
 
     TestQuestionPage page;
     page.show();
-    page.showQuestion(catalogue.topicName(0), mode != TestMode::ByName, QImage(), options);
+    page.showQuestion(
+        catalogue.topicName(0), mode != TestMode::ByName, [](qreal) { return QImage(); }, options);
     const QRect inside = page.contentsRect();
     const auto option = [&page](int k) { return page.findChild<QButtonGroup *>()->button(k); };
     for (int k = 0; k < kOptionCount; ++k) {
