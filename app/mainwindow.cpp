@@ -24,6 +24,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -59,7 +60,9 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     for (QLabel *caption : {ui->welcomeLabel, ui->introLabel, ui->chooseLabel})
         Theme::setColors(caption, Theme::kNavy);
     m_activityChoices = {ui->memorizeChoice, ui->testChoice, ui->goalsChoice};
+    m_activities = new QButtonGroup(this);
     for (std::size_t k = 0; k < m_activityChoices.size(); ++k) {
+        m_activities->addButton(m_activityChoices[k], static_cast<int>(k));
         Theme::setColors(m_activityChoices[k], Theme::kPurple);
         // Once the choice is drawn, its section is made ready while the user
         // moves on to Proceed.
@@ -217,13 +220,10 @@ MainWindow::Section MainWindow::currentSection() const
 void MainWindow::onProceedClicked()
 {
     // The three choices lead to the first three sections, in order.
-    for (std::size_t k = 0; k < m_activityChoices.size(); ++k) {
-        if (m_activityChoices[k]->isChecked()) {
-            showSection(static_cast<Section>(k));
-            return;
-        }
-    }
-    MessageBox::critical(this, tr("Please select an option"));
+    if (const int chosen = m_activities->checkedId(); chosen >= 0)
+        showSection(static_cast<Section>(chosen));
+    else
+        MessageBox::critical(this, tr("Please select an option"));
 }
 
 void MainWindow::showStartPage()

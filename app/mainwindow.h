@@ -11,6 +11,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QButtonGroup;
 class QGroupBox;
 class QKeyEvent;
 class QPushButton;
@@ -90,6 +91,7 @@ private:
     SelfTest *m_selfTest = nullptr;
     std::array<QGroupBox *, kSectionCount> m_sections {};
     std::array<QRadioButton *, 3> m_activityChoices {};
+    QButtonGroup *m_activities = nullptr;
     bool m_unloaded = false;
 };
 

@@ -230,7 +230,7 @@ bool FileTrust::isPrivateFolder(const QString &folder, bool rootToo)
     struct stat info { };
     if (!verdict.why.isEmpty() || ::stat(QFile::encodeName(verdict.end).constData(), &info) != 0)
         return false;
-    const bool owner = info.st_uid == ::geteuid() || (rootToo && info.st_uid == 0);
+    const bool owner = rootToo ? belongsToUserOrRoot(info) : info.st_uid == ::geteuid();
     return owner && !(info.st_mode & S_ISVTX);
 }
 

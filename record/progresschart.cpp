@@ -2,6 +2,7 @@
 
 #include "record/testkinds.h"
 #include "ui/fontfit.h"
+#include "ui/palmorastyle.h"
 #include "ui/theme.h"
 
 #include <QFontMetricsF>
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -192,10 +192,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
 
     if (hasFocus()) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.backgroundColor = Qt::white;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        PalmoraStyle::paintFocus(this, painter, {}, Qt::white);
     }
 }
 

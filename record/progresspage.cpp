@@ -41,7 +41,6 @@ void ProgressPage::showResultsNote(const QString &note)
 
 void ProgressPage::showEvent(QShowEvent *event)
 {
-    emit shown();
     QGroupBox::showEvent(event);
     // The page opens on the chart, so that its summary is read first.
     if (!event->spontaneous())

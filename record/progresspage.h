@@ -30,8 +30,6 @@ public:
 
 signals:
     void backRequested();
-    // The page is about to show.
-    void shown();
 
 protected:
     void showEvent(QShowEvent *event) override;

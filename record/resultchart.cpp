@@ -1,10 +1,10 @@
 #include "record/resultchart.h"
 
+#include "ui/palmorastyle.h"
 #include "ui/theme.h"
 
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -71,12 +71,8 @@ void ResultChart::paintEvent(QPaintEvent *)
         painter.fillRect(bar, test.topicChoice != TopicChoice::Drawn ? light : full);
     }
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.backgroundColor = palette().color(backgroundRole());
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        PalmoraStyle::paintFocus(this, painter);
 }
 
 } // namespace palmora

@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QTimer>
 
 #include <utility>
@@ -40,11 +41,12 @@ SelfTest::SelfTest(const TopicCatalogue &catalogue, const PictureList &pictures,
     connect(m_question, &TestQuestionPage::nextQuestionRequested, this, &SelfTest::nextQuestion);
     connect(m_result, &TestResultPage::startAgainRequested, this, &SelfTest::startAgain);
     connect(m_result, &TestResultPage::missedTestRequested, this, &SelfTest::startMissedTest);
-    connect(m_options, &TestOptionsPage::shown, this, &SelfTest::readResults);
+    // The results are read when a page that shows them is first shown.
+    m_options->installEventFilter(this);
     connect(m_options, &TestOptionsPage::weakestTestRequested, this, &SelfTest::startWeakestTest);
     connect(m_options, &TestOptionsPage::progressRequested, this, [this] { showProgress(m_options); });
     connect(m_result, &TestResultPage::progressRequested, this, [this] { showProgress(m_result); });
-    connect(m_progress, &ProgressPage::shown, this, &SelfTest::readResults);
+    m_progress->installEventFilter(this);
     connect(m_progress, &ProgressPage::backRequested, this, [this] {
         emit showPageRequested(m_progressReturn ? m_progressReturn.data() : m_options.data());
     });
@@ -63,6 +65,13 @@ SelfTest::~SelfTest()
         if (page && !page->parent())
             delete page;
     }
+}
+
+bool SelfTest::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && (watched == m_options || watched == m_progress))
+        readResults();
+    return QObject::eventFilter(watched, event);
 }
 
 ProgressPage *SelfTest::progressPage() const

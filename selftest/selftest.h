@@ -51,6 +51,9 @@ signals:
     void showPageRequested(QWidget *page);
     void backToMainRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // "Next Question": records the selected answer and moves on.
     void nextQuestion();

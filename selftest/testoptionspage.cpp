@@ -3,6 +3,7 @@
 #include "ui_testoptionspage.h"
 
 #include "record/testkinds.h"
+#include "ui/buttongroup.h"
 #include "ui/palmorastyle.h"
 #include "ui/theme.h"
 
@@ -41,7 +42,6 @@ TestOptionsPage::~TestOptionsPage() = default;
 
 void TestOptionsPage::showEvent(QShowEvent *event)
 {
-    emit shown();
     QGroupBox::showEvent(event);
     // The page opens on the kind that Start would take, or on the first one,
     // not on whichever kind had the focus when the page was left.
@@ -76,20 +76,13 @@ void TestOptionsPage::showResultsNote(const QString &note)
 
 std::optional<TestMode> TestOptionsPage::selectedMode() const
 {
-    for (int k = 0; k < static_cast<int>(m_modeChoices.size()); ++k) {
-        if (m_modeChoices[k]->isChecked())
-            return TestKinds::kAll[k];
-    }
-    return std::nullopt;
+    const int chosen = m_group->checkedId();
+    return chosen < 0 ? std::nullopt : std::optional(TestKinds::kAll[static_cast<std::size_t>(chosen)]);
 }
 
 void TestOptionsPage::clearSelection()
 {
-    // An exclusive group never lets its last checked button go.
-    m_group->setExclusive(false);
-    for (QRadioButton *option : m_modeChoices)
-        option->setChecked(false);
-    m_group->setExclusive(true);
+    uncheckAll(m_group);
 }
 
 } // namespace palmora

@@ -40,8 +40,6 @@ signals:
     void weakestTestRequested();
     void progressRequested();
     void backToMainRequested();
-    // The page is about to show.
-    void shown();
 
 protected:
     // Puts the focus on the selected kind, or on the first when none is.

@@ -3,6 +3,7 @@
 #include "ui_testquestionpage.h"
 
 #include "selftest/wrappingradiobutton.h"
+#include "ui/buttongroup.h"
 #include "ui/palmorastyle.h"
 #include "ui/pixelratiowatcher.h"
 #include "ui/theme.h"
@@ -89,11 +90,7 @@ void TestQuestionPage::placeOptions()
 
 int TestQuestionPage::selectedOption() const
 {
-    for (int k = 0; k < kOptionCount; ++k) {
-        if (m_option[k]->isChecked())
-            return k;
-    }
-    return -1;
+    return m_group->checkedId();
 }
 
 QString TestQuestionPage::optionText(int k) const
@@ -103,10 +100,7 @@ QString TestQuestionPage::optionText(int k) const
 
 void TestQuestionPage::clearSelection()
 {
-    m_group->setExclusive(false);
-    for (WrappingRadioButton *option : m_option)
-        option->setChecked(false);
-    m_group->setExclusive(true);
+    uncheckAll(m_group);
 }
 
 void TestQuestionPage::showPicture(std::function<QImage(qreal)> picture)

@@ -1,5 +1,7 @@
 #include "selftest/wrappingradiobutton.h"
 
+#include "ui/palmorastyle.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -63,12 +65,9 @@ void WrappingRadioButton::paintEvent(QPaintEvent * /*event*/)
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(area, kTextFlags, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = painter.boundingRect(area, kTextFlags, text()).adjusted(-1, 0, 1, 0) & rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        PalmoraStyle::paintFocus(
+            this, painter, painter.boundingRect(area, kTextFlags, text()).adjusted(-1, 0, 1, 0) & rect());
 }
 
 bool WrappingRadioButton::hitButton(const QPoint &pos) const

@@ -1,7 +1,8 @@
 #include "ui/focusablelabel.h"
 
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include "ui/palmorastyle.h"
+
+#include <QPainter>
 
 namespace palmora {
 
@@ -17,11 +18,8 @@ void FocusableLabel::paintEvent(QPaintEvent *event)
     if (!hasFocus())
         return;
     // A label draws no focus of its own; the style's ring matches the links'.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    QPainter painter(this);
+    PalmoraStyle::paintFocus(this, painter);
 }
 
 } // namespace palmora

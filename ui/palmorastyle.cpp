@@ -41,6 +41,18 @@ bool PalmoraStyle::isSectionFrame(const QWidget *widget)
     return widget && widget->property(kSectionFrameProperty).toBool();
 }
 
+void PalmoraStyle::paintFocus(const QWidget *widget, QPainter &painter, const QRect &rect,
+                              const QColor &background)
+{
+    QStyleOptionFocusRect focus;
+    focus.initFrom(widget);
+    if (!rect.isNull())
+        focus.rect = rect;
+    focus.backgroundColor =
+        background.isValid() ? background : widget->palette().color(widget->backgroundRole());
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, widget);
+}
+
 void PalmoraStyle::drawFocusRing(const QStyleOption *option, QPainter *painter)
 {
     // Fusion's ring is drawn in the highlight colour, faint on the blue pages;

@@ -24,6 +24,11 @@ public:
     // bold, maroon. Only the caption takes it; the controls inside keep their
     // own fonts.
     static void markSectionFrame(QWidget *frame);
+    // Draws the focus ring of a widget that paints itself, round `rect` (the
+    // whole widget when empty), standing out from `background` (the widget's
+    // own when none is given).
+    static void paintFocus(const QWidget *widget, QPainter &painter, const QRect &rect = {},
+                           const QColor &background = {});
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
