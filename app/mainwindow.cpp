@@ -95,7 +95,7 @@ MainWindow::MainWindow(const Environment &env, QWidget *parent)
     });
     connect(ui->donateAction, &QAction::triggered, this, [] { openSitePage(PageKey::Donate); });
 
-    // Load handler.
+    // The goal notes are made where missing and read as the window opens.
     m_goalNotes->load();
     showSection(Section::StartPage);
 

@@ -23,13 +23,12 @@ public:
     // No results, and why, in their place.
     void showNote(const QString &note);
 
-    // What the chart shows, for a screen reader.
-    static QString describe(const QList<FinishedTest> &shown);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // What the chart shows, for a screen reader.
+    static QString describe(const QList<FinishedTest> &shown);
     void drawLegend(QPainter &painter, const QRectF &area) const;
 
     QList<FinishedTest> m_shown;
