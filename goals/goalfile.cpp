@@ -23,9 +23,14 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-GoalFile::Result failed(QString why)
+GoalResult failed(QString why)
 {
     return {false, std::move(why), {}};
+}
+
+QString noFolderReason()
+{
+    return GoalFile::tr("There is no folder for the goal notes.");
 }
 
 QString brokenLinkReason(const QString &end, const QString &why)
@@ -101,11 +106,11 @@ QString GoalFile::defaultText() const
     return tr("This is Goal %1.").arg(m_number);
 }
 
-GoalFile::Result GoalFile::createIfMissing() const
+GoalResult GoalFile::createIfMissing() const
 {
     const QString target = path();
     if (target.isEmpty()) {
-        return failed(tr("There is no folder for the goal notes."));
+        return failed(noFolderReason());
     }
     const FileTrust::Verdict verdict = FileTrust::judge(target, FileTrust::Expect::File, true);
     if (verdict.exists)
@@ -124,11 +129,11 @@ GoalFile::Result GoalFile::createIfMissing() const
     return {true, {}, {}};
 }
 
-GoalFile::Result GoalFile::read() const
+GoalResult GoalFile::read() const
 {
     const QString source = path();
     if (source.isEmpty()) {
-        return failed(tr("There is no folder for the goal notes."));
+        return failed(noFolderReason());
     }
     const FileTrust::Verdict verdict = FileTrust::judge(source, FileTrust::Expect::File, true);
     if (!verdict.why.isEmpty()) {
@@ -156,11 +161,11 @@ bool GoalFile::fits(const QString &noteText)
     return noteText.size() <= kMaxCharacters;
 }
 
-GoalFile::Result GoalFile::write(const QString &noteText) const
+GoalResult GoalFile::write(const QString &noteText) const
 {
     const QString target = path();
     if (target.isEmpty()) {
-        return failed(tr("There is no folder for the goal notes."));
+        return failed(noFolderReason());
     }
     if (!fits(trimSpaces(noteText))) {
         return failed(tooLongReason());

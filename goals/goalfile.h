@@ -25,6 +25,17 @@ QString goalTextFromBytes(const QByteArray &bytes);
 // removed, each line ended by CR LF, in UTF-8.
 QByteArray goalBytesFromText(const QString &noteText);
 
+// What an operation on a goal note came to: done, or the reason it was not.
+struct GoalResult {
+    bool ok = false;
+    QString error;
+    // What a read found.
+    QString text;
+    // A save that was refused rather than tried: it would have replaced a note
+    // that could not be read.
+    bool refused = false;
+};
+
 // One goal note's file, "Goal1.txt" or "Goal2.txt" in the goal folder.
 class GoalFile {
     Q_DECLARE_TR_FUNCTIONS(GoalFile)
@@ -50,28 +61,21 @@ public:
     // Empty when there is no goal folder.
     QString path() const;
 
-    // What an operation on the file came to: done, or the reason it was not.
-    // A read also gives the note's text.
-    struct Result {
-        bool ok = false;
-        QString error;
-        QString text;
-    };
-
     // Writes the default text when nothing at all exists at the path; never
     // replaces anything, not even an empty file. The file made is readable by
     // its owner only: notes are personal. Fails with a reason when the file
     // was missing and could not be made whole (a full disk, say); nothing is
-    // left at the path then, so the next start tries again.
-    Result createIfMissing() const;
+    // left at the path then, so the next start tries again. One that appeared
+    // in the meantime counts as made, with the reason the making failed.
+    GoalResult createIfMissing() const;
 
-    Result read() const;
+    GoalResult read() const;
 
     // Replaces the file as a whole: until the new content is complete on disk the
     // old file stays as it was. A file made anew is readable by its owner only.
     // Fails with a reason when nothing was written: the text is over the bound,
     // or the file is no ordinary file, or a link to one that cannot be made.
-    Result write(const QString &noteText) const;
+    GoalResult write(const QString &noteText) const;
 
 private:
     // "This is Goal 1." or "This is Goal 2.".

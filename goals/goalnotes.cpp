@@ -43,7 +43,7 @@ void GoalNotes::load()
 
     for (std::size_t i = 0; i < m_notes.size(); ++i) {
         Note &note = m_notes[i];
-        const GoalFile::Result result = note.source.read();
+        const GoalResult result = note.source.read();
         note.text = result.text;
         note.readError.clear();
         note.unreadFileExists = false;
@@ -58,27 +58,23 @@ void GoalNotes::load()
     }
 }
 
-GoalNotes::SaveResult GoalNotes::save(int n, const QString &text, QString *error)
+GoalResult GoalNotes::save(int n, const QString &text)
 {
     Note &note = m_notes.at(static_cast<std::size_t>(n - 1));
     // Saving elsewhere would not destroy an unreadable note, but would hide it
     // behind the new copy for good.
-    if (note.unreadFileExists && somethingExistsAt(note.source.path())) {
-        if (error)
-            *error = note.readError;
-        return SaveResult::WouldReplaceUnreadable;
-    }
-    if (const GoalFile::Result written = note.file.write(text); !written.ok) {
-        if (error)
-            *error = note.file.path().isEmpty() && !m_folders.problem.isEmpty() ? m_folders.problem
-                                                                                : written.error;
-        return SaveResult::Failed;
+    if (note.unreadFileExists && somethingExistsAt(note.source.path()))
+        return {false, note.readError, {}, true};
+    if (GoalResult written = note.file.write(text); !written.ok) {
+        if (note.file.path().isEmpty() && !m_folders.problem.isEmpty())
+            written.error = m_folders.problem;
+        return written;
     }
     note.source = note.file;
     note.text = text;
     note.readError.clear();
     note.unreadFileExists = false;
-    return SaveResult::Saved;
+    return {true, {}, {}};
 }
 
 } // namespace palmora

@@ -29,8 +29,6 @@ public:
         bool unreadFileExists = false;
     };
 
-    enum class SaveResult { Saved, WouldReplaceUnreadable, Failed };
-
     explicit GoalNotes(const GoalFolders &folders);
 
     // Creates missing goal files with their default sentence and reads both. A
@@ -41,8 +39,9 @@ public:
     const Note &note(int n) const { return m_notes.at(static_cast<std::size_t>(n - 1)); }
 
     // Writes note n; the old file stays whole when this fails. From a successful
-    // save on, the saved copy holds the note.
-    SaveResult save(int n, const QString &text, QString *error = nullptr);
+    // save on, the saved copy holds the note. Refused while the note's file
+    // could not be read and still exists.
+    GoalResult save(int n, const QString &text);
 
 private:
     GoalFolders m_folders;

@@ -50,7 +50,14 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
                                      .arg(n));
             controls(n).edit->setFocus();
         });
-        connect(goal.edit, &QPlainTextEdit::textChanged, this, [this, n] { controls(n).edited = true; });
+        // The document keeps count of typing, and of undoing it, but not of text
+        // set whole, as a screen reader may set it: only that leaves nothing to
+        // undo or redo.
+        connect(goal.edit, &QPlainTextEdit::textChanged, this, [this, n] {
+            const QTextDocument *document = controls(n).edit->document();
+            if (!document->isUndoAvailable() && !document->isRedoAvailable())
+                controls(n).setWhole = true;
+        });
         connect(goal.checkBox, &QCheckBox::toggled, this, [this, n] { setNoteEditable(n); });
         connect(goal.saveButton, &QPushButton::clicked, this, [this, n] { saveNote(n); });
     }
@@ -60,19 +67,14 @@ GoalsPage::GoalsPage(GoalNotes notes, QWidget *parent)
 
 GoalsPage::~GoalsPage() = default;
 
-void GoalsPage::loadNotes()
-{
-    m_notes.load();
-    showNotes();
-}
-
 void GoalsPage::showNotes()
 {
     for (int n = 1; n <= kNoteCount; ++n) {
         const GoalNotes::Note &note = m_notes.note(n);
         LimitedTextEdit *edit = controls(n).edit;
         edit->setPlainText(note.text);
-        controls(n).edited = false;
+        edit->document()->setModified(false);
+        controls(n).setWhole = false;
         edit->setPlaceholderText(
             note.readError.isEmpty()
                 ? QString()
@@ -88,22 +90,21 @@ bool GoalsPage::saveNote(int n)
 
     // The raw text keeps non-breaking spaces, which the plain-text view turns
     // into ordinary ones; its paragraph separators become CR LF on the way out.
-    QString error;
-    switch (m_notes.save(n, controls(n).edit->document()->toRawText(), &error)) {
-    case GoalNotes::SaveResult::Saved:
+    const GoalResult saved = m_notes.save(n, controls(n).edit->document()->toRawText());
+    if (saved.ok) {
         controls(n).edit->setPlaceholderText(QString());
-        controls(n).edited = false;
+        controls(n).edit->document()->setModified(false);
+        controls(n).setWhole = false;
         return true;
-    case GoalNotes::SaveResult::WouldReplaceUnreadable:
+    }
+    if (saved.refused) {
         MessageBox::critical(this,
                              tr("Goal %1 was not saved.\n\n%2 could not be read when Palmora started: %3\n\n"
                                 "Saving now would replace what that file holds. Your text is still here; "
                                 "move or rename the file, then save again.")
                                  .arg(n)
-                                 .arg(shownPath, error));
+                                 .arg(shownPath, saved.error));
         return false;
-    case GoalNotes::SaveResult::Failed:
-        break;
     }
     const QString savePath = QDir::toNativeSeparators(m_notes.note(n).file.path());
     const QString where = savePath.isEmpty() ? m_notes.note(n).file.fileName() : savePath;
@@ -112,21 +113,25 @@ bool GoalsPage::saveNote(int n)
                             "The file was left as it was and your text is still here, "
                             "so you can try again.")
                              .arg(n)
-                             .arg(where, error));
+                             .arg(where, saved.error));
     return false;
 }
 
 bool GoalsPage::hasUnsavedChanges() const
 {
-    return std::any_of(m_controls.cbegin(), m_controls.cend(),
-                       [](const NoteControls &goal) { return goal.edited; });
+    return std::any_of(m_controls.cbegin(), m_controls.cend(), &GoalsPage::isUnsaved);
+}
+
+bool GoalsPage::isUnsaved(const NoteControls &goal)
+{
+    return goal.edit->document()->isModified() || goal.setWhole;
 }
 
 bool GoalsPage::closeWithoutLoss()
 {
     QList<int> unsaved;
     for (int n = 1; n <= kNoteCount; ++n) {
-        if (controls(n).edited)
+        if (isUnsaved(controls(n)))
             unsaved.append(n);
     }
     if (unsaved.isEmpty())

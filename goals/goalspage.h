@@ -26,20 +26,18 @@ class GoalsPage : public QGroupBox {
 public:
     static constexpr int kNoteCount = GoalNotes::kNoteCount;
 
-    // Shows the notes as they are; notes not loaded yet, loadNotes() loads.
+    // Shows the notes as GoalNotes::load() left them. A note that could not be
+    // read shows empty with the reason in its place, and is not saved while
+    // that file is there.
     explicit GoalsPage(GoalNotes notes, QWidget *parent = nullptr);
     ~GoalsPage() override;
-
-    // Creates missing goal files with their default sentence and shows what the
-    // files hold. A file that cannot be read leaves its note empty and start-up
-    // goes on; the reason is given when the user tries to save that note.
-    void loadNotes();
 
     // Writes note n (1 or 2) to its file. On failure a message names the file and
     // the reason; the text stays in the box and the old file stays whole.
     bool saveNote(int n);
 
-    // Whether a note holds typed text that is not saved.
+    // Whether a note was changed since it was shown or saved; changes undone
+    // back to that point do not count.
     bool hasUnsavedChanges() const;
 
     // Whether typed text would be lost if the window closed now. When it
@@ -55,10 +53,12 @@ private:
         QCheckBox *checkBox = nullptr;
         LimitedTextEdit *edit = nullptr;
         QPushButton *saveButton = nullptr;
-        // Changed since it was shown or saved, by typing or by a screen reader.
-        bool edited = false;
+        // The text was set whole since it was shown or saved, as a screen reader
+        // may set it; the document does not count that as a change.
+        bool setWhole = false;
     };
 
+    static bool isUnsaved(const NoteControls &goal);
     void showNotes();
     void setNoteEditable(int n);
     NoteControls &controls(int n) { return m_controls[static_cast<std::size_t>(n - 1)]; }

@@ -18,9 +18,9 @@ ReferralForm::ReferralForm(const ReferralControls &controls, QObject *parent)
                new MessageFieldEdit(controls.message),
                new LineFieldEdit(controls.friendName, ReferralField::FriendName),
                new LineFieldEdit(controls.friendEmail, ReferralField::FriendEmail)};
-    // The message box may sit below the visible part of its frame; it still
-    // takes the focus in tab order and carries its first text, line end
-    // included, into the referral.
+    // Every field starts at its placeholder. The message field carries its
+    // first text, line end included, into the referral, even where it is out
+    // of sight and out of the Tab order (as on the exit screen).
     for (ReferralFieldEdit *edit : m_edits) {
         const bool message = edit->kind() == ReferralField::Message;
         edit->reset(referralPlaceholder(edit->kind()) + (message ? QStringLiteral("\r\n") : QString()));

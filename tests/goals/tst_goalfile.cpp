@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 using palmora::GoalFile;
+using palmora::GoalResult;
 
 using palmora::testing::readAllBytes;
 using palmora::testing::writeAllBytes;
@@ -255,8 +256,8 @@ void TstGoalFile::danglingLinkIsAMissingNote()
     const GoalFile broken(folder.path(), 2);
     const QString nowhere = folder.filePath(QStringLiteral("gone/Goal2.txt"));
     QVERIFY(QFile::link(nowhere, broken.path()));
-    const GoalFile::Result created = broken.createIfMissing();
-    const GoalFile::Result written = broken.write(QStringLiteral("text"));
+    const GoalResult created = broken.createIfMissing();
+    const GoalResult written = broken.write(QStringLiteral("text"));
     QVERIFY(!created.ok);
     QVERIFY(!written.ok);
     for (const QString &error : {created.error, written.error})
@@ -274,8 +275,8 @@ void TstGoalFile::danglingLinkIsAMissingNote()
     QVERIFY(QFile::link(other, pair.path()));
     QVERIFY(QFile::link(pair.path(), other));
     for (const GoalFile &looping : {self, pair}) {
-        const GoalFile::Result created = looping.createIfMissing();
-        const GoalFile::Result written = looping.write(QStringLiteral("text"));
+        const GoalResult created = looping.createIfMissing();
+        const GoalResult written = looping.write(QStringLiteral("text"));
         QVERIFY(!created.ok);
         QVERIFY(!written.ok);
         for (const QString &error : {created.error, written.error})
@@ -343,7 +344,7 @@ void TstGoalFile::notesNeverLiveWhereOthersCanChangeThem()
         QVERIFY(QFile::link(root.path(), programFolder));
     }
     for (int n = 1; n <= 2; ++n)
-        QVERIFY(notes.save(n, QStringLiteral("mine %1").arg(n)) == palmora::GoalNotes::SaveResult::Saved);
+        QVERIFY(notes.save(n, QStringLiteral("mine %1").arg(n)).ok);
     QCOMPARE(readAllBytes(victim), home ? QByteArray("mine 2\r\n") : QByteArray("private\r\n"));
     if (home)
         return;
@@ -419,13 +420,13 @@ void TstGoalFile::createFailsWithoutFolder()
 {
     QTemporaryDir folder;
     const GoalFile missingFolder(folder.filePath(QStringLiteral("gone")), 1);
-    const GoalFile::Result missing = missingFolder.createIfMissing();
+    const GoalResult missing = missingFolder.createIfMissing();
     QVERIFY(!missing.ok);
     QVERIFY(!missing.error.isEmpty());
 
     const GoalFile noFolder(QString(), 1);
     QVERIFY(noFolder.path().isEmpty());
-    const GoalFile::Result none = noFolder.createIfMissing();
+    const GoalResult none = noFolder.createIfMissing();
     QVERIFY(!none.ok);
     QVERIFY(!none.error.isEmpty());
     QVERIFY(!noFolder.read().ok);
@@ -462,7 +463,7 @@ void TstGoalFile::refusesWhatIsNotANote()
     }
 
     // A pipe must not block the read: reaching the next line is the check.
-    const GoalFile::Result result = file.read();
+    const GoalResult result = file.read();
     QVERIFY(!result.ok);
     QVERIFY(result.text.isEmpty());
     QVERIFY(!result.error.isEmpty());
@@ -478,7 +479,7 @@ void TstGoalFile::writeReplacesWholeFile()
     QTemporaryDir folder;
     const GoalFile file(folder.path(), 2);
     writeAllBytes(file.path(), QByteArray("a much longer old note\r\nwith two lines\r\n"));
-    const GoalFile::Result written = file.write(QStringLiteral("  new\tnote  "));
+    const GoalResult written = file.write(QStringLiteral("  new\tnote  "));
     QVERIFY2(written.ok, qPrintable(written.error));
     QCOMPARE(readAllBytes(file.path()), QByteArray("new\tnote\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList {file.fileName()});
@@ -491,7 +492,7 @@ void TstGoalFile::failedWriteLeavesOldFile()
     const QByteArray old("old note\r\n");
     writeAllBytes(file.path(), old);
 
-    GoalFile::Result written;
+    GoalResult written;
     {
         palmora::testing::FileSizeLimit limit(64);
         QVERIFY(limit.isActive());
@@ -595,17 +596,16 @@ void TstGoalFile::dataFolderOthersCanChange()
     notes.load();
     QCOMPARE(folders.saveFolder.isEmpty(), !kept);
     QCOMPARE(folders.problem.isEmpty(), kept);
-    QString error;
-    const auto saved = notes.save(1, QStringLiteral("mine"), &error);
+    const GoalResult saved = notes.save(1, QStringLiteral("mine"));
     QCOMPARE(readAllBytes(victim), kept ? QByteArray("mine\r\n") : QByteArray("precious\r\n"));
     QCOMPARE(QFileInfo::exists(root.filePath(QStringLiteral("planted.txt"))), kept);
     if (kept)
         return;
     QCOMPARE(notes.note(1).text, QString());
     QCOMPARE(notes.note(1).readError, folders.problem);
-    QVERIFY(saved == palmora::GoalNotes::SaveResult::Failed);
-    QCOMPARE(error, folders.problem);
-    QVERIFY(error.contains(QDir::toNativeSeparators(data)));
+    QVERIFY(!saved.ok && !saved.refused);
+    QCOMPARE(saved.error, folders.problem);
+    QVERIFY(saved.error.contains(QDir::toNativeSeparators(data)));
     QCOMPARE(QFileInfo::exists(data), dataMode != 0);
 }
 
@@ -631,7 +631,7 @@ void TstGoalFile::anotherAccountsNotesArePassedOver()
         notes.load();
         QCOMPARE(notes.note(1).text, QStringLiteral("This is Goal 1."));
         QCOMPARE(notes.note(1).readError, QString());
-        QVERIFY(notes.save(1, QStringLiteral("mine")) == palmora::GoalNotes::SaveResult::Saved);
+        QVERIFY(notes.save(1, QStringLiteral("mine")).ok);
         QCOMPARE(readAllBytes(QDir(dataFolder).filePath(QStringLiteral("Goal1.txt"))),
                  QByteArray("mine\r\n"));
     }

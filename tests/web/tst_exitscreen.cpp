@@ -1,12 +1,13 @@
+#include "common/buildinfo.h"
 #include "common/trimspaces.h"
 #include "web/exitscreen.h"
 #include "web/exittexts.h"
 #include "web/referral.h"
 #include "web/sitepages.h"
 
-#include "ui/clickablelabel.h"
 #include "messagerecorder.h"
 #include "scriptedrandomsource.h"
+#include "ui/clickablelabel.h"
 #include "urlrecorder.h"
 
 #include <QAccessible>
@@ -110,18 +111,18 @@ void TstExitScreen::fillValidReferral()
 
 void TstExitScreen::loadsCaptionsAndTexts()
 {
-    QCOMPARE(m_screen->windowTitle(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(m_screen->windowTitle(), QStringLiteral("Palmora v" PALMORA_VERSION));
     // A screen reader hears of a new window, titled like the main window.
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_screen.get());
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), QAccessible::Window);
-    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Palmora v1.20"));
-    QCOMPARE(child<QLabel>("captionLabel")->text(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Palmora v" PALMORA_VERSION));
+    QCOMPARE(child<QLabel>("captionLabel")->text(), QStringLiteral("Palmora v" PALMORA_VERSION));
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(m_screen->size(), QSize(741, 315));
     QCOMPARE(m_screen->minimumSize(), m_screen->maximumSize());
     QCOMPARE(child<QPushButton>("visitSiteButton")->text(),
-             QStringLiteral("Click Here To Visit %1 Now").arg(siteHostName()));
+             QStringLiteral("Click Here To Visit www.vespersoftwares.example Now"));
     QCOMPARE(child<QLabel>("siteLink")->text(), QStringLiteral("Click Here To Visit Vesper Softwares"));
     const QString software = child<QLabel>("otherSoftwareLabel")->text();
     QVERIFY(software.startsWith(QStringLiteral("If you have enjoyed this software you will")));
@@ -257,7 +258,8 @@ void TstExitScreen::visitSiteButtonSpringsBack()
     QVERIFY(!button->isChecked());
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(!button->isChecked());
-    const QString home = pageAddress(QStringLiteral("home-page"));
+    const QString home =
+        QStringLiteral("https://www.vespersoftwares.example/palmora-free/ssd.php?page=home-page");
     QCOMPARE(urls.addresses(), (QStringList {home, home}));
 }
 
@@ -265,7 +267,9 @@ void TstExitScreen::softwareLinkOpensItsPage()
 {
     UrlRecorder urls;
     QTest::mouseClick(child<ClickableLabel>("siteLink"), Qt::LeftButton);
-    QCOMPARE(urls.addresses(), QStringList {pageAddress(QStringLiteral("vespersoftwares"))});
+    QCOMPARE(urls.addresses(),
+             QStringList {QStringLiteral(
+                 "https://www.vespersoftwares.example/palmora-free/ssd.php?page=vespersoftwares")});
 }
 
 void TstExitScreen::submitShowsFirstProblem_data()
@@ -324,7 +328,8 @@ void TstExitScreen::submitOpensDecodableAddress()
     QCOMPARE(urls.urls().size(), 1);
 
     const QUrl url = urls.urls().first();
-    QCOMPARE(url.toString(QUrl::RemoveQuery), pageAddress(QString()).section(QLatin1Char('?'), 0, 0));
+    QCOMPARE(url.toString(QUrl::RemoveQuery),
+             QStringLiteral("https://www.vespersoftwares.example/palmora-free/ssd.php"));
     const QUrlQuery query(url);
     QCOMPARE(query.queryItemValue(QStringLiteral("page")), QStringLiteral("pxvs-refer-a-friend"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Tom & Jerry"));
@@ -336,7 +341,8 @@ void TstExitScreen::submitOpensDecodableAddress()
     QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Spike #1"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
              QStringLiteral("spike@example.org"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), productFolderAddress());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
+             QStringLiteral("https://www.vespersoftwares.example/palmora-free/"));
     QCOMPARE(query.queryItems().size(), 7);
 
     // The screen stays as it was and the referral can go again.
@@ -397,7 +403,7 @@ void TstExitScreen::randomEntriesSurviveTheLauncher()
                                     trimSpaces(message),
                                     trimSpaces(friendName),
                                     friendEmail,
-                                    productFolderAddress()};
+                                    QStringLiteral("https://www.vespersoftwares.example/palmora-free/")};
         QCOMPARE(values, expected);
     }
 }

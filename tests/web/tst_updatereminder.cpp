@@ -1,6 +1,5 @@
 #include "web/reminderrecord.h"
 #include "web/reminderrule.h"
-#include "web/sitepages.h"
 #include "web/updatereminder.h"
 
 #include "messagerecorder.h"
@@ -94,7 +93,9 @@ void TstUpdateReminder::decisionTable()
     }
     const bool opens = asks && answer == 1;
     QCOMPARE(urls.addresses(),
-             opens ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
+             opens ? QStringList {QStringLiteral(
+                 "https://www.vespersoftwares.example/palmora-free/ssd.php?page=download-web-page")}
+                   : QStringList {});
     QCOMPARE(ReminderRecord(path()).load(), std::optional<QString>(storedAfter));
 
     // Whatever happened, the next start-up on the same day stays silent.
