@@ -194,8 +194,9 @@ void BenchResponsiveness::openGoalsWithLongestNotes()
         QVERIFY(GoalFile(folder.path(), n).write(note).ok);
     QBENCHMARK
     {
-        GoalsPage page(GoalNotes(GoalFolders {folder.path(), {}, {}, {}}));
-        page.loadNotes();
+        GoalNotes notes(GoalFolders {folder.path(), {}, {}, {}});
+        notes.load();
+        GoalsPage page(std::move(notes));
         page.show();
         QCoreApplication::sendPostedEvents();
         page.repaint();

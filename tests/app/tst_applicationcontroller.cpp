@@ -1,7 +1,7 @@
+#include "common/buildinfo.h"
 #include "app/applicationcontroller.h"
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
-#include "ui/appidentity.h"
 
 #include "filebytes.h"
 #include "hangbreaker.h"
@@ -446,7 +446,7 @@ void TstApplicationController::firstStartOpensMainWindowOnStartPage()
     QVERIFY(main);
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QCOMPARE(main->currentSection(), MainWindow::Section::StartPage);
-    QCOMPARE(main->windowTitle(), AppIdentity::windowCaption());
+    QCOMPARE(main->windowTitle(), QStringLiteral("Palmora v" PALMORA_VERSION));
     QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
     startup.quit();
 }

@@ -1,3 +1,4 @@
+#include "common/buildinfo.h"
 #include "app/applicationcontroller.h"
 #include "app/mainwindow.h"
 #include "web/exitscreen.h"
@@ -118,7 +119,7 @@ void TstExitFlow::reminderAsksBeforeTheMainWindowOpens()
     QVERIFY(mainWindow());
     QVERIFY(mainWindow()->isVisible());
     QCOMPARE(urls.addresses(),
-             yes ? QStringList {pageAddress(QStringLiteral("download-web-page"))} : QStringList {});
+             yes ? QStringList {QStringLiteral("https://www.vespersoftwares.example/palmora-free/ssd.php?page=download-web-page")} : QStringList {});
     QCOMPARE(ReminderRecord().load(), std::optional<QString>(today.toString(Qt::ISODate)));
 }
 
@@ -161,7 +162,7 @@ void TstExitFlow::fileMenuMakesTheExitScreenReady()
     QPointer<ExitScreen> prepared = exitScreen();
     QVERIFY(!prepared->isVisible());
     QVERIFY(fileMenu->isVisible());
-    QCOMPARE(prepared->windowTitle(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(prepared->windowTitle(), QStringLiteral("Palmora v" PALMORA_VERSION));
 
     QTest::keyClick(fileMenu, Qt::Key_X);
     QTRY_VERIFY(!main);
@@ -208,7 +209,7 @@ void TstExitFlow::closingTheExitScreenEndsTheEventLoop()
     QPointer<ExitScreen> exitScreen = TstExitFlow::exitScreen();
     QVERIFY(exitScreen);
     QCOMPARE(visibleWindows(), QWidgetList {exitScreen.data()});
-    QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v1.20"));
+    QCOMPARE(exitScreen->windowTitle(), QStringLiteral("Palmora v" PALMORA_VERSION));
     // Nothing ends the program behind the user's back while the exit screen is
     // up: whatever closing the main window queued (a quit, a deferred delete)
     // has run once the queue is drained.
