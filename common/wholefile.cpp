@@ -58,7 +58,7 @@ WholeFileRead readFileWhole(const QString &path, qint64 maxBytes)
     return {std::move(bytes), {}};
 }
 
-QString writeFileWhole(const QString &path, const QByteArray &bytes)
+Outcome writeFileWhole(const QString &path, const QByteArray &bytes)
 {
     const bool isNew = !QFileInfo::exists(path);
     QSaveFile file(path);
@@ -66,29 +66,29 @@ QString writeFileWhole(const QString &path, const QByteArray &bytes)
     // buffer is not seen, and the file cut short would take the old one's
     // place (a full disk, say).
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return Outcome::failed(file.errorString());
     // Set on the unnamed new file, so that others never read it,
     // not even for a moment.
     if (isNew && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return file.errorString();
+        return Outcome::failed(file.errorString());
     if (!writeAll(file, bytes) || !file.commit())
-        return file.errorString();
-    return {};
+        return Outcome::failed(file.errorString());
+    return Outcome::done();
 }
 
-QString createFileWhole(const QString &path, const QByteArray &bytes)
+Outcome createFileWhole(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     // NewOnly neither replaces anything nor follows a link.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return file.errorString();
+        return Outcome::failed(file.errorString());
     if (writeAll(file, bytes))
-        return {};
-    QString why = file.errorString();
+        return Outcome::done();
+    Outcome failed = Outcome::failed(file.errorString());
     // Only the file just made goes: half a note would count as one that exists.
     file.remove();
-    return why;
+    return failed;
 }
 
 } // namespace palmora

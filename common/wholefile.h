@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,14 +15,14 @@ namespace palmora {
 // or a killed process leaves the old file as it was and nothing beside it. A
 // link at the path is written through, and stays. A file replaced keeps its
 // permissions, and one the user may not write is left alone; a new file is the
-// user's alone. Returns why the file could not be written, nothing when it was.
-[[nodiscard]] QString writeFileWhole(const QString &path, const QByteArray &bytes);
+// user's alone.
+[[nodiscard]] Outcome writeFileWhole(const QString &path, const QByteArray &bytes);
 
 // Makes a new file at `path` holding `bytes`, and never replaces anything:
 // when something is at the path already, even a link that leads nowhere, it
-// stays as it is and the reason is returned. The file made is the user's alone,
+// stays as it is and the making fails. The file made is the user's alone,
 // and when it cannot be written whole (a full disk) it is removed again.
-[[nodiscard]] QString createFileWhole(const QString &path, const QByteArray &bytes);
+[[nodiscard]] Outcome createFileWhole(const QString &path, const QByteArray &bytes);
 
 // What readFileWhole() found.
 struct WholeFileRead {

@@ -25,7 +25,7 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
 
 GoalResult failed(QString why)
 {
-    return {false, std::move(why), {}};
+    return {Outcome::failed(std::move(why)), {}, false};
 }
 
 QString noFolderReason()
@@ -114,19 +114,21 @@ GoalResult GoalFile::createIfMissing() const
     }
     const FileTrust::Verdict verdict = FileTrust::judge(target, FileTrust::Expect::File, true);
     if (verdict.exists)
-        return {true, {}, {}};
+        return {Outcome::done(), {}, false};
     if (!verdict.why.isEmpty())
         return failed(verdict.why);
     // Whole or not at all: an empty or half-written note would count as one
     // that exists, and the next start would not try again. Nor is a file that
     // appeared in the meantime replaced. A link that leads nowhere is a missing
     // note: the default is made where it points, and the link stays.
-    if (const QString why = createFileWhole(verdict.end, goalBytesFromText(defaultText())); !why.isEmpty()) {
+    if (const Outcome made = createFileWhole(verdict.end, goalBytesFromText(defaultText())); !made.ok) {
         // One that appeared in the meantime is there all the same.
         const bool linked = QFileInfo(target).isSymLink();
-        return {QFileInfo::exists(target), linked ? brokenLinkReason(verdict.end, why) : why, {}};
+        return {{QFileInfo::exists(target), linked ? brokenLinkReason(verdict.end, made.error) : made.error},
+                {},
+                false};
     }
-    return {true, {}, {}};
+    return {Outcome::done(), {}, false};
 }
 
 GoalResult GoalFile::read() const
@@ -153,7 +155,7 @@ GoalResult GoalFile::read() const
     if (!fits(text)) {
         return failed(tooLongReason());
     }
-    return {true, {}, std::move(text)};
+    return {Outcome::done(), std::move(text), false};
 }
 
 bool GoalFile::fits(const QString &noteText)
@@ -177,11 +179,12 @@ GoalResult GoalFile::write(const QString &noteText) const
     }
     // A note reached through a link is written where the link leads, so the
     // link stays as its owner made it.
-    if (const QString why = writeFileWhole(verdict.end, goalBytesFromText(noteText)); !why.isEmpty()) {
+    if (const Outcome written = writeFileWhole(verdict.end, goalBytesFromText(noteText)); !written.ok) {
         const bool linked = QFileInfo(target).isSymLink();
-        return failed(linked && !verdict.exists ? brokenLinkReason(verdict.end, why) : why);
+        return failed(linked && !verdict.exists ? brokenLinkReason(verdict.end, written.error)
+                                                : written.error);
     }
-    return {true, {}, {}};
+    return {Outcome::done(), {}, false};
 }
 
 } // namespace palmora

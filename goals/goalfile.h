@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/outcome.h"
 #include "common/trimspaces.h"
 
 #include <QByteArray>
@@ -26,9 +27,7 @@ QString goalTextFromBytes(const QByteArray &bytes);
 QByteArray goalBytesFromText(const QString &noteText);
 
 // What an operation on a goal note came to: done, or the reason it was not.
-struct GoalResult {
-    bool ok = false;
-    QString error;
+struct GoalResult : Outcome {
     // What a read found.
     QString text;
     // A save that was refused rather than tried: it would have replaced a note

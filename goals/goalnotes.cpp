@@ -64,7 +64,7 @@ GoalResult GoalNotes::save(int n, const QString &text)
     // Saving elsewhere would not destroy an unreadable note, but would hide it
     // behind the new copy for good.
     if (note.unreadFileExists && somethingExistsAt(note.source.path()))
-        return {false, note.readError, {}, true};
+        return {Outcome::failed(note.readError), {}, true};
     if (GoalResult written = note.file.write(text); !written.ok) {
         if (note.file.path().isEmpty() && !m_folders.problem.isEmpty())
             written.error = m_folders.problem;
@@ -74,7 +74,7 @@ GoalResult GoalNotes::save(int n, const QString &text)
     note.text = text;
     note.readError.clear();
     note.unreadFileExists = false;
-    return {true, {}, {}};
+    return {Outcome::done(), {}, false};
 }
 
 } // namespace palmora

@@ -267,8 +267,8 @@ ResultHistory::Result ResultHistory::append(const FinishedTest &test) const
         results.remove(0, results.size() - kMaxResults);
     const QByteArray bytes = toBytes(results);
 
-    if (const QString why = writeFileWhole(m_filePath, bytes); !why.isEmpty()) {
-        result.error = why;
+    if (const Outcome written = writeFileWhole(m_filePath, bytes); !written.ok) {
+        result.error = written.error;
         return result;
     }
     result.ok = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/outcome.h"
 #include "record/finishedtest.h"
 
 #include <QCoreApplication>
@@ -37,12 +38,9 @@ public:
     static QString defaultFilePath();
     const QString &filePath() const { return m_filePath; }
 
-    struct Result {
-        bool ok = false;
+    struct Result : Outcome {
         // Oldest first.
         QList<FinishedTest> results;
-        // Why it failed, in a sentence for the user.
-        QString error;
         // The file is there but cannot be used; it has been left as it is.
         bool fileUnusable = false;
         // Where setAside() moved the file.

@@ -26,7 +26,7 @@ ResultHistory::Result ResultStore::setAside()
 {
     ResultHistory::Result setAside = m_history.setAside();
     if (setAside.ok)
-        m_read = ResultHistory::Result {true, {}, {}, false, {}};
+        m_read = ResultHistory::Result {Outcome::done(), {}, false, {}};
     return setAside;
 }
 

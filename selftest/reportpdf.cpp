@@ -54,18 +54,16 @@ QString reportPdfFolder(const QString &documents, const QString &home)
     return FileTrust::isPrivateFolder(documents) ? documents : home;
 }
 
-PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath)
+Outcome saveReportPdf(const QTextDocument &document, const QString &filePath)
 {
     // Judged as the file is written, not when the name was chosen.
     const FileTrust::Verdict verdict = FileTrust::judge(filePath, FileTrust::Expect::File, true);
     if (!verdict.why.isEmpty())
-        return {false, verdict.why};
+        return Outcome::failed(verdict.why);
     const QByteArray bytes = pdfBytes(document);
     if (bytes.isEmpty())
-        return {false, ReportPdf::tr("The PDF could not be made.")};
-    if (const QString error = writeFileWhole(verdict.end, bytes); !error.isEmpty())
-        return {false, error};
-    return {true, {}};
+        return Outcome::failed(ReportPdf::tr("The PDF could not be made."));
+    return writeFileWhole(verdict.end, bytes);
 }
 
 } // namespace palmora

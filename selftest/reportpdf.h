@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/outcome.h"
+
 #include <QDate>
 #include <QString>
 
@@ -19,12 +21,6 @@ QString reportPdfFileName(QDate date);
 // put there, before the user noticed.
 QString reportPdfFolder(const QString &documents, const QString &home);
 
-struct PdfSaveResult {
-    bool ok = false;
-    // Why nothing was written, when !ok.
-    QString error;
-};
-
 // Writes the document to `filePath` as a PDF laid out as the printout is (same
 // page, same fonts, text that can be selected), titled and naming its maker.
 // The file is complete on disk before it replaces anything at that path; when
@@ -33,6 +29,6 @@ struct PdfSaveResult {
 // written: a link is followed when it and every part of where it leads pass,
 // and otherwise nothing is written and the error names what failed. A new
 // file is readable by the user alone; a file replaced keeps its permissions.
-PdfSaveResult saveReportPdf(const QTextDocument &document, const QString &filePath);
+Outcome saveReportPdf(const QTextDocument &document, const QString &filePath);
 
 } // namespace palmora

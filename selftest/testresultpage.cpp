@@ -116,6 +116,7 @@ bool TestResultPage::eventFilter(QObject *watched, QEvent *event)
 
 void TestResultPage::showReport(const TestReport &report)
 {
+    m_report = report;
     writeReport(*ui->resultBox->document(), report);
     ui->resultBox->moveCursor(QTextCursor::Start);
 }
@@ -154,10 +155,8 @@ void TestResultPage::offerMissedTest(int missedCount)
 
 void TestResultPage::printReport()
 {
-    // The printout carries the box's text as it stands, without the bold.
-    writePlain(*ui->printBuffer->document(),
-               composePrintBuffer(plainTextCrlf(*ui->resultBox->document()),
-                                  QStringLiteral(PALMORA_SITE_BASE_ADDRESS)));
+    // The printout carries the report the box shows, without the bold.
+    writePrintout(*ui->printBuffer->document(), m_report, QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
     ui->printBuffer->moveCursor(QTextCursor::Start);
     m_printQueue->print(*ui->printBuffer->document());
 }
@@ -211,7 +210,7 @@ void TestResultPage::saveAsPdf()
                                              tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const PdfSaveResult saved = saveReportPdf(*ui->printBuffer->document(), path);
+    const Outcome saved = saveReportPdf(*ui->printBuffer->document(), path);
     if (saved.ok) {
         MessageBox::information(this,
                                 tr("The test results were saved to %1.").arg(QDir::toNativeSeparators(path)));

@@ -42,13 +42,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // "Print Test Results": composes the print buffer and prints it on the
-    // default printer. Where there is none, says so and offers to save the
-    // printout as a PDF file instead; the report stays on screen whatever the
-    // answer. A printer that prints in the background does so while the window
-    // goes on answering; a print asked for meanwhile follows it. A print system
-    // that has not answered within the print patience is given up on: the user
-    // is told the report was not printed and offered the PDF.
+    // "Print Test Results": writes the report shown into the print buffer and
+    // prints it on the default printer. Where there is none, says so and offers
+    // to save the printout as a PDF file instead; the report stays on screen
+    // whatever the answer. A printer that prints in the background does so while
+    // the window goes on answering; a print asked for meanwhile follows it. A
+    // print system that has not answered within the print patience is given up
+    // on: the user is told the report was not printed and offered the PDF.
     void printReport();
     // Says what became of a print.
     void reportPrintResult(const PrintResult &result);
@@ -60,6 +60,8 @@ private:
     std::unique_ptr<Ui::TestResultPage> ui;
     PrintQueue *m_printQueue = nullptr;
     bool m_prepared = false;
+    // What the result box shows, for the printout.
+    TestReport m_report;
 };
 
 } // namespace palmora

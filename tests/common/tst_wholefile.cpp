@@ -91,7 +91,7 @@ void TstWholeFile::writesWholeOrLeavesTheOldFile()
             limit.emplace(rlim_t(sizeLimit));
             QVERIFY(limit->isActive());
         }
-        why = writeFileWhole(path, bytes);
+        why = writeFileWhole(path, bytes).error;
     }
     QCOMPARE(why.isEmpty(), written);
 
@@ -135,8 +135,8 @@ void TstWholeFile::leavesWhatIsBesideIt()
         && other.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
     other.close();
 
-    QVERIFY(writeFileWhole(root.filePath(name), "whole").isEmpty());
-    QVERIFY(writeFileWhole(root.filePath(name), "again").isEmpty());
+    QVERIFY(writeFileWhole(root.filePath(name), "whole").ok);
+    QVERIFY(writeFileWhole(root.filePath(name), "again").ok);
     QCOMPARE(testing::readAllBytes(other.fileName()), QByteArray("the user's own"));
 }
 

@@ -100,11 +100,10 @@ void TstMissedTest::reportSaysWhatItWas()
     for (int i = 0; i < sheet.questionCount; ++i) {
         const QString name = m_catalogue.topicName(topics[i]);
         sheet.givenAnswers[i] = i < right ? name : QStringLiteral("Girdle of nothing");
-        blocks += name + "\r\nYour Answer:\r\n" + sheet.givenAnswers[i] + "\r\nCorrect Choice: \r\n" + name
-            + "\r\n\r\n";
+        blocks += name + "\nYour Answer:\n" + sheet.givenAnswers[i] + "\nCorrect Choice: \n" + name + "\n\n";
     }
     const TestReport report = composeTestReport(sheet, m_catalogue);
-    QCOMPARE(report.text, firstLine + "\r\n\r\n" + blocks + scoreLine);
+    QCOMPARE(report.text, firstLine + "\n\n" + blocks + scoreLine);
     QCOMPARE(report.score, right);
     // One bold name per question, where the name stands.
     QCOMPARE(report.boldRanges.size(), topics.size());

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <sys/stat.h>
@@ -55,9 +56,9 @@ QString pdfInfoField(const QString &pdf, const QString &field)
     return line.match(run(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
 }
 
-// The report of a test by significance with every answer right: each long text
-// twice, over pages that end inside a paragraph.
-QString printout()
+// The printout of a test by significance with every answer right: each long
+// text twice, over pages that end inside a paragraph.
+void printout(QTextDocument &document)
 {
     TopicCatalogue catalogue;
     TestSheet sheet;
@@ -67,8 +68,7 @@ QString printout()
         sheet.questionTopics[i] = topics[i];
         sheet.givenAnswers[i] = topicText(catalogue, topics[i], sheet.mode);
     }
-    return composePrintBuffer(composeTestReport(sheet, catalogue).text,
-                              QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
+    writePrintout(document, composeTestReport(sheet, catalogue), QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
 }
 
 QStringList entriesOf(const QString &folder)
@@ -169,12 +169,12 @@ void TstReportPdf::savedPdfCarriesThePrintout()
     }
     QTemporaryDir folder;
     QTextDocument document;
-    const QString text = printout();
-    writePlain(document, text);
+    printout(document);
+    const QString text = document.toPlainText();
     const QString saved = folder.filePath(reportPdfFileName(QDate(2026, 12, 7)));
     const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
 
-    const PdfSaveResult result = saveReportPdf(document, saved);
+    const Outcome result = saveReportPdf(document, saved);
     QVERIFY2(result.ok, qPrintable(result.error));
     // A new file is the user's alone, as a new goal note is.
     QCOMPARE(QFileInfo(saved).permissions(),
@@ -187,7 +187,7 @@ void TstReportPdf::savedPdfCarriesThePrintout()
     QCOMPARE(savedText, run(QStringLiteral("pdftotext"), {printed, QStringLiteral("-")}));
     // All of it, in order, whatever the lines' wrapping; "fi" is set as a ligature.
     QCOMPARE(savedText.normalized(QString::NormalizationForm_KC).simplified(),
-             QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+             QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
     QCOMPARE(pdfInfoField(saved, QStringLiteral("Pages")), pdfInfoField(printed, QStringLiteral("Pages")));
     QVERIFY(pdfInfoField(saved, QStringLiteral("Pages")).toInt() >= 2);
     QCOMPARE(pdfInfoField(saved, QStringLiteral("Page size")),
@@ -234,8 +234,8 @@ void TstReportPdf::failedSaveLeavesWhatWasThere()
     const QStringList beforeInOld = belowFile ? QStringList() : entriesOf(old);
 
     QTextDocument document;
-    writePlain(document, printout());
-    PdfSaveResult result;
+    printout(document);
+    Outcome result;
     if (diskFull) {
         const palmora::testing::FileSizeLimit limit(4096);
         QVERIFY(limit.isActive());
@@ -259,9 +259,9 @@ void TstReportPdf::saveReplacesAFileWhole()
     const QString path = folder.filePath(QStringLiteral("results.pdf"));
     writeAllBytes(path, QByteArray(200000, 'x'));
     QTextDocument document;
-    writePlain(document, printout());
+    printout(document);
 
-    const PdfSaveResult result = saveReportPdf(document, path);
+    const Outcome result = saveReportPdf(document, path);
     QVERIFY2(result.ok, qPrintable(result.error));
     const QByteArray bytes = readAllBytes(path);
     QVERIFY(bytes.startsWith("%PDF-"));
@@ -279,8 +279,9 @@ void TstReportPdf::headingStaysWithItsFirstAnswerLine()
         QSKIP("pdftotext (poppler-utils) is needed to read the PDF");
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-    const QString report = printout();
-    const QStringList reportLines = report.split(QStringLiteral("\r\n"));
+    QTextDocument report;
+    printout(report);
+    const QStringList reportLines = report.toPlainText().split(QLatin1Char('\n'));
     QStringList headings;
     for (qsizetype k = 1; k < reportLines.size(); ++k) {
         if (reportLines[k] == QLatin1String("Your Answer:"))
@@ -289,18 +290,19 @@ void TstReportPdf::headingStaysWithItsFirstAnswerLine()
     QCOMPARE(headings.size(), kQuestionCount);
     int movedHeadings = 0;
     for (int before = 0; before < 90; before += 3) {
-        QStringList lines;
+        QString lines;
         for (int k = 0; k < before; ++k)
-            lines << QStringLiteral("line %1").arg(k);
-        const QString text = (lines + QStringList {report}).join(QStringLiteral("\r\n"));
+            lines += QStringLiteral("line %1\n").arg(k);
         QTextDocument document;
-        writePlain(document, text);
-        const PdfSaveResult result = saveReportPdf(document, pdf);
+        printout(document);
+        QTextCursor(&document).insertText(lines);
+        const QString text = document.toPlainText();
+        const Outcome result = saveReportPdf(document, pdf);
         QVERIFY2(result.ok, qPrintable(result.error));
         const QString all = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         // Nothing is lost or doubled on the way, whichever lines end the pages...
         QCOMPARE(all.normalized(QString::NormalizationForm_KC).simplified(),
-                 QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified());
+                 QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
         // ...and no page ends with a topic's name or "Your Answer:".
         const QStringList pages = all.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         for (const QString &page : pages) {
@@ -369,8 +371,8 @@ void TstReportPdf::linksAreFollowedOnlyWhenTheUsersOwn()
     const QStringList linkFolderBefore = entriesOf(linkFolder);
 
     QTextDocument document;
-    writePlain(document, printout());
-    PdfSaveResult result;
+    printout(document);
+    Outcome result;
     {
         const palmora::testing::FileSizeLimit limit(sizeLimit > 0 ? rlim_t(sizeLimit) : RLIM_INFINITY);
         result = saveReportPdf(document, root.filePath(save));

@@ -1,5 +1,6 @@
 #include "common/buildinfo.h"
 #include "content/topiccatalogue.h"
+#include "selftest/reportpages.h"
 #include "selftest/testreport.h"
 
 #include <QFont>
@@ -8,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTranslator>
 
 using namespace palmora;
 
@@ -36,6 +38,14 @@ bool isBold(const QTextDocument &document, int start, int length)
     return true;
 }
 
+// "Your Answer:" as the French translation has it, with a no-break space.
+struct FrenchAnswerLine final : QTranslator {
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return qstrcmp(source, "Your Answer:") == 0 ? QStringLiteral("Votre réponse\u00a0:") : QString();
+    }
+};
+
 } // namespace
 
 class TstTestReport : public QObject {
@@ -61,23 +71,22 @@ void TstTestReport::exactTextByName()
 
     const TestReport report = composeTestReport(sheet, m_catalogue);
 
-    const QString firstBlock = QStringLiteral("Shape of Hands - Square Hand\r\nYour Answer:\r\n"
-                                              "Shape of Hands - Square Hand\r\nCorrect Choice: \r\n"
-                                              "Shape of Hands - Square Hand\r\n\r\n");
+    const QString firstBlock = QStringLiteral("Shape of Hands - Square Hand\nYour Answer:\n"
+                                              "Shape of Hands - Square Hand\nCorrect Choice: \n"
+                                              "Shape of Hands - Square Hand\n\n");
     QVERIFY(report.text.startsWith(firstBlock));
-    const QString fourth = m_catalogue.topicName(3) + QStringLiteral("\r\nYour Answer:\r\n")
-        + m_catalogue.topicName(9) + QStringLiteral("\r\nCorrect Choice: \r\n") + m_catalogue.topicName(3)
-        + QStringLiteral("\r\n\r\n");
+    const QString fourth = m_catalogue.topicName(3) + QStringLiteral("\nYour Answer:\n")
+        + m_catalogue.topicName(9) + QStringLiteral("\nCorrect Choice: \n") + m_catalogue.topicName(3)
+        + QStringLiteral("\n\n");
     QVERIFY(report.text.contains(fourth));
-    const QString last = m_catalogue.topicName(14) + QStringLiteral("\r\nYour Answer:\r\n")
-        + m_catalogue.topicName(14) + QStringLiteral("\r\nCorrect Choice: \r\n") + m_catalogue.topicName(14)
-        + QStringLiteral("\r\n\r\n9 Correct out of 10 Questions");
+    const QString last = m_catalogue.topicName(14) + QStringLiteral("\nYour Answer:\n")
+        + m_catalogue.topicName(14) + QStringLiteral("\nCorrect Choice: \n") + m_catalogue.topicName(14)
+        + QStringLiteral("\n\n9 Correct out of 10 Questions");
     QVERIFY(report.text.endsWith(last));
     QCOMPARE(report.score, 9);
     // Ten blocks of six lines, and the score line without a line end.
-    QCOMPARE(report.text.count(QStringLiteral("\r\n")), 60);
     QCOMPARE(report.text.count(QLatin1Char('\n')), 60);
-    QCOMPARE(report.text.count(QLatin1Char('\r')), 60);
+    QCOMPARE(report.text.count(QLatin1Char('\r')), 0);
 }
 
 void TstTestReport::score_data()
@@ -115,25 +124,26 @@ void TstTestReport::score()
     }
     const TestReport report = composeTestReport(sheet, m_catalogue);
     QCOMPARE(report.score, right);
-    QVERIFY(report.text.endsWith(QStringLiteral("\r\n\r\n%1 Correct out of 10 Questions").arg(right)));
+    QVERIFY(report.text.endsWith(QStringLiteral("\n\n%1 Correct out of 10 Questions").arg(right)));
 }
 
 void TstTestReport::longTextsKeepTheirLineBreaks()
 {
-    // Topic 2's significance holds a line break of its own.
+    // Topic 2's significance holds a CR LF line break of its own.
     TestSheet sheet = sheetOf(TestMode::BySignificance, {2, 0, 1, 3, 4, 5, 6, 7, 8, 9});
     sheet.givenAnswers[0] = m_catalogue.significance(2);
     const TestReport report = composeTestReport(sheet, m_catalogue);
-    const QString block = m_catalogue.topicName(2) + QStringLiteral("\r\nYour Answer:\r\n")
-        + m_catalogue.significance(2) + QStringLiteral("\r\nCorrect Choice: \r\n")
-        + m_catalogue.significance(2) + QStringLiteral("\r\n\r\n");
+    const QString significance =
+        QString(m_catalogue.significance(2)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString block = m_catalogue.topicName(2) + QStringLiteral("\nYour Answer:\n") + significance
+        + QStringLiteral("\nCorrect Choice: \n") + significance + QStringLiteral("\n\n");
     QVERIFY(m_catalogue.significance(2).contains(QStringLiteral("\r\n")));
     QVERIFY(report.text.startsWith(block));
     QCOMPARE(report.score, 1);
 
     QTextDocument document;
     writeReport(document, report);
-    QCOMPARE(plainTextCrlf(document), report.text);
+    QCOMPARE(document.toPlainText(), report.text);
 }
 
 void TstTestReport::boldOnlyOnTheNames()
@@ -145,7 +155,7 @@ void TstTestReport::boldOnlyOnTheNames()
 
     QTextDocument document;
     writeReport(document, report);
-    QCOMPARE(plainTextCrlf(document), report.text);
+    QCOMPARE(document.toPlainText(), report.text);
 
     // The names are the first line of each block; everything else is regular.
     const QString plain = document.toPlainText();
@@ -160,10 +170,7 @@ void TstTestReport::boldOnlyOnTheNames()
     for (int i = 0; i < kQuestionCount; ++i) {
         const QString name = m_catalogue.topicName(sheet.questionTopics[i]);
         nameChars += name.size();
-        // Paragraph breaks stand for CR LF, one character fewer per line end.
-        const int crlfBefore =
-            static_cast<int>(report.text.left(report.boldRanges[i].start).count(QStringLiteral("\r\n")));
-        const int start = report.boldRanges[i].start - crlfBefore;
+        const int start = report.boldRanges[i].start;
         QCOMPARE(plain.mid(start, name.size()), name);
         QVERIFY(isBold(document, start, name.size()));
         QVERIFY(!isBold(document, start + name.size() + 1, 4));
@@ -173,17 +180,30 @@ void TstTestReport::boldOnlyOnTheNames()
 
 void TstTestReport::printBuffer()
 {
-    const QString report = QStringLiteral("Head\r\nYour Answer:\r\nx\r\n\r\n3 Correct out of 10 Questions");
-    const QString buffer = composePrintBuffer(report, QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
+    // In French, with answers that read "Your Answer:" in either language.
+    FrenchAnswerLine french;
+    QCoreApplication::installTranslator(&french);
+    TestSheet sheet = sheetOf(TestMode::ByName, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    sheet.givenAnswers.fill(QStringLiteral("Your Answer:"));
+    sheet.givenAnswers[1] = QStringLiteral("Votre réponse\u00a0:");
+    const TestReport report = composeTestReport(sheet, m_catalogue);
+    QTextDocument document;
+    writePrintout(document, report, QStringLiteral(PALMORA_SITE_BASE_ADDRESS));
+
     const QString signature = QStringLiteral("Report Generated By " PALMORA_SITE_BASE_ADDRESS);
     QVERIFY(QStringLiteral(PALMORA_SITE_BASE_ADDRESS).startsWith(QStringLiteral("http")));
     QVERIFY(!QStringLiteral(PALMORA_SITE_BASE_ADDRESS).endsWith(QLatin1Char('/')));
-    QCOMPARE(buffer,
-             signature + QStringLiteral("\r\n\r\n") + report + QStringLiteral("\r\n\r\n") + signature);
-
-    QTextDocument document;
-    writePlain(document, buffer);
-    QCOMPARE(plainTextCrlf(document), buffer);
+    // Plain spaces on paper where the report has no-break ones.
+    const QString text = QString(report.text).replace(QChar::Nbsp, QLatin1Char(' '));
+    QVERIFY(text.startsWith(QStringLiteral("Shape of Hands - Square Hand\nVotre réponse :\nYour Answer:\n")));
+    QCOMPARE(document.toRawText(),
+             QString(signature + QStringLiteral("\n\n") + text + QStringLiteral("\n\n") + signature)
+                 .replace(QLatin1Char('\n'), QChar::ParagraphSeparator));
+    // Each name and its "Your Answer:" line are kept with the line after, nothing else.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const int line = block.blockNumber() - 2; // below the signature and an empty line
+        QCOMPARE(block.blockFormat().boolProperty(kKeepWithNext), line >= 0 && line < 60 && line % 6 < 2);
+    }
     QVERIFY(!isBold(document, 0, document.characterCount() - 1));
     QCOMPARE(document.defaultFont().pointSizeF(), 8.25);
 }
