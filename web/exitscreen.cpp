@@ -2,10 +2,10 @@
 
 #include "ui_exitscreen.h"
 
+#include "common/randomsource.h"
 #include "ui/appidentity.h"
 #include "ui/fontfit.h"
 #include "ui/pixelratiowatcher.h"
-#include "common/randomsource.h"
 #include "ui/theme.h"
 #include "web/exittexts.h"
 #include "web/referralform.h"

@@ -1,7 +1,7 @@
 #include "web/messagefieldedit.h"
 
-#include "ui/limitedtextedit.h"
 #include "common/lineends.h"
+#include "ui/limitedtextedit.h"
 #include "ui/messagebox.h"
 
 #include <QTextDocument>

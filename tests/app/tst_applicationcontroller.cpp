@@ -1,7 +1,7 @@
-#include "common/buildinfo.h"
 #include "app/applicationcontroller.h"
 #include "app/mainwindow.h"
 #include "app/singleinstanceguard.h"
+#include "common/buildinfo.h"
 
 #include "filebytes.h"
 #include "hangbreaker.h"

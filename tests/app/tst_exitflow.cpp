@@ -1,6 +1,6 @@
-#include "common/buildinfo.h"
 #include "app/applicationcontroller.h"
 #include "app/mainwindow.h"
+#include "common/buildinfo.h"
 #include "web/exitscreen.h"
 #include "web/reminderrecord.h"
 #include "web/sitepages.h"
@@ -119,7 +119,9 @@ void TstExitFlow::reminderAsksBeforeTheMainWindowOpens()
     QVERIFY(mainWindow());
     QVERIFY(mainWindow()->isVisible());
     QCOMPARE(urls.addresses(),
-             yes ? QStringList {QStringLiteral("https://www.vespersoftwares.example/palmora-free/ssd.php?page=download-web-page")} : QStringList {});
+             yes ? QStringList {QStringLiteral(
+                 "https://www.vespersoftwares.example/palmora-free/ssd.php?page=download-web-page")}
+                 : QStringList {});
     QCOMPARE(ReminderRecord().load(), std::optional<QString>(today.toString(Qt::ISODate)));
 }
 
