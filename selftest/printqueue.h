@@ -46,7 +46,7 @@ public:
 
 signals:
     // What became of a print.
-    void printed(const PrintResult &result);
+    void printed(const palmora::PrintResult &result);
     // The print on its way was given up on: the print system did not answer
     // within the patience.
     void gaveUp();
